@@ -1,0 +1,18 @@
+# Installs the Debian packages the build, the tests and the demo need, when any is missing.
+# Sourced by scripts/test and scripts/run; quiet when everything is already there.
+lt840_deps() {
+    local pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev
+                qt6-serialport-dev libgl-dev)
+    local missing=()
+    for p in "${pkgs[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq &&
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}" >/dev/null
+}

@@ -1,0 +1,93 @@
+#include "editor/LT840.h"
+#include "editor/ValeurNumerique.h"
+
+void LT840::CLICK() {
+    if (EnrCours >= EnrMaxEditeur) {
+        EnrCours = EnrMaxEditeur;
+        setText3(QString::number(EnrCours));
+        setHScroll1Max(EnrCours);
+    }
+    if (EnrCours < 0)
+        return; // no handler leaves it there; never index the store with it
+    auto& enr = TabTrames[EnrCours];
+    for (int i = 0; i <= LedMax; ++i)
+        enr[i] = Ctl.Shape1[i].FillColor == CouleurOn ? 1 : 0;
+    enr[LedMax + 1] = qint16(IndTempo + 1);
+    if (EnrCours < EnrMaxEditeur) {
+        ++EnrCours;
+        Ctl.Text2 = QString::number(EnrCours);
+    }
+    if (EnrCours < HScroll1Max()) {
+        // An existing record was overwritten: show the next one.
+        setHScroll1Value(EnrCours);
+    } else {
+        // The sequence grows: the next record starts with the time base just used, and
+        // the frame stays on the grid as the starting point of the next one.
+        TabTrames[EnrCours][LedMax + 1] = TabTrames[EnrCours - 1][LedMax + 1];
+        if (TabTrames[EnrCours][LedMax + 1] < 1)
+            TabTrames[EnrCours - 1][LedMax + 1] = 1;
+        setHScroll1Max(EnrCours);
+        setHScroll1Value(EnrCours);
+    }
+    if (HScroll1Value() == HScroll1Max()) {
+        setHScroll1Max(EnrCours);
+        setText3(QString::number(EnrCours));
+        Ctl.Text2 = QString::number(EnrCours);
+        setHScroll1Value(EnrCours);
+    }
+}
+
+// Codes outside 1..6 can only come from a file. Viewing never rewrites them: a code above 6
+// shows as x20, and a code below 1 as no time base at all (a period of 0), so the index
+// stays within the buttons and the store keeps what the file held.
+void LT840::VISU() {
+    if (!enregistrementValide(EnrCours))
+        return;
+    auto& enr = TabTrames[EnrCours];
+    for (int i = 0; i <= LedMax; ++i) {
+        if (enr[i] == 1) {
+            Ctl.Shape1[i].FillColor = CouleurOn;
+        } else {
+            Ctl.Shape1[i].FillColor = CouleurOff;
+            enr[i] = 0;
+        }
+    }
+    const int indice = qBound(-1, enr[8] - 1, 5);
+    IndTempo = qint16(indice);
+    TempoEnr = qint16(indice);
+    if (TempoEnr >= 0)
+        Ctl.Option1 = TempoEnr;
+    AfficheValTempo();
+}
+
+void LT840::HScroll1_Change() {
+    EnrCours = qint16(HScroll1Value());
+    Ctl.Text2 = QString::number(EnrCours);
+    if (valeurNumerique(Ctl.Text2) <= valeurNumerique(Text3()))
+        VISU();
+    else
+        setText3(Ctl.Text2);
+}
+
+void LT840::Cmd1_MouseDown(int Button, int, float, float) {
+    if (Button == 1 || Button == 2)
+        CLICK();
+}
+
+void LT840::Cmd2_Click() {
+    if (HScroll1Value() == 0) {
+        EnrCours = 0;
+        return;
+    }
+    if (EnrCours > 0) {
+        --EnrCours;
+        setHScroll1Value(EnrCours);
+        Ctl.Text2 = QString::number(EnrCours);
+        VISU();
+    }
+}
+
+void LT840::RaccourciDroit_MouseDown(int Button, int, float, float) {
+    if (Button == 2)
+        CLICK();
+}

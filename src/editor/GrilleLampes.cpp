@@ -1,0 +1,59 @@
+#include "editor/LT840.h"
+
+namespace {
+
+// Where a press switches a lamp, in twips from the grid's top left corner: x from (included)
+// and x to (excluded) per lamp, all within one horizontal band.
+struct Zone {
+    float de;
+    float a;
+};
+constexpr std::array<Zone, 8> Zones{{{240, 690},
+                                     {855, 1290},
+                                     {1455, 1875},
+                                     {2070, 2505},
+                                     {2655, 3090},
+                                     {3255, 3705},
+                                     {3855, 4290},
+                                     {4470, 4890}}};
+constexpr float HautBande = 375;
+constexpr float BasBande = 825;
+
+int lampeTouchee(float x, float y) {
+    if (y < HautBande || y > BasBande)
+        return -1;
+    for (int i = 0; i < int(Zones.size()); ++i)
+        if (x >= Zones[i].de && x < Zones[i].a)
+            return i;
+    return -1;
+}
+
+} // namespace
+
+void LT840::Frame1_MouseDown(int Button, int, float X, float Y) {
+    if (Button == 2) {
+        CLICK();
+        return;
+    }
+    if (Button != 1)
+        return;
+    const int lampe = lampeTouchee(X, Y);
+    if (lampe < 0 || lampe > LedMax || !enregistrementValide(EnrCours))
+        return;
+    IndLed = qint16(lampe);
+    Modifie = QStringLiteral("O");
+    Lampe& l = Ctl.Shape1[lampe];
+    const bool allumer = l.FillColor == CouleurOff;
+    l.FillColor = allumer ? CouleurOn : CouleurOff;
+    TabTrames[EnrCours][lampe] = allumer ? 1 : 0;
+}
+
+// CLEAR changes the grid only; the record keeps its lamps until the frame is recorded.
+void LT840::Cmd9_MouseDown(int Button, int, float, float) {
+    if (Button == 2) {
+        CLICK();
+        return;
+    }
+    for (int i = 0; i <= LedMax; ++i)
+        Ctl.Shape1[i].FillColor = CouleurOff;
+}

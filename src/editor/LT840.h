@@ -1,0 +1,155 @@
+#pragma once
+
+#include "editor/Controles.h"
+#include "editor/Couleur.h"
+#include "editor/Plateforme.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+
+// The editor: every field of the program and every handler of the main window. It never
+// touches a widget; the window paints `Ctl` after each handler and feeds user edits back
+// through the setters below, which run the same notifications a user's action would.
+class LT840 {
+public:
+    static constexpr int DernierEnr = 1024; // records 0..1024
+    static constexpr int DerniereLigne = 16; // rows 0..16
+    static constexpr int EnrMaxEditeur = 250; // recording never goes past this record
+    using Enregistrement = std::array<qint16, DerniereLigne + 1>;
+
+    explicit LT840(const Plateforme& p);
+
+    // --- Controls model (read by the view, written by handlers and the view's setters) ---
+    Controles Ctl;
+    const QString& Text3() const { return m_text3; }
+    void setText3(const QString& texte); // runs Text3_Change when the text changes
+    int HScroll1Max() const { return m_hscrollMax; }
+    int HScroll1Value() const { return m_hscrollValue; }
+    void setHScroll1Max(int max);     // a maximum below the position moves the position
+    void setHScroll1Value(int value); // runs HScroll1_Change when the position changes
+    int Timer1Interval() const { return m_timerInterval; }
+    bool Timer1Enabled() const { return m_timerEnabled; }
+    void setTimer1Interval(int ms);
+    void setTimer1Enabled(bool actif);
+
+    // --- Sequence store and the frame being edited ---
+    std::array<Enregistrement, DernierEnr + 1> TabTrames{};
+    static bool enregistrementValide(int r) { return r >= 0 && r <= DernierEnr; }
+    qint16 EnrCours = 0;
+    qint16 LedMax = 7;
+    QString Modifie;
+    qint16 IndLed = 0;
+    qint32 Compteur = 0;
+    qint16 IndSupp = 0;
+
+    // --- Colour scheme ---
+    std::array<Couleur, 6> Couleurs{};
+    Couleur CouleurOn = 0;
+    Couleur CouleurOff = 0;
+    qint32 MemCouleurGauche = 0;
+    qint32 MemCouleurDroite = 0;
+
+    // --- Time base ---
+    qint16 IndTempo = 0;
+    qint16 TempoEnr = 0;
+    std::array<qint16, 9> TabVitesse{};
+    QString EnLecture;
+
+    // --- Files ---
+    QString NomFichier;
+    QString Ligne;
+    QString Entete;
+    qint16 PortCom = 0;
+    QString TexteCfg;
+
+    // --- Board link and its message boxes ---
+    QString EtatCom;
+    QByteArray ReponseCarte;
+    QString Titre;
+    QString MsgTexte;
+    int MsgBoutons = 0;
+    QString MsgReponse;
+    QString MsgAide;
+    qint16 MsgContexte = 0;
+
+    // --- Start-up, recording and viewing ---
+    void Form_Load();
+    void CLICK();
+    void VISU();
+    void HScroll1_Change();
+    void Cmd1_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd2_Click();
+    // The mouse-press handler of every control whose only action is the right-button
+    // shortcut (window background, frames, "Mode Auto.").
+    void RaccourciDroit_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+
+    // --- Lamp input ---
+    void Frame1_MouseDown(int Button, int Shift, float X, float Y);
+    void Cmd9_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+
+    // --- Address fields and record deletion ---
+    void Text1_KeyPress(int& KeyAscii);
+    void Text1_LostFocus();
+    void Text2_KeyPress(int& KeyAscii);
+    void Text3_Change();
+    void CmdSUPP_Click();
+
+    // --- New and Quit ---
+    void Nouveau_Click();
+    void Quitter_Click();
+    bool Form_QueryUnload(); // true when the window may close
+
+    // --- Frame transformations and LED colours ---
+    void Cmd5_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd6_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd7_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd8_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd10_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd11_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd12_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Jaune_Click();
+    void Rouge_Click();
+    void Vert_Click();
+
+    // --- Time base and playback ---
+    void AfficheValTempo();
+    void Option1_MouseDown(int Index, int Button, int Shift = 0, float X = 0, float Y = 0);
+    void List1_Click(); // after the user changed the selected base period
+    void Cmd3_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd4_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Timer1_Timer();
+
+    // --- Sequence file and configuration file ---
+    void Sauvegarde();
+    void Sauvegarder_Click();
+    void Lecture_Click();
+    void LitCfg();
+    void SauveCfg();
+
+    // --- Board link ---
+    void OuvreCom();
+    void TxRx(const QByteArray& message1, int Nbre);
+    void VersionCarte();
+    void AfficheMessage(const QString& a);
+    void COM_Click(int Index);
+    void DemandeVersionCarte();
+    void TestCarte_Click();
+    void CmdRST_Click();
+    void Version_Click();
+    void OKButton_Click();
+    void transmet_Click();
+    void Transmettre();
+
+    // The platform, for the subsystems' own helpers.
+    const Plateforme& plateforme() const { return m_p; }
+    int MsgBox(const QString& prompt, int buttons, const QString& title);
+
+private:
+    Plateforme m_p;
+    QString m_text3 = QStringLiteral("0");
+    int m_hscrollMax = 0;
+    int m_hscrollValue = 0;
+    int m_timerInterval = 0;
+    bool m_timerEnabled = false;
+};

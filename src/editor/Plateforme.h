@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// What the editor asks of the world outside the process. The window layer supplies Qt
+// implementations, the tests supply fakes; the core only ever sees these interfaces.
+
+// Message box buttons, icons and answers, with the values the handlers store in MsgBoutons
+// and MsgReponse.
+namespace Msg {
+inline constexpr int OK = 0;
+inline constexpr int OuiNon = 4;
+inline constexpr int Critique = 16;
+inline constexpr int Question = 32;
+inline constexpr int Exclamation = 48;
+inline constexpr int Information = 64;
+inline constexpr int RepOK = 1;
+inline constexpr int RepOui = 6;
+inline constexpr int RepNon = 7;
+} // namespace Msg
+
+class IMessageBox {
+public:
+    virtual ~IMessageBox() = default;
+    // buttons: Msg::OK or Msg::OuiNon plus one icon value; returns RepOK, RepOui or RepNon.
+    virtual int afficher(const QString& prompt, int buttons, const QString& title) = 0;
+};
+
+struct ParametresDialogue {
+    QString titre;
+    QString filtre; // "label|pattern|label|pattern|..."
+    QString dossierInitial;
+    QString extensionParDefaut;
+    QString nomFichier;
+};
+
+class IFileDialog {
+public:
+    virtual ~IFileDialog() = default;
+    // Each returns the chosen path, or "" when the user cancels.
+    virtual QString ouvrir(const ParametresDialogue& p) = 0;
+    virtual QString enregistrer(const ParametresDialogue& p) = 0;
+};
+
+class ITimer {
+public:
+    virtual ~ITimer() = default;
+    virtual void configurer(int intervalleMs, bool actif) = 0;
+};
+
+class IClock {
+public:
+    virtual ~IClock() = default;
+    virtual double heureDuJour() = 0;   // seconds since midnight, with fractions
+    virtual qint64 monotoneMs() = 0;    // never goes back, not even at midnight
+};
+
+class IEventPump {
+public:
+    virtual ~IEventPump() = default;
+    virtual void laisserPasser() = 0; // repaint from the model and run pending events once
+    virtual void terminer() = 0;      // end the program at once
+};
+
+class ISerialPort {
+public:
+    virtual ~ISerialPort() = default;
+    // 0 when the port opened, otherwise an error code; the port stays closed on error.
+    virtual int ouvrir(int numeroPort) = 0;
+    virtual bool estOuvert() const = 0;
+    // Waits until every queued byte has left the computer, then releases the port.
+    virtual void fermer() = 0;
+    // Queues the bytes; 0 on success, otherwise an error code.
+    virtual int ecrire(const QByteArray& octets) = 0;
+    virtual int octetsEnAttente() = 0;
+    // Blocks (without spinning) until more data arrives or the time is up.
+    virtual void attendreDonnees(int ms) = 0;
+    virtual void viderReception() = 0;
+    virtual QByteArray lireTout() = 0;
+};
+
+class IProgramFolder {
+public:
+    virtual ~IProgramFolder() = default;
+    virtual QString dossierProgramme() = 0;
+    virtual QString dossierConfiguration() = 0; // the user's fallback when the former is read-only
+};
+
+struct Plateforme {
+    IMessageBox* messages = nullptr;
+    IFileDialog* fichiers = nullptr;
+    ITimer* minuterie = nullptr;
+    IClock* horloge = nullptr;
+    IEventPump* evenements = nullptr;
+    ISerialPort* serie = nullptr;
+    IProgramFolder* dossiers = nullptr;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+// The number a text begins with: leading blanks skipped, an optional sign, digits and a
+// point as the decimal separator whatever the locale; reading stops at the first other
+// character, and a text that does not begin with a number counts 0.
+double valeurNumerique(const QString& texte);
+
+// Nearest whole number, an exact half going to the even neighbour.
+double arrondiPair(double v);
+
+// The whole-number value of a text as a 16-bit integer, or nothing when it does not fit.
+std::optional<qint16> entier16(const QString& texte);

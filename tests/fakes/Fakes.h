@@ -1,0 +1,93 @@
+#pragma once
+
+#include "editor/Plateforme.h"
+
+#include <QList>
+#include <functional>
+#include <QQueue>
+#include <QTemporaryDir>
+
+// Fakes of the platform for unit tests: answers are queued in advance, everything the
+// editor asked for is logged for the test to check.
+
+struct BoiteAffichee {
+    QString prompt;
+    int boutons;
+    QString titre;
+};
+
+class FakeMessageBox : public IMessageBox {
+public:
+    QQueue<int> reponses; // answers to give, in order; OK (or No for Yes/No) when empty
+    QList<BoiteAffichee> affichees;
+    int afficher(const QString& prompt, int buttons, const QString& title) override {
+        affichees.append({prompt, buttons, title});
+        if (!reponses.isEmpty())
+            return reponses.dequeue();
+        return (buttons & 7) == Msg::OuiNon ? Msg::RepNon : Msg::RepOK;
+    }
+};
+
+class FakeFileDialog : public IFileDialog {
+public:
+    QQueue<QString> chemins; // "" when empty: the user cancelled
+    QList<ParametresDialogue> ouvertures;
+    QList<ParametresDialogue> enregistrements;
+    QString ouvrir(const ParametresDialogue& p) override {
+        ouvertures.append(p);
+        return chemins.isEmpty() ? QString() : chemins.dequeue();
+    }
+    QString enregistrer(const ParametresDialogue& p) override {
+        enregistrements.append(p);
+        return chemins.isEmpty() ? QString() : chemins.dequeue();
+    }
+};
+
+class FakeTimer : public ITimer {
+public:
+    int intervalle = -1;
+    bool actif = false;
+    int configurations = 0;
+    void configurer(int intervalleMs, bool a) override {
+        intervalle = intervalleMs;
+        actif = a;
+        ++configurations;
+    }
+    // Whether a real timer with these settings would deliver a tick at all.
+    bool tournerait() const { return actif && intervalle > 0; }
+};
+
+class FakeClock : public IClock {
+public:
+    double heure = 36000.0; // 10:00:00
+    qint64 monotone = 1000;
+    double heureDuJour() override { return heure; }
+    qint64 monotoneMs() override { return monotone; }
+    void avancer(double secondes) {
+        heure += secondes;
+        if (heure >= 86400.0)
+            heure -= 86400.0;
+        monotone += qint64(secondes * 1000.0);
+    }
+};
+
+class FakeEventPump : public IEventPump {
+public:
+    int passages = 0;
+    bool termine = false;
+    std::function<void()> pendant; // runs as a pending event would
+    void laisserPasser() override {
+        ++passages;
+        if (pendant)
+            pendant();
+    }
+    void terminer() override { termine = true; }
+};
+
+class FakeFolder : public IProgramFolder {
+public:
+    QTemporaryDir programme;
+    QTemporaryDir configuration;
+    QString dossierProgramme() override { return programme.path(); }
+    QString dossierConfiguration() override { return configuration.path(); }
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace vboard {
+
+// Misbehaviours the virtual board can put on, so that tests reach the editor's failure paths.
+enum class Fault {
+    None,
+    Silent,    // never replies
+    Late,      // replies after the editor has given up waiting
+    Bytewise,  // hands reply bytes over one by one instead of in one burst
+    Split,     // first reply byte, a pause, then the rest
+    Stale,     // two stray bytes ahead of the first identification
+    WrongAck,  // answers "P" with "X"
+    GapFR,     // pause between the "F" and the "R" of the end-of-programming reply
+    Hangup,    // drops the line in the middle of the first data block
+    Asterisks, // answers "?" only once it has seen a full resynchronisation
+};
+
+std::optional<Fault> parseFault(const QString& name);
+QStringList faultNames();
+
+} // namespace vboard
