@@ -11,5 +11,3 @@ void LT840::TestCarte_Click() {}
 void LT840::CmdRST_Click() {}
 void LT840::Version_Click() {}
 void LT840::OKButton_Click() {}
-void LT840::transmet_Click() {}
-void LT840::Transmettre() {}
