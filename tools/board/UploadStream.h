@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace vboard {
+
+inline constexpr int kLamps = 8;
+
+struct UploadRecord {
+    int duration = 0;                // multiplier of the time base; 0 marks the end
+    std::array<bool, kLamps> lit{};  // lit[j]: lamp j is on
+};
+
+struct DecodedUpload {
+    int timeBase = 0;                // period in units of 8 ms
+    QList<UploadRecord> records;
+};
+
+// Reads the upload stream the board received: the start byte, the time-base byte, then a
+// duration byte and an active-low lamp byte per record, lamp 0 in the most significant bit.
+// A stream cut short by the end block is accepted as long as it holds whole records.
+std::optional<DecodedUpload> decodeUpload(const QByteArray& raw, QString* error = nullptr);
+
+// One line for the time base, then one per record: "#" for a lit lamp, "." for an unlit one.
+QString dumpUpload(const DecodedUpload& upload);
+
+} // namespace vboard
