@@ -8,10 +8,12 @@
 using Couleur = quint32;
 
 namespace CouleurSysteme {
-inline constexpr Couleur FondInfo = 0x80000018;   // tooltip background
-inline constexpr Couleur FaceBouton = 0x8000000F; // button face
+inline constexpr Couleur FondInfo = 0x80000018;    // tooltip background
+inline constexpr Couleur FaceBouton = 0x8000000F;  // button face
 inline constexpr Couleur FondFenetre = 0x80000005; // text field background
-inline bool estSysteme(Couleur c) { return (c & 0x80000000u) != 0; }
+inline bool estSysteme(Couleur c) {
+    return (c & 0x80000000u) != 0;
+}
 } // namespace CouleurSysteme
 
 namespace CouleurFixe {

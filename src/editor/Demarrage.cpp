@@ -3,12 +3,12 @@
 namespace {
 
 constexpr std::array<Couleur, 6> TableCouleurs{
-    0x000000FF, // red, lit
-    0x008080FF, // red, unlit
-    0x0000FFFF, // yellow, lit
+    0x000000FF,               // red, lit
+    0x008080FF,               // red, unlit
+    0x0000FFFF,               // yellow, lit
     CouleurSysteme::FondInfo, // yellow, unlit
-    0x0000C000, // green, lit
-    0x00C0FFC0, // green, unlit
+    0x0000C000,               // green, lit
+    0x00C0FFC0,               // green, unlit
 };
 
 } // namespace

@@ -13,8 +13,8 @@
 // through the setters below, which run the same notifications a user's action would.
 class LT840 {
 public:
-    static constexpr int DernierEnr = 1024; // records 0..1024
-    static constexpr int DerniereLigne = 16; // rows 0..16
+    static constexpr int DernierEnr = 1024;   // records 0..1024
+    static constexpr int DerniereLigne = 16;  // rows 0..16
     static constexpr int EnrMaxEditeur = 250; // recording never goes past this record
     using Enregistrement = std::array<qint16, DerniereLigne + 1>;
 

@@ -4,9 +4,13 @@
 
 namespace {
 
-bool estChiffre(QChar c) { return c >= u'0' && c <= u'9'; }
+bool estChiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
 
-bool estBlanc(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+bool estBlanc(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
 
 } // namespace
 
@@ -33,7 +37,9 @@ double valeurNumerique(const QString& texte) {
     return chiffres ? nombre.toDouble() : 0.0;
 }
 
-double arrondiPair(double v) { return std::nearbyint(v); }
+double arrondiPair(double v) {
+    return std::nearbyint(v);
+}
 
 std::optional<qint16> entier16(const QString& texte) {
     const double v = arrondiPair(valeurNumerique(texte));

@@ -8,8 +8,7 @@ namespace {
 constexpr std::array<int, 6> Multiplicateurs{1, 2, 5, 10, 15, 20};
 
 int multiplicateur(int indTempo) {
-    return indTempo >= 0 && indTempo < int(Multiplicateurs.size()) ? Multiplicateurs[indTempo]
-                                                                   : 0;
+    return indTempo >= 0 && indTempo < int(Multiplicateurs.size()) ? Multiplicateurs[indTempo] : 0;
 }
 
 } // namespace
@@ -31,4 +30,6 @@ void LT840::Option1_MouseDown(int Index, int Button, int, float, float) {
     AfficheValTempo();
 }
 
-void LT840::List1_Click() { AfficheValTempo(); }
+void LT840::List1_Click() {
+    AfficheValTempo();
+}
