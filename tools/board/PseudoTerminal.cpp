@@ -13,7 +13,8 @@ namespace vboard {
 namespace {
 
 QString systemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // The settings any opener finds: raw bytes at 9600 8N1, no modem control, nothing echoed.
@@ -83,7 +84,9 @@ PseudoTerminal::PseudoTerminal(PseudoTerminal&& other) noexcept
     : master_(std::exchange(other.master_, -1)), slave_(std::exchange(other.slave_, -1)),
       slavePath_(std::move(other.slavePath_)) {}
 
-PseudoTerminal::~PseudoTerminal() { close(); }
+PseudoTerminal::~PseudoTerminal() {
+    close();
+}
 
 void PseudoTerminal::close() {
     if (master_ >= 0)

@@ -20,7 +20,9 @@ QString checkLayout(const QByteArray& raw) {
     if (raw.size() < kHeadSize)
         return QStringLiteral("stream of %1 bytes is shorter than its head").arg(raw.size());
     if (raw.size() > kStreamSize)
-        return QStringLiteral("stream of %1 bytes is longer than %2").arg(raw.size()).arg(kStreamSize);
+        return QStringLiteral("stream of %1 bytes is longer than %2")
+            .arg(raw.size())
+            .arg(kStreamSize);
     if (raw.size() % 2 != 0)
         return QStringLiteral("stream of %1 bytes ends inside a record").arg(raw.size());
     if (raw.front() != kStartByte)
@@ -45,7 +47,8 @@ std::optional<DecodedUpload> decodeUpload(const QByteArray& raw, QString* error)
 }
 
 QString dumpUpload(const DecodedUpload& upload) {
-    QString text = QStringLiteral("time base %1 (%2 ms)\n").arg(upload.timeBase).arg(upload.timeBase * 8);
+    QString text =
+        QStringLiteral("time base %1 (%2 ms)\n").arg(upload.timeBase).arg(upload.timeBase * 8);
     for (qsizetype k = 0; k < upload.records.size(); ++k) {
         const UploadRecord& record = upload.records.at(k);
         QString lamps;

@@ -12,12 +12,12 @@ namespace vboard {
 inline constexpr int kLamps = 8;
 
 struct UploadRecord {
-    int duration = 0;                // multiplier of the time base; 0 marks the end
-    std::array<bool, kLamps> lit{};  // lit[j]: lamp j is on
+    int duration = 0;               // multiplier of the time base; 0 marks the end
+    std::array<bool, kLamps> lit{}; // lit[j]: lamp j is on
 };
 
 struct DecodedUpload {
-    int timeBase = 0;                // period in units of 8 ms
+    int timeBase = 0; // period in units of 8 ms
     QList<UploadRecord> records;
 };
 
