@@ -1,0 +1,53 @@
+#include "editor/LT840.h"
+
+namespace {
+
+const QByteArray Signature = QByteArrayLiteral("LT840:");
+constexpr int LongueurIdentification = 12;
+
+} // namespace
+
+// The reply is looked at even when the port did not open: it then still holds what an
+// earlier exchange left.
+void LT840::DemandeVersionCarte() {
+    OuvreCom();
+    const qsizetype debut = ReponseCarte.indexOf(Signature);
+    if (debut >= 0)
+        Ctl.Versions = QString::fromLatin1(ReponseCarte.mid(debut, LongueurIdentification));
+}
+
+void LT840::TestCarte_Click() {
+    DemandeVersionCarte();
+    if (!ReponseCarte.contains(Signature))
+        return;
+    Ctl.DialogText1 = QStringLiteral(" Carte    ") + QString::fromLatin1(ReponseCarte);
+    Ctl.DialogVisible = true;
+}
+
+// The yellow must be on screen before the exchanges freeze the window, hence the pass
+// through the event pump, which repaints.
+void LT840::CmdRST_Click() {
+    Ctl.VersionsBackColor = CouleurFixe::Jaune;
+    if (m_p.evenements)
+        m_p.evenements->laisserPasser();
+    OuvreCom();
+    if (EtatCom != QStringLiteral("non")) {
+        DemandeVersionCarte();
+        TxRx(QByteArrayLiteral("R"), 0);
+    }
+    Ctl.VersionsBackColor = CouleurFixe::GrisClair;
+}
+
+void LT840::Version_Click() {
+    MsgTexte = QStringLiteral("LT840 V1.02\n\nÉditeur et programmateur de séquences lumineuses "
+                              "pour la carte chenillard LT840 à 8 lampes.");
+    MsgBoutons = Msg::OK;
+    Titre = QStringLiteral("* LT840 *");
+    MsgAide.clear();
+    MsgContexte = 1000;
+    MsgReponse = QString::number(MsgBox(MsgTexte, MsgBoutons, Titre));
+}
+
+void LT840::OKButton_Click() {
+    Ctl.DialogVisible = false;
+}

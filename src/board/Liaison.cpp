@@ -1,0 +1,59 @@
+#include "editor/LT840.h"
+
+namespace {
+
+const QString Oui = QStringLiteral("oui");
+
+QString portIndisponible(int numero) {
+    return QStringLiteral("COM%1: n'est pas disponible. Changez dans la propriété Option pour un "
+                          "autre port.")
+        .arg(numero);
+}
+
+} // namespace
+
+// A number of 0 or below can only come from a hand-edited configuration; the serial layer
+// would refuse it anyway, so it is reported like any port that does not open.
+void LT840::OuvreCom() {
+    ISerialPort* port = m_p.serie;
+    if (port && port->estOuvert())
+        port->fermer();
+    const int numero = PortCom + 1;
+    if (!port || numero < 1 || port->ouvrir(numero) != 0) {
+        MsgBox(portIndisponible(numero), Msg::OK, QStringLiteral("LT840"));
+        return;
+    }
+    port->viderReception();
+    VersionCarte();
+}
+
+// A board that missed the start of a query is brought back in step by a full line of
+// asterisks before it is asked again.
+void LT840::VersionCarte() {
+    TxRx(QByteArrayLiteral("?"), 12);
+    if (EtatCom == Oui)
+        return;
+    TxRx(QByteArray(32, '*'), 0);
+    TxRx(QByteArrayLiteral("?"), 12);
+    if (EtatCom == Oui)
+        return;
+    AfficheMessage(QStringLiteral("DEFAUT DE DIALOGUE"));
+}
+
+void LT840::AfficheMessage(const QString& a) {
+    MsgTexte = a;
+    MsgBoutons = a.startsWith(u'T') ? Msg::OK : Msg::OK | Msg::Critique;
+    Titre = QStringLiteral("* LT840 *");
+    MsgAide.clear();
+    MsgContexte = 10;
+    MsgReponse = QString::number(MsgBox(MsgTexte, MsgBoutons, Titre));
+}
+
+// An open port is left as it is: the next board command reopens on the port chosen here.
+void LT840::COM_Click(int Index) {
+    Ctl.COM.fill(false);
+    if (Index >= 0 && Index < int(Ctl.COM.size()))
+        Ctl.COM[Index] = true;
+    PortCom = qint16(Index);
+    SauveCfg();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "editor/Plateforme.h"
+
+#include <QSerialPort>
+
+// The board's serial line on QSerialPort: 9600 baud, 8 data bits, no parity, 1 stop bit, no
+// flow control. The modem lines are left at the driver's defaults, as pseudo-terminals
+// refuse any change to them. Error codes are QSerialPort::SerialPortError values.
+//
+// Once the device has gone away (a USB adapter pulled out, a board that hung up) the line
+// behaves as a silent one until the next open: writes vanish and waits run their course
+// asleep, so the editor reports a board that does not answer and carries on.
+class PortSerieQt : public ISerialPort {
+public:
+    PortSerieQt();
+    ~PortSerieQt() override;
+
+    int ouvrir(int numeroPort) override;
+    bool estOuvert() const override { return m_port.isOpen(); }
+    void fermer() override;
+    int ecrire(const QByteArray& octets) override;
+    int octetsEnAttente() override;
+    void attendreDonnees(int ms) override;
+    void viderReception() override;
+    QByteArray lireTout() override;
+
+private:
+    void recevoir(int ms);
+    void viderEmission();
+
+    QSerialPort m_port;
+    bool m_perdu = false;
+};
