@@ -1,13 +1,98 @@
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
 
+#include <cmath>
+#include <optional>
+
+namespace {
+
+constexpr int ToucheEntree = 13;
+constexpr int LignesDeplacees = 9; // the lamps and the time-base code; rows 9..16 stay put
+
+bool estBlanc(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
+}
+bool estChiffre(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Whether the numeric value of the text comes from a number rather than from the "0" that
+// stands for no number at all: blanks, an optional sign, then a digit or a point and a digit.
+bool commenceParNombre(const QString& texte) {
+    qsizetype i = 0;
+    while (i < texte.size() && estBlanc(texte.at(i)))
+        ++i;
+    if (i < texte.size() && (texte.at(i) == u'-' || texte.at(i) == u'+'))
+        ++i;
+    if (i < texte.size() && texte.at(i) == u'.')
+        ++i;
+    return i < texte.size() && estChiffre(texte.at(i));
+}
+
+// The record a field names, when it names one the store has.
+std::optional<int> numeroEnregistrement(const QString& texte) {
+    if (!commenceParNombre(texte))
+        return std::nullopt;
+    const double v = valeurNumerique(texte);
+    if (v != std::trunc(v) || v < 0 || v > LT840::DernierEnr)
+        return std::nullopt;
+    return int(v);
+}
+
+// An address typed above the record count falls back to the count.
+void bornerAuMaximum(QString& champ, const QString& maximum) {
+    if (valeurNumerique(champ) > valeurNumerique(maximum))
+        champ = maximum;
+    if (champ.isEmpty())
+        champ = QStringLiteral("0");
+}
+
+} // namespace
+
+void LT840::Text1_KeyPress(int& KeyAscii) {
+    if (KeyAscii == ToucheEntree)
+        bornerAuMaximum(Ctl.Text1, Text3());
+}
+
+void LT840::Text1_LostFocus() {
+    bornerAuMaximum(Ctl.Text1, Text3());
+}
+
+// Only the text is corrected: records are reached with the navigator and "-".
+void LT840::Text2_KeyPress(int& KeyAscii) {
+    if (KeyAscii == ToucheEntree)
+        bornerAuMaximum(Ctl.Text2, Text3());
+}
+
 // Text that does not begin with a number keeps the navigator's range as it was; a number
-// beyond the store is held at the store's end by the navigator itself.
+// outside the store is held at the store's nearest end.
 void LT840::Text3_Change() {
-    const QString texte = Text3().trimmed();
-    if (texte.isEmpty() || !(texte.at(0).isDigit() || texte.at(0) == u'-' || texte.at(0) == u'+' ||
-                             texte.at(0) == u'.'))
+    if (!commenceParNombre(Text3()))
         return;
-    const double v = arrondiPair(valeurNumerique(texte));
+    const double v = arrondiPair(valeurNumerique(Text3()));
     setHScroll1Max(int(qBound(0.0, v, double(DernierEnr))));
+}
+
+// A deletion cannot be undone, so it runs only when both fields name records of the store
+// and the record to delete lies within the sequence; otherwise nothing changes.
+void LT840::CmdSUPP_Click() {
+    const std::optional<int> a = numeroEnregistrement(Ctl.Text2);
+    const std::optional<int> b = numeroEnregistrement(Text3());
+    if (!a || !b || *a > *b)
+        return;
+    const int fin = *b;
+    for (int ligne = 0; ligne < LignesDeplacees; ++ligne)
+        TabTrames[fin][ligne] = 0;
+    if (fin <= 0) {
+        VISU();
+        return;
+    }
+    for (int r = *a; r < fin; ++r)
+        for (int ligne = 0; ligne < LignesDeplacees; ++ligne)
+            TabTrames[r][ligne] = TabTrames[r + 1][ligne];
+    setText3(u' ' + QString::number(fin - 1));
+    setHScroll1Max(fin - 1);
+    // The navigator may have moved back and rewritten Text2.
+    EnrCours = qint16(numeroEnregistrement(Ctl.Text2).value_or(HScroll1Value()));
+    VISU();
 }
