@@ -1,0 +1,121 @@
+// Plays 250 records at "0.01" x1 through the window's timer and the window itself, offscreen,
+// and compares the timing with a bare precise QTimer measured in the same run.
+
+#include "EcartsTicks.h"
+#include "editor/LT840.h"
+#include "window/FenetrePrincipale.h"
+#include "window/MinuterieQt.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+constexpr int Enregistrements = 250;
+constexpr int PeriodeMs = 10;
+constexpr int DelaiMaxMs = 30000;
+
+// The configuration file goes to a folder of its own instead of beside the binary.
+class DossierTemporaire : public IProgramFolder {
+public:
+    QString dossierProgramme() override { return m_dir.path(); }
+    QString dossierConfiguration() override { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void attendre(QEventLoop& boucle) {
+    QTimer::singleShot(DelaiMaxMs, &boucle, [&] {
+        std::fputs("timed out\n", stderr);
+        boucle.exit(1);
+    });
+    boucle.exec();
+}
+
+QList<qint64> mesurerBase() {
+    QElapsedTimer horloge;
+    QList<qint64> instants;
+    QEventLoop boucle;
+    QTimer minuterie;
+    minuterie.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        instants << horloge.nsecsElapsed();
+        if (instants.size() > Enregistrements) {
+            minuterie.stop();
+            boucle.quit();
+        }
+    });
+    horloge.start();
+    instants << horloge.nsecsElapsed();
+    minuterie.start(PeriodeMs);
+    attendre(boucle);
+    return instants;
+}
+
+// Records 0..249 at x1 with the "+" button; record 250 follows as the working record.
+void enregistrerSequence(LT840& ed) {
+    ed.Option1_MouseDown(0, 1);
+    for (int r = 0; r < Enregistrements; ++r)
+        ed.Cmd1_MouseDown(1);
+    ed.Ctl.List1Index = 0;
+    ed.Ctl.Text1 = QStringLiteral("0");
+}
+
+QList<qint64> mesurerLecture() {
+    QElapsedTimer horloge;
+    QList<qint64> instants;
+    QEventLoop boucle;
+    LT840* ed = nullptr;
+    FenetrePrincipale* fenetre = nullptr;
+    MinuterieQt minuterie([&] {
+        if (ed->EnLecture == QStringLiteral("oui"))
+            instants << horloge.nsecsElapsed();
+        fenetre->executer([&] { ed->Timer1_Timer(); });
+        if (ed->EnLecture != QStringLiteral("oui"))
+            boucle.quit();
+    });
+    DossierTemporaire dossier;
+    Plateforme p;
+    p.minuterie = &minuterie;
+    p.dossiers = &dossier;
+    LT840 editeur(p);
+    ed = &editeur;
+    editeur.Form_Load();
+    FenetrePrincipale fen(editeur);
+    fenetre = &fen;
+    fen.show();
+    fen.executer([&] { enregistrerSequence(editeur); });
+    horloge.start();
+    instants << horloge.nsecsElapsed();
+    fen.executer([&] { editeur.Cmd3_MouseDown(1); });
+    attendre(boucle);
+    // The tick that ends playback comes after the last record's period: not a step.
+    return instants.mid(0, Enregistrements + 1);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QList<qint64> instantsBase = mesurerBase();
+    const QList<qint64> instantsLecture = mesurerLecture();
+    if (instantsBase.size() != Enregistrements + 1 ||
+        instantsLecture.size() != Enregistrements + 1) {
+        std::fputs("incomplete run: not every record was reached\n", stderr);
+        return 1;
+    }
+    const EcartsTicks base = mesurerEcarts(instantsBase, PeriodeMs);
+    const EcartsTicks lecture = mesurerEcarts(instantsLecture, PeriodeMs);
+    std::printf("%d records at 0.01 x1, ideal %.1f s\n", Enregistrements,
+                Enregistrements * PeriodeMs / 1000.0);
+    std::printf("%s\n", qPrintable(decrire(QStringLiteral("bare QTimer (baseline)"), base)));
+    std::printf("%s\n", qPrintable(decrire(QStringLiteral("playback"), lecture)));
+    std::printf("playback / baseline duration: %.4f\n", lecture.dureeS / base.dureeS);
+    return 0;
+}
