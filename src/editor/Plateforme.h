@@ -52,15 +52,17 @@ public:
 class IClock {
 public:
     virtual ~IClock() = default;
-    virtual double heureDuJour() = 0;   // seconds since midnight, with fractions
-    virtual qint64 monotoneMs() = 0;    // never goes back, not even at midnight
+    virtual double heureDuJour() = 0; // seconds since midnight, with fractions
+    virtual qint64 monotoneMs() = 0;  // never goes back, not even at midnight
 };
 
 class IEventPump {
 public:
     virtual ~IEventPump() = default;
     virtual void laisserPasser() = 0; // repaint from the model and run pending events once
-    virtual void terminer() = 0;      // end the program at once
+    // Repaint the window from the model now, without running any input event.
+    virtual void repeindre() = 0;
+    virtual void terminer() = 0; // end the program at once
 };
 
 class ISerialPort {

@@ -3,9 +3,9 @@
 #include "editor/Plateforme.h"
 
 #include <QList>
-#include <functional>
 #include <QQueue>
 #include <QTemporaryDir>
+#include <functional>
 
 // Fakes of the platform for unit tests: answers are queued in advance, everything the
 // editor asked for is logged for the test to check.
@@ -74,12 +74,19 @@ public:
 class FakeEventPump : public IEventPump {
 public:
     int passages = 0;
+    int repeints = 0;
     bool termine = false;
-    std::function<void()> pendant; // runs as a pending event would
+    std::function<void()> pendant;  // runs as a pending event would
+    std::function<void()> repeinte; // sees the model as a repaint would
     void laisserPasser() override {
         ++passages;
         if (pendant)
             pendant();
+    }
+    void repeindre() override {
+        ++repeints;
+        if (repeinte)
+            repeinte();
     }
     void terminer() override { termine = true; }
 };

@@ -1,0 +1,80 @@
+#include "board/FluxTeleversement.h"
+#include "editor/LT840.h"
+#include "editor/ValeurNumerique.h"
+
+namespace {
+
+const QString DefautDialogue = QStringLiteral("DEFAUT DE DIALOGUE");
+
+// The board plays up to its first record of duration 0, and the simulator shows records up
+// to the count N: clearing the codes just after record N puts the board's end mark where the
+// simulator's sequence ends. A count read from a file may lie anywhere, so only records of
+// the store are touched.
+void marquerFinSequence(flux::Magasin& tabTrames, double n) {
+    for (int i = 1; i <= 4; ++i) {
+        const double r = n + i;
+        if (r >= 0 && r <= LT840::DernierEnr)
+            tabTrames[qsizetype(r)][flux::LigneCode] = 0;
+    }
+}
+
+} // namespace
+
+void LT840::transmet_Click() {
+    if (valeurNumerique(Text3()) == 0)
+        return;
+    Ctl.HScroll1Visible = false;
+    OuvreCom();
+    if (!Ctl.Versions.contains(QStringLiteral("LT840:")))
+        DemandeVersionCarte();
+    Transmettre();
+    Ctl.HScroll1Visible = true;
+    Ctl.ProgressBar1Visible = false;
+}
+
+void LT840::Transmettre() {
+    marquerFinSequence(TabTrames, arrondiPair(valeurNumerique(Text3())));
+    const QByteArray octets = flux::construire(TabTrames, TabVitesse, Ctl.List1Text());
+    if (m_p.serie && m_p.serie->estOuvert())
+        m_p.serie->viderReception();
+    Ctl.ProgressBar1Max = flux::blocsAEnvoyer(octets);
+    Ctl.ProgressBar1Value = 0;
+    Ctl.ProgressBar1Visible = true;
+    if (m_p.evenements)
+        m_p.evenements->laisserPasser();
+
+    for (int b = 0; b < flux::NombreBlocs; ++b) {
+        TxRx(QByteArrayLiteral("P"), 1);
+        if (EtatCom == QLatin1String("non")) {
+            AfficheMessage(DefautDialogue + QChar(12) + QStringLiteral(" Vérifiez le cordon"));
+            return;
+        }
+        if (ReponseCarte != QByteArrayView("B")) {
+            AfficheMessage(DefautDialogue);
+            return;
+        }
+        const QByteArray bloc = flux::bloc(octets, b);
+        const bool finSequence = bloc.startsWith('\0');
+        TxRx(finSequence ? QByteArray(flux::TailleBloc, '\0') : bloc, 1);
+        if (EtatCom == QLatin1String("non") ||
+            (!finSequence && ReponseCarte != QByteArrayView("?"))) {
+            AfficheMessage(DefautDialogue);
+            return;
+        }
+        // The exchanges keep input events out; the bar is repainted all the same.
+        Ctl.ProgressBar1Value = b + 1;
+        if (m_p.evenements)
+            m_p.evenements->repeindre();
+        if (finSequence)
+            break;
+    }
+
+    TxRx(QByteArrayLiteral("F"), 1);
+    if (EtatCom == QLatin1String("non") || ReponseCarte != QByteArrayView("FR")) {
+        AfficheMessage(DefautDialogue);
+        return;
+    }
+    TxRx(QByteArrayLiteral("R"), 0);
+    if (m_p.serie)
+        m_p.serie->fermer();
+}

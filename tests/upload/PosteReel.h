@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Fakes.h"
+#include "editor/LT840.h"
+#include "window/HorlogeQt.h"
+#include "window/PortSerieQt.h"
+
+// An editor on the real serial adapter and the real clock, started on COM 1; dialogs and
+// the window stay fakes.
+struct PosteReel {
+    FakeMessageBox messages;
+    FakeFileDialog fichiers;
+    FakeTimer minuterie;
+    HorlogeQt horloge;
+    FakeEventPump evenements;
+    FakeFolder dossiers;
+    ISerialPort* port;
+    LT840 ed;
+
+    explicit PosteReel(ISerialPort& p)
+        : port(&p), ed({&messages, &fichiers, &minuterie, &horloge, &evenements, port, &dossiers}) {
+        ed.Form_Load();
+        ed.PortCom = 0;
+    }
+
+    // Records `n` frames as a user would: frame k lights the lamps of the bits of 37k + 1
+    // and takes time-base button k % 6, on the base period "0.1".
+    void composer(int n) {
+        constexpr std::array<float, 8> Lampes{465, 1072, 1665, 2287, 2872, 3480, 4072, 4680};
+        ed.Ctl.List1Index = 3;
+        ed.List1_Click();
+        for (int k = 0; k < n; ++k) {
+            ed.Cmd9_MouseDown(1);
+            const int motif = (37 * k + 1) & 0xFF;
+            for (int j = 0; j < 8; ++j) {
+                if (motif & (1 << j))
+                    ed.Frame1_MouseDown(1, 0, Lampes[j], 600);
+            }
+            ed.Option1_MouseDown(k % 6, 1);
+            ed.Cmd1_MouseDown(1);
+        }
+    }
+};
