@@ -1,11 +1,75 @@
 #include "window/FenetrePrincipale.h"
 
 #include "editor/LT840.h"
+#include "window/DialogueTest.h"
+#include "window/Twips.h"
+
+#include <QCloseEvent>
+#include <QLayout>
+#include <QToolBar>
+
+namespace {
+
+// Design fonts are small; the client area keeps its designed size in pixels.
+constexpr int TaillePolice = 8;
+
+} // namespace
 
 FenetrePrincipale::FenetrePrincipale(LT840& editeur, QWidget* parent)
     : QMainWindow(parent), m_ed(editeur) {
     setObjectName(QStringLiteral("LT840"));
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    QFont police = font();
+    police.setPointSize(TaillePolice);
+    setFont(police);
+
+    auto* barre = new QToolBar(QStringLiteral("Toolbar1"), this);
+    barre->setObjectName(QStringLiteral("Toolbar1"));
+    barre->setMovable(false);
+    barre->setFloatable(false);
+    barre->setFixedHeight(px(630));
+    addToolBar(Qt::TopToolBarArea, barre);
+
+    auto* fond = new QWidget(this);
+    fond->setObjectName(QStringLiteral("fond"));
+    fond->setAccessibleName(QStringLiteral("LT840"));
+    setCentralWidget(fond);
+    m_c = construireControles(fond);
+    m_m = construireMenus(this);
+    m_dialogue = new DialogueTest(this, [this] { executer([this] { m_ed.OKButton_Click(); }); });
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    cablerPressions();
+    cablerClics();
+    cablerChamps();
+    cablerNavigateur();
+    cablerBaseDeTemps();
+    cablerMenus();
     rafraichir();
 }
 
-void FenetrePrincipale::rafraichir() { setWindowTitle(m_ed.Ctl.Caption); }
+void FenetrePrincipale::executer(const std::function<void()>& gestionnaire) {
+    if (m_arrete)
+        return;
+    gestionnaire();
+    if (!m_arrete)
+        rafraichir();
+}
+
+void FenetrePrincipale::arreter() {
+    m_arrete = true;
+    m_dialogue->hide();
+    hide();
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
+    bool fermer = true;
+    if (!m_arrete)
+        executer([&] { fermer = m_ed.Form_QueryUnload(); });
+    if (!fermer) {
+        evenement->ignore();
+        return;
+    }
+    evenement->accept();
+    arreter();
+}

@@ -1,16 +1,68 @@
 #pragma once
 
-#include <QMainWindow>
+#include "window/ControlesFenetre.h"
+#include "window/MenusFenetre.h"
 
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+
+class DialogueTest;
 class LT840;
+class QMouseEvent;
+class QKeyEvent;
+class QFocusEvent;
 
 // The main window: turns widget events into the editor's handlers and paints the editor's
-// controls model after each of them.
+// controls model after each of them. It holds no state of the program.
 class FenetrePrincipale : public QMainWindow {
 public:
     explicit FenetrePrincipale(LT840& editeur, QWidget* parent = nullptr);
+
+    // Paints every control from the model, without notifying anything back.
     void rafraichir();
+    // Runs one handler of the editor, then repaints; does nothing once the program ends.
+    void executer(const std::function<void()>& gestionnaire);
+    // The program ends: no handler runs any more and the windows go away.
+    void arreter();
+
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
 
 private:
+    using GestionnairePression = std::function<void(int bouton, int shift, float x, float y)>;
+    struct Pression {
+        GestionnairePression gestionnaire;
+        bool conteneur; // a frame or the background, under other controls
+    };
+
+    void cablerPressions();
+    void ecouterPression(QWidget* w, GestionnairePression g, bool conteneur = false);
+    void cablerClics();
+    void cablerChamps();
+    void cablerNavigateur();
+    void cablerBaseDeTemps();
+    void cablerMenus();
+    bool surPression(QObject* objet, QMouseEvent* e);
+    bool surTouche(QObject* objet, QKeyEvent* e);
+    void surPerteFocus(QObject* objet, QFocusEvent* e);
+
+    void rendreTextes();
+    void rendreLampes();
+    void rendreNavigateur();
+    void rendreBaseDeTemps();
+    void rendreCarte();
+    void rendreMenus();
+    void rendreDialogue();
+
     LT840& m_ed;
+    ControlesFenetre m_c;
+    MenusFenetre m_m;
+    DialogueTest* m_dialogue = nullptr;
+    QHash<QObject*, Pression> m_pressions;
+    // The displays the user may type into: their text changes only with the model's.
+    QString m_cpt2Affiche;
+    QString m_versionsAffiche;
+    bool m_arrete = false;
 };

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "editor/Plateforme.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The file-selection dialog, modal over the main window.
+class FileDialogQt : public IFileDialog {
+public:
+    void attacher(QWidget* fenetre) { m_fenetre = fenetre; }
+    QString ouvrir(const ParametresDialogue& p) override;
+    QString enregistrer(const ParametresDialogue& p) override;
+
+private:
+    QString choisir(const ParametresDialogue& p, bool enregistrement);
+    QPointer<QWidget> m_fenetre;
+};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "editor/Plateforme.h"
+
+#include <QElapsedTimer>
+
+class HorlogeQt : public IClock {
+public:
+    HorlogeQt() { m_depart.start(); }
+    double heureDuJour() override;
+    qint64 monotoneMs() override { return m_depart.elapsed(); }
+
+private:
+    QElapsedTimer m_depart;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "editor/Plateforme.h"
+
+#include <QPointer>
+
+class FenetrePrincipale;
+
+// Lets window events through from inside a handler, and ends the program.
+class PompeQt : public IEventPump {
+public:
+    void attacher(FenetrePrincipale* fenetre);
+    void laisserPasser() override;
+    void repeindre() override;
+    void terminer() override;
+    bool termine() const { return m_termine; }
+
+private:
+    QPointer<FenetrePrincipale> m_fenetre;
+    bool m_termine = false;
+};
