@@ -2,7 +2,7 @@
 # Sourced by scripts/test and scripts/run; quiet when everything is already there.
 lt840_deps() {
     local pkgs=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev
-                qt6-serialport-dev libgl-dev)
+                qt6-serialport-dev qt6-translations-l10n libgl-dev)
     local missing=()
     for p in "${pkgs[@]}"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||

@@ -1,3 +1,4 @@
+#include "board/ReservationCarte.h"
 #include "editor/LT840.h"
 
 namespace {
@@ -17,6 +18,9 @@ void LT840::DemandeVersionCarte() {
 }
 
 void LT840::TestCarte_Click() {
+    const ReservationCarte reservation(*this);
+    if (!reservation.acquise())
+        return;
     DemandeVersionCarte();
     if (!ReponseCarte.contains(Signature))
         return;
@@ -27,6 +31,9 @@ void LT840::TestCarte_Click() {
 // The yellow must be on screen before the exchanges freeze the window, hence the pass
 // through the event pump, which repaints.
 void LT840::CmdRST_Click() {
+    const ReservationCarte reservation(*this);
+    if (!reservation.acquise())
+        return;
     Ctl.VersionsBackColor = CouleurFixe::Jaune;
     if (m_p.evenements)
         m_p.evenements->laisserPasser();

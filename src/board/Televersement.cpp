@@ -1,4 +1,5 @@
 #include "board/FluxTeleversement.h"
+#include "board/ReservationCarte.h"
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
 
@@ -21,7 +22,8 @@ void marquerFinSequence(flux::Magasin& tabTrames, double n) {
 } // namespace
 
 void LT840::transmet_Click() {
-    if (valeurNumerique(Text3()) == 0)
+    const ReservationCarte reservation(*this);
+    if (!reservation.acquise() || valeurNumerique(Text3()) == 0)
         return;
     Ctl.HScroll1Visible = false;
     OuvreCom();

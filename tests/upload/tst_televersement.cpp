@@ -41,6 +41,8 @@ private slots:
     void blocs_data();
     void blocs();
     void progression();
+    void commandeCarteImbriquee_data();
+    void commandeCarteImbriquee();
 };
 
 // Record 15 carries a code and record 31 none (the count is 20), so a sound upload sends two
@@ -274,6 +276,42 @@ void TestTeleversement::progression() {
              (QList<Vue>{{true, 1, 3, false}, {true, 2, 3, false}, {true, 3, 3, false}}));
     QVERIFY(!ed.Ctl.ProgressBar1Visible);
     QVERIFY(ed.Ctl.HScroll1Visible);
+}
+
+// A second board command clicked while the upload lets pending events run must not start its
+// own dialogue in the middle of the upload's.
+void TestTeleversement::commandeCarteImbriquee_data() {
+    QTest::addColumn<int>("commande");
+    QTest::newRow("Programmation") << 0;
+    QTest::newRow("TestCarte") << 1;
+    QTest::newRow("Reset Carte") << 2;
+}
+
+void TestTeleversement::commandeCarteImbriquee() {
+    QFETCH(int, commande);
+    PosteTeleversement poste;
+    poste.carteQuiRepond();
+    poste.sequence(20);
+    auto& ed = *poste.banc;
+    qsizetype ecritsAvant = -1;
+    poste.banc.evenements.pendant = [&] {
+        ecritsAvant = poste.port.ecrits.size();
+        const std::array<void (LT840::*)(), 3> commandes{
+            &LT840::transmet_Click, &LT840::TestCarte_Click, &LT840::CmdRST_Click};
+        (ed.*commandes[commande])();
+        QCOMPARE(poste.port.ecrits.size(), ecritsAvant);
+    };
+
+    ed.transmet_Click();
+
+    QVERIFY(ecritsAvant > 0);
+    QCOMPARE(poste.echangesTeleversement(),
+             echanges({"P", "b0", "P", "b1", "P", "fin", "F", "R"}, poste.fluxAttendu()));
+    QVERIFY(poste.banc.messages.affichees.isEmpty());
+    QVERIFY(!ed.Ctl.DialogVisible);
+    // Once the upload is over, the board commands work again.
+    ed.TestCarte_Click();
+    QVERIFY(ed.Ctl.DialogVisible);
 }
 
 QTEST_GUILESS_MAIN(TestTeleversement)
