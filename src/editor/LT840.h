@@ -62,6 +62,7 @@ public:
     QString Entete;
     qint16 PortCom = 0;
     QString TexteCfg;
+    bool CfgSecours = false; // the program's folder cannot hold lt840.cfg: the user's does
 
     // --- Board link and its message boxes ---
     QString EtatCom;
@@ -99,6 +100,7 @@ public:
     void Nouveau_Click();
     void Quitter_Click();
     bool Form_QueryUnload(); // true when the window may close
+    bool FinDemandee = false; // Quit has ended the program: closing asks nothing more
 
     // --- Frame transformations and LED colours ---
     void Cmd5_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
@@ -121,7 +123,7 @@ public:
     void Timer1_Timer();
 
     // --- Sequence file and configuration file ---
-    void Sauvegarde();
+    bool Sauvegarde(); // true once the file is safely on disk
     void Sauvegarder_Click();
     void Lecture_Click();
     void LitCfg();
@@ -152,4 +154,8 @@ private:
     int m_hscrollValue = 0;
     int m_timerInterval = 0;
     bool m_timerEnabled = false;
+    // A board command lets pending events run once; a second board command arriving then
+    // must not start its own dialogue inside the first one.
+    bool m_carteOccupee = false;
+    friend class ReservationCarte;
 };

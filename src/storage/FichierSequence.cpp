@@ -1,0 +1,82 @@
+#include "storage/FichierSequence.h"
+
+#include "editor/ValeurNumerique.h"
+#include "storage/FormatTexte.h"
+
+namespace {
+
+constexpr char Entete[] = "LT840  V1.02";
+constexpr int LigneCode = 8;
+
+bool estChiffre(char c) {
+    return c >= '0' && c <= '9';
+}
+
+QByteArray ligneEnregistrement(const CellulesEnr& enr) {
+    QByteArray ligne = QByteArray::number(enr[LigneCode]);
+    for (int i = 0; i < LigneCode; ++i)
+        ligne += QByteArray::number(enr[i]);
+    return ligne;
+}
+
+// Column c (0-based) of a record line, as a digit.
+qint16 colonne(const QByteArray& ligne, int c) {
+    return c < ligne.size() && estChiffre(ligne.at(c)) ? qint16(ligne.at(c) - '0') : 0;
+}
+
+CellulesEnr cellules(const QByteArray& ligne) {
+    CellulesEnr enr{};
+    enr[LigneCode] = colonne(ligne, 0);
+    for (int i = 0; i < LigneCode; ++i)
+        enr[i] = colonne(ligne, i + 1);
+    return enr;
+}
+
+// Whether the item (its leading blanks already skipped) begins with a number: an optional
+// sign, then a digit or a point followed by a digit.
+bool commenceParNombre(const QByteArray& item) {
+    qsizetype i = 0;
+    if (i < item.size() && (item.at(i) == '-' || item.at(i) == '+'))
+        ++i;
+    if (i < item.size() && item.at(i) == '.')
+        ++i;
+    return i < item.size() && estChiffre(item.at(i));
+}
+
+std::optional<qint16> nombreEnregistrements(const QByteArray& item) {
+    if (!commenceParNombre(item))
+        return std::nullopt;
+    const double n = arrondiPair(valeurNumerique(QString::fromLatin1(item)));
+    if (!(n >= 0.0 && n <= NombreMaxSequence))
+        return std::nullopt;
+    return qint16(n);
+}
+
+} // namespace
+
+QByteArray ecrireSequence(qint16 nombre, std::span<const CellulesEnr> enregistrements) {
+    QByteArray octets = Entete + QByteArray(FinDeLigne) + texteNombre(nombre) + FinDeLigne;
+    for (const CellulesEnr& enr : enregistrements)
+        octets += ligneEnregistrement(enr) + FinDeLigne;
+    return octets;
+}
+
+std::optional<Sequence> lireSequence(const QByteArray& octets) {
+    LecteurItems items(octets);
+    const auto entete = items.texte();
+    if (!entete || !entete->contains("LT840"))
+        return std::nullopt;
+    const auto compte = items.texte();
+    const auto nombre = compte ? nombreEnregistrements(*compte) : std::nullopt;
+    if (!nombre)
+        return std::nullopt;
+    Sequence s{*nombre, {}};
+    s.enregistrements.reserve(*nombre);
+    for (int r = 0; r < *nombre; ++r) {
+        const auto ligne = items.texte();
+        if (!ligne)
+            return std::nullopt;
+        s.enregistrements.append(cellules(*ligne));
+    }
+    return s;
+}

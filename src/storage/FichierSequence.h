@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <array>
+#include <optional>
+#include <span>
+
+// One record as the sequence file holds it: rows 0..7 the lamps, row 8 the time-base code.
+using CellulesEnr = std::array<qint16, 9>;
+
+struct Sequence {
+    qint16 nombre = 0;                  // the record count N
+    QList<CellulesEnr> enregistrements; // records 0..N-1
+};
+
+// The highest record count a file may bring: the store ends at record 1024, and both
+// saving and playback use record N itself.
+inline constexpr int NombreMaxSequence = 1024;
+
+// The header, the count line, then one line per record given (the program gives records
+// 0..N, one more than it reads back).
+QByteArray ecrireSequence(qint16 nombre, std::span<const CellulesEnr> enregistrements);
+
+// Nothing when the header item lacks "LT840", when the count is not a number within
+// 0..NombreMaxSequence, or when the file ends before its N records. Record lines are never
+// malformed: a column that is not a digit, or that the line is too short to hold, reads 0.
+std::optional<Sequence> lireSequence(const QByteArray& octets);
