@@ -40,15 +40,11 @@ public:
     qint16 LedMax = 7;
     QString Modifie;
     qint16 IndLed = 0;
-    qint32 Compteur = 0;
-    qint16 IndSupp = 0;
 
     // --- Colour scheme ---
     std::array<Couleur, 6> Couleurs{};
     Couleur CouleurOn = 0;
     Couleur CouleurOff = 0;
-    qint32 MemCouleurGauche = 0;
-    qint32 MemCouleurDroite = 0;
 
     // --- Time base ---
     qint16 IndTempo = 0;
@@ -58,8 +54,6 @@ public:
 
     // --- Files ---
     QString NomFichier;
-    QString Ligne;
-    QString Entete;
     qint16 PortCom = 0;
     QString TexteCfg;
     bool CfgSecours = false; // the program's folder cannot hold lt840.cfg: the user's does
@@ -99,7 +93,7 @@ public:
     // --- New and Quit ---
     void Nouveau_Click();
     void Quitter_Click();
-    bool Form_QueryUnload(); // true when the window may close
+    bool Form_QueryUnload();  // true when the window may close
     bool FinDemandee = false; // Quit has ended the program: closing asks nothing more
 
     // --- Frame transformations and LED colours ---

@@ -1,6 +1,7 @@
 #include "editor/ValeurNumerique.h"
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -34,7 +35,16 @@ double valeurNumerique(const QString& texte) {
         }
         nombre.append(char(c.unicode()));
     }
-    return chiffres ? nombre.toDouble() : 0.0;
+    if (!chiffres)
+        return 0.0;
+    // The text is a well-formed number here, so a failed conversion can only be an overflow:
+    // it must read as huge, not as 0, or a count of a thousand digits would pass as empty.
+    bool ok = false;
+    const double v = nombre.toDouble(&ok);
+    if (ok)
+        return v;
+    return nombre.startsWith('-') ? -std::numeric_limits<double>::infinity()
+                                  : std::numeric_limits<double>::infinity();
 }
 
 double arrondiPair(double v) {

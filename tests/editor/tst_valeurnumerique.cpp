@@ -25,6 +25,8 @@ private slots:
         QTest::newRow("blanc interieur arrete") << "1 2" << 1.0;
         QTest::newRow("au-dela de 16 bits") << "99999" << 99999.0;
         QTest::newRow("tres grand") << "123456789012" << 123456789012.0;
+        QTest::newRow("hors des doubles") << QString(400, u'9') << qInf();
+        QTest::newRow("hors des doubles negatif") << "-" + QString(400, u'9') << -qInf();
     }
     void valeur() {
         QFETCH(QString, texte);
@@ -52,6 +54,7 @@ private slots:
         QTest::newRow("trop grand") << "32768" << false << 0;
         QTest::newRow("trop petit") << "-32769" << false << 0;
         QTest::newRow("enorme") << "99999999999999999999" << false << 0;
+        QTest::newRow("hors des doubles") << QString(400, u'9') << false << 0;
     }
     void entier() {
         QFETCH(QString, texte);
