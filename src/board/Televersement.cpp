@@ -3,9 +3,28 @@
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
 
+#include <optional>
+
 namespace {
 
 const QString DefautDialogue = QStringLiteral("DEFAUT DE DIALOGUE");
+const QString DefautCordon = DefautDialogue + QChar(12) + QStringLiteral(" Vérifiez le cordon");
+
+// One exchange awaiting one byte. A silent board is reported with `siSilence`, a reply other
+// than `attendue` (when one is awaited) as a plain dialogue fault; false ends the upload.
+bool echanger(LT840& ed, const QByteArray& message, std::optional<QByteArrayView> attendue,
+              const QString& siSilence = DefautDialogue) {
+    ed.TxRx(message, 1);
+    if (ed.EtatCom == QLatin1String("non")) {
+        ed.AfficheMessage(siSilence);
+        return false;
+    }
+    if (attendue && ed.ReponseCarte != *attendue) {
+        ed.AfficheMessage(DefautDialogue);
+        return false;
+    }
+    return true;
+}
 
 // The board plays up to its first record of duration 0, and the simulator shows records up
 // to the count N: clearing the codes just after record N puts the board's end mark where the
@@ -46,23 +65,13 @@ void LT840::Transmettre() {
         m_p.evenements->laisserPasser();
 
     for (int b = 0; b < flux::NombreBlocs; ++b) {
-        TxRx(QByteArrayLiteral("P"), 1);
-        if (EtatCom == QLatin1String("non")) {
-            AfficheMessage(DefautDialogue + QChar(12) + QStringLiteral(" Vérifiez le cordon"));
+        if (!echanger(*this, QByteArrayLiteral("P"), "B", DefautCordon))
             return;
-        }
-        if (ReponseCarte != QByteArrayView("B")) {
-            AfficheMessage(DefautDialogue);
-            return;
-        }
         const QByteArray bloc = flux::bloc(octets, b);
         const bool finSequence = bloc.startsWith('\0');
-        TxRx(finSequence ? QByteArray(flux::TailleBloc, '\0') : bloc, 1);
-        if (EtatCom == QLatin1String("non") ||
-            (!finSequence && ReponseCarte != QByteArrayView("?"))) {
-            AfficheMessage(DefautDialogue);
+        if (finSequence ? !echanger(*this, QByteArray(flux::TailleBloc, '\0'), std::nullopt)
+                        : !echanger(*this, bloc, "?"))
             return;
-        }
         // The exchanges keep input events out; the bar is repainted all the same.
         Ctl.ProgressBar1Value = b + 1;
         if (m_p.evenements)
@@ -70,12 +79,8 @@ void LT840::Transmettre() {
         if (finSequence)
             break;
     }
-
-    TxRx(QByteArrayLiteral("F"), 1);
-    if (EtatCom == QLatin1String("non") || ReponseCarte != QByteArrayView("FR")) {
-        AfficheMessage(DefautDialogue);
+    if (!echanger(*this, QByteArrayLiteral("F"), "FR"))
         return;
-    }
     TxRx(QByteArrayLiteral("R"), 0);
     if (m_p.serie)
         m_p.serie->fermer();
