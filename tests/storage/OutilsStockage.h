@@ -1,11 +1,17 @@
 #pragma once
 
-#include "editor/LT840.h"
+#include "Banc.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 
-// Helpers shared by the storage tests: files on disk byte for byte, and records as text.
+// Helpers shared by the storage tests: files on disk byte for byte, records and the window as
+// text, and the message boxes shown.
+
+inline const QString TitreLT840 = QStringLiteral("* LT840 *");
+inline const QByteArray Entete = "LT840  V1.02\r\n";
+inline const QByteArray Exemple = Entete + " 2 \r\n210000000\r\n201000000\r\n200000000\r\n";
 
 inline bool deposer(const QString& chemin, const QByteArray& octets) {
     QFile f(chemin);
@@ -18,8 +24,16 @@ inline QByteArray contenu(const QString& chemin) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<illisible>");
 }
 
-inline QString chemin(const QString& dossier, const QString& nom) {
-    return QDir(dossier).filePath(nom);
+inline QString dansProgramme(Banc& b, const QString& nom) {
+    return QDir(b.dossiers.programme.path()).filePath(nom);
+}
+
+// A record as a file line holds it: the code (row 8), then lamps 0..7.
+template <typename Cellules> QString ligne(const Cellules& c) {
+    QString s = QString::number(c[8]);
+    for (int i = 0; i < 8; ++i)
+        s += QString::number(c[i]);
+    return s;
 }
 
 // Paints the grid (eight '0'/'1', lamp 0 first) and records it.
@@ -29,19 +43,37 @@ inline void enregistrer(LT840& ed, const char* lampes) {
     ed.CLICK();
 }
 
-inline QString grille(const LT840& ed) {
-    QString s;
-    for (int i = 0; i < 8; ++i)
-        s += ed.Ctl.Shape1[i].FillColor == ed.CouleurOn ? u'1' : u'0';
-    return s;
+// Three frames recorded at x10, not saved.
+inline void troisTrames(Banc& b) {
+    b->Option1_MouseDown(3, 1);
+    enregistrer(*b, "11000000");
+    enregistrer(*b, "00110000");
+    enregistrer(*b, "00001100");
+    b->Modifie = QStringLiteral("O");
 }
 
-// Record r as a file line holds it: the code, then lamps 0..7.
-inline QString enr(const LT840& ed, int r) {
-    QString s = QString::number(ed.TabTrames[r][8]);
+// What the window shows of the sequence: the navigator's range and position, the record
+// count, the title, Modifie and the grid (lamp 0 first, '1' lit).
+inline QStringList vue(const LT840& ed) {
+    QString grille;
     for (int i = 0; i < 8; ++i)
-        s += QString::number(ed.TabTrames[r][i]);
-    return s;
+        grille += ed.Ctl.Shape1[i].FillColor == ed.CouleurOn ? u'1' : u'0';
+    return {QString::number(ed.HScroll1Max()),
+            QString::number(ed.HScroll1Value()),
+            ed.Text3(),
+            ed.Ctl.Caption,
+            ed.Modifie,
+            grille};
 }
 
-inline const QByteArray Exemple = "LT840  V1.02\r\n 2 \r\n210000000\r\n201000000\r\n200000000\r\n";
+inline QString boite(const QString& prompt, int boutons, const QString& titre = TitreLT840) {
+    return titre + u'|' + QString::number(boutons) + u'|' + prompt;
+}
+
+// Every box shown, in order, so that a test checks a whole exchange at once.
+inline QStringList boites(const FakeMessageBox& m) {
+    QStringList l;
+    for (const BoiteAffichee& a : m.affichees)
+        l << boite(a.prompt, a.boutons, a.titre);
+    return l;
+}

@@ -1,24 +1,15 @@
-#include "Banc.h"
 #include "OutilsStockage.h"
 
 #include <QtTest>
 
 namespace {
 
-QString cfgProgramme(Banc& b) {
-    return chemin(b.dossiers.programme.path(), "lt840.cfg");
-}
-QString cfgSecours(Banc& b) {
-    return chemin(b.dossiers.configuration.path(), "lt840.cfg");
-}
+enum Blocage { Aucun = 0, Programme = 1, Secours = 2, ProgrammeEnCours = 4 };
+enum Destination { DansProgramme, DansSecours, NullePart };
 
-// Makes a folder unable to hold the file: a directory stands in its place.
+// A directory in the file's place keeps the folder from holding it.
 void bloquer(const QString& cfg) {
     QVERIFY(QDir().mkpath(cfg));
-}
-
-QList<bool> marques(const LT840& ed) {
-    return QList<bool>(ed.Ctl.COM.begin(), ed.Ctl.COM.end());
 }
 
 } // namespace
@@ -26,102 +17,67 @@ QList<bool> marques(const LT840& ed) {
 class TstConfiguration : public QObject {
     Q_OBJECT
 private slots:
-    void premierDemarrage() {
-        Banc b;
-        QCOMPARE(contenu(cfgProgramme(b)), QByteArray(" 0 \r\n*.dat\r\n"));
-        QCOMPARE(b->PortCom, qint16(0));
-        QCOMPARE(marques(*b), (QList<bool>{true, false, false, false}));
-        QVERIFY(b.messages.affichees.isEmpty());
-    }
-
-    void lecture_data() {
-        QTest::addColumn<QByteArray>("avant");
+    // From one start to the next: PortCom holds 1 before the file is read (a failed reading
+    // writes back what it holds), then port -2 is saved with the text read. The user's folder
+    // takes over from the program's; with neither usable the program goes on without a word.
+    void demarrageSuivant_data() {
+        QTest::addColumn<QByteArray>("avant"); // null: no file
+        QTest::addColumn<int>("blocage");
         QTest::addColumn<int>("port");
         QTest::addColumn<QString>("texte");
-        QTest::addColumn<QByteArray>("apres");
-        QTest::addColumn<QList<bool>>("marques");
-        const QByteArray autre = " 3 \r\nautre texte\r\n";
-        QTest::newRow("COM4 et autre texte")
-            << autre << 3 << "autre texte" << autre << QList<bool>{false, false, false, true};
-        QTest::newRow("une seule ligne")
-            << QByteArray(" 2 \r\n") << 2 << "*.dat" << QByteArray(" 2 \r\n*.dat\r\n")
-            << QList<bool>{false, false, true, false};
-        QTest::newRow("vide") << QByteArray() << 1 << "*.dat" << QByteArray(" 1 \r\n*.dat\r\n")
-                              << QList<bool>{false, true, false, false};
-        QTest::newRow("hors 16 bits")
-            << QByteArray("70000\r\nx\r\n") << 1 << "*.dat" << QByteArray(" 1 \r\n*.dat\r\n")
-            << QList<bool>{false, true, false, false};
-        QTest::newRow("port hors menu")
-            << QByteArray(" 7 \r\nx\r\n") << 7 << "x" << QByteArray(" 7 \r\nx\r\n")
-            << QList<bool>{false, false, false, false};
+        QTest::addColumn<int>("coche"); // the ticked item of the port menu
+        QTest::addColumn<int>("destination");
+        auto cas = [](const char* nom, const QByteArray& avant, int blocage, int port,
+                      const QString& texte, int coche, Destination destination) {
+            QTest::newRow(nom) << avant << blocage << port << texte << coche << int(destination);
+        };
+        const QString dat = "*.dat";
+        cas("COM4 et autre texte", " 3 \r\nautre texte\r\n", Aucun, 3, "autre texte", 3,
+            DansProgramme);
+        cas("une seule ligne", " 2 \r\n", Aucun, 2, dat, 2, DansProgramme);
+        cas("absent", {}, Aucun, 1, dat, 1, DansProgramme);
+        cas("hors 16 bits", "70000\r\nx\r\n", Aucun, 1, dat, 1, DansProgramme);
+        cas("negatif, Latin-1, hors menu", "-32768 \r\n\xe9t\xe9\r\n", Aucun, -32768,
+            QString::fromLatin1("\xe9t\xe9"), -1, DansProgramme);
+        cas("dossier du programme bloque", {}, Programme, 1, dat, 1, DansSecours);
+        cas("bloque apres la lecture", {}, ProgrammeEnCours, 1, dat, 1, DansSecours);
+        cas("aucun dossier", {}, Programme | Secours, 1, dat, 1, NullePart);
     }
-    // PortCom holds 1 before the file is read: a failed reading writes back what it holds.
-    void lecture() {
+    void demarrageSuivant() {
         QFETCH(QByteArray, avant);
+        QFETCH(int, blocage);
         QFETCH(int, port);
         QFETCH(QString, texte);
-        QFETCH(QByteArray, apres);
-        QFETCH(QList<bool>, marques);
+        QFETCH(int, coche);
+        QFETCH(int, destination);
         Banc b(nullptr, false);
-        QVERIFY(deposer(cfgProgramme(b), avant));
+        const QString programme = dansProgramme(b, "lt840.cfg");
+        const QString secours = QDir(b.dossiers.configuration.path()).filePath("lt840.cfg");
+        if (!avant.isNull())
+            QVERIFY(deposer(programme, avant));
+        if (blocage & Programme)
+            bloquer(programme);
+        if (blocage & Secours)
+            bloquer(secours);
         b->PortCom = 1;
-        b->LitCfg();
+        b->Form_Load();
         QCOMPARE(b->PortCom, qint16(port));
         QCOMPARE(b->TexteCfg, texte);
-        QCOMPARE(contenu(cfgProgramme(b)), apres);
-        QCOMPARE(::marques(*b), marques);
-        QVERIFY(!QFile::exists(cfgSecours(b)));
-    }
-
-    void texteRecopie() {
-        Banc b(nullptr, false);
-        QVERIFY(deposer(cfgProgramme(b), " 3 \r\nautre texte\r\n"));
-        b->LitCfg();
-        b->PortCom = 1;
+        for (int i = 0; i < int(b->Ctl.COM.size()); ++i)
+            QCOMPARE(b->Ctl.COM[i], i == coche);
+        if (blocage & ProgrammeEnCours) {
+            QVERIFY(QFile::remove(programme));
+            bloquer(programme);
+        }
+        b->PortCom = -2;
         b->SauveCfg();
-        QCOMPARE(contenu(cfgProgramme(b)), QByteArray(" 1 \r\nautre texte\r\n"));
-    }
-
-    // The user's folder takes over, and keeps the port from one run to the next.
-    void dossierProgrammeBloque() {
-        Banc b(nullptr, false);
-        bloquer(cfgProgramme(b));
-        b->LitCfg();
-        QVERIFY(b->CfgSecours);
-        QCOMPARE(contenu(cfgSecours(b)), QByteArray(" 0 \r\n*.dat\r\n"));
-        b->PortCom = 2;
-        b->SauveCfg();
-        QCOMPARE(contenu(cfgSecours(b)), QByteArray(" 2 \r\n*.dat\r\n"));
+        const QByteArray attendu = "-2 \r\n" + texte.toLatin1() + "\r\n";
+        QCOMPARE(contenu(programme), destination == DansProgramme ? attendu : "<illisible>");
+        QCOMPARE(contenu(secours), destination == DansSecours ? attendu : "<illisible>");
         LT840 suivant(b.plateforme());
         suivant.LitCfg();
-        QCOMPARE(suivant.PortCom, qint16(2));
-        QCOMPARE(marques(suivant), (QList<bool>{false, false, true, false}));
+        QCOMPARE(suivant.PortCom, qint16(destination == NullePart ? 0 : -2));
         QVERIFY(b.messages.affichees.isEmpty());
-    }
-
-    // A port choice that cannot be written in the program's folder goes to the user's.
-    void ecritureDeplacee() {
-        Banc b;
-        QVERIFY(QFile::remove(cfgProgramme(b)));
-        bloquer(cfgProgramme(b));
-        b->PortCom = 3;
-        b->SauveCfg();
-        QCOMPARE(contenu(cfgSecours(b)), QByteArray(" 3 \r\n*.dat\r\n"));
-    }
-
-    void aucunDossier() {
-        Banc b(nullptr, false);
-        bloquer(cfgProgramme(b));
-        bloquer(cfgSecours(b));
-        b->PortCom = 2;
-        b->TexteCfg = QStringLiteral("x");
-        b->Form_Load();
-        QCOMPARE(b->PortCom, qint16(2));
-        QCOMPARE(b->TexteCfg, QStringLiteral("*.dat"));
-        QCOMPARE(marques(*b), (QList<bool>{false, false, true, false}));
-        QVERIFY(b.messages.affichees.isEmpty());
-        b->SauveCfg(); // still nowhere to write: nothing happens
-        QVERIFY(QFileInfo(cfgSecours(b)).isDir());
     }
 };
 

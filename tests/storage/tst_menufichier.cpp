@@ -1,0 +1,257 @@
+#include "OutilsStockage.h"
+
+#include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+const QString TitreVersion = QStringLiteral("* LT840  V1.02 *");
+const QString Disponible = QStringLiteral("Fichier non disponible ! ");
+const int Erreur = Msg::Critique | Msg::OK;
+const QString QuestionOuvrir =
+    boite(QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?"),
+          Msg::Critique | Msg::OuiNon);
+const QString QuestionNouveau =
+    boite(QStringLiteral(" Attention!!! Désirez-vous effacer les données non enregistrées?"),
+          Msg::Critique | Msg::OuiNon);
+const QString QuestionQuitter =
+    boite(QStringLiteral("Voulez-vous sauvegarder avant de quitter?"), Msg::OuiNon);
+const QByteArray Annule = "<dialogue annule>";
+const QByteArray Dossier = "<un dossier a la place>";
+
+enum Panne { Annulee, ParentAbsent, RepertoireALaPlace, DisquePlein };
+enum Choix { Non, OuiEnregistre, OuiEchec };
+
+// A full disk: with RLIMIT_FSIZE, every write past 8 bytes fails in this process.
+bool sauver(LT840& ed, bool disquePlein) {
+    rlimit avant{};
+    getrlimit(RLIMIT_FSIZE, &avant);
+    const rlimit limite{disquePlein ? 8 : avant.rlim_cur, avant.rlim_max};
+    std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    const bool ok = ed.Sauvegarde();
+    setrlimit(RLIMIT_FSIZE, &avant);
+    return ok;
+}
+
+QStringList entrees(Banc& b) {
+    return QDir(b.dossiers.programme.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+class TstMenuFichier : public QObject {
+    Q_OBJECT
+private slots:
+    // Saving what was loaded gives the same lines again but record N, lit as every record past
+    // the sequence is after a load. A name gets ".dat" unless it holds it already, case counting.
+    void sauverChargerSauver_data() {
+        QTest::addColumn<QString>("choisi");
+        QTest::addColumn<QString>("fichier");
+        QTest::newRow(".DAT") << QStringLiteral("a.DAT") << "a.DAT.dat";
+        QTest::newRow("a.data") << QStringLiteral("a.data") << "a.data";
+    }
+    void sauverChargerSauver() {
+        QFETCH(QString, choisi);
+        QFETCH(QString, fichier);
+        Banc b;
+        enregistrer(*b, "10000000");
+        enregistrer(*b, "01000000");
+        b->Modifie = QStringLiteral("O");
+        b->Ctl.ComDialog1FileName = QStringLiteral("ancien.dat");
+        const QString c = dansProgramme(b, "c.dat");
+        b.fichiers.chemins << dansProgramme(b, choisi) << dansProgramme(b, choisi) << c;
+        b->Sauvegarder_Click();
+        QCOMPARE(contenu(dansProgramme(b, fichier)), Exemple);
+        QCOMPARE(b->Modifie, QStringLiteral("N"));
+        b->Lecture_Click();
+        QCOMPARE(b->Ctl.Caption, "FICHIER = " + dansProgramme(b, fichier));
+        QVERIFY(b->Sauvegarde());
+        QCOMPARE(contenu(c), Entete + " 2 \r\n210000000\r\n201000000\r\n011111111\r\n");
+        QCOMPARE(boites(b.messages),
+                 QStringList(2, boite(QStringLiteral(" Sauvegarde effectuée "), Msg::OK)));
+        const ParametresDialogue p = b.fichiers.enregistrements.value(0);
+        QCOMPARE(p.titre, QStringLiteral("Dezudoziru"));
+        QCOMPARE(p.filtre, QStringLiteral("Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|"
+                                          "*.txt|Tous les Fichiers (*.*)|*.*|"));
+        QCOMPARE(p.extensionParDefaut, QStringLiteral("*.dat"));
+        QCOMPARE(p.dossierInitial, b.dossiers.programme.path());
+        QCOMPARE(p.nomFichier, QString()); // cleared before saving, not before opening
+        QCOMPARE(b.fichiers.ouvertures.value(0).nomFichier, dansProgramme(b, choisi));
+    }
+
+    // Whatever stood at the chosen path is still there byte for byte, and nothing was left
+    // behind in the folder.
+    void echecSauvegarde_data() {
+        QTest::addColumn<int>("panne");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("annulee") << int(Annulee) << "Votre fichier n'a pas été sauvegarder.";
+        QTest::newRow("dossier parent absent") << int(ParentAbsent) << Disponible;
+        QTest::newRow("repertoire a la place") << int(RepertoireALaPlace) << Disponible;
+        QTest::newRow("disque plein") << int(DisquePlein) << Disponible;
+    }
+    void echecSauvegarde() {
+        QFETCH(int, panne);
+        QFETCH(QString, message);
+        Banc b;
+        troisTrames(b);
+        const QString f = dansProgramme(b, "seq.dat");
+        const QString ancien = panne == RepertoireALaPlace ? f + "/dedans" : f;
+        if (panne == RepertoireALaPlace)
+            QVERIFY(QDir().mkdir(f));
+        QVERIFY(deposer(ancien, "ancien\r\n"));
+        const QStringList avant = entrees(b);
+        b.fichiers.chemins << (panne == Annulee        ? QString()
+                               : panne == ParentAbsent ? dansProgramme(b, "absent/seq.dat")
+                                                       : f);
+        QVERIFY(!sauver(*b, panne == DisquePlein));
+        QCOMPARE(b->Modifie, QStringLiteral("O"));
+        QCOMPARE(boites(b.messages), QStringList{boite(message, Erreur)});
+        QCOMPARE(entrees(b), avant);
+        QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
+    }
+
+    // A load fills the store and shows the loaded record 0 only when the navigator had to move
+    // to it; a refused one changes nothing, in the store or in the window.
+    void ouverture_data() {
+        QTest::addColumn<int>("reponse");
+        QTest::addColumn<QByteArray>("octets");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QStringList>("erreur"); // the box after the question, if any
+        QTest::addColumn<QString>("grille");     // empty: nothing loaded
+        auto cas = [](const char* nom, int reponse, const QByteArray& octets, int position,
+                      const QStringList& erreur, const QString& grille = {}) {
+            QTest::newRow(nom) << reponse << octets << position << erreur << grille;
+        };
+        const QByteArray compte2000 = Entete + "2000\r\n" + QByteArray("1\r\n").repeated(2001);
+        const QByteArray tropGrand = Entete + " 1 \r\n" + QByteArray(1 << 21, '1');
+        cas("navigateur deplace", Msg::RepOui, Exemple, 3, {}, "10000000");
+        cas("navigateur deja a 0", Msg::RepOui, Exemple, 0, {}, "11000000");
+        cas("question refusee", Msg::RepNon, Exemple, 1, {});
+        cas("dialogue annule", Msg::RepOui, Annule, 1,
+            {boite("Vous n'avez ouvert aucun fichier.", Erreur, TitreVersion)});
+        cas("compte 2000", Msg::RepOui, compte2000, 1,
+            {boite("Fichier non compatible.", Erreur, TitreVersion)});
+        cas("trop grand", Msg::RepOui, tropGrand, 1, {boite(Disponible, Erreur)});
+        cas("illisible", Msg::RepOui, Dossier, 1, {boite(Disponible, Erreur)});
+    }
+    void ouverture() {
+        QFETCH(int, reponse);
+        QFETCH(QByteArray, octets);
+        QFETCH(int, position);
+        QFETCH(QStringList, erreur);
+        QFETCH(QString, grille);
+        Banc b;
+        troisTrames(b);
+        b->TabTrames[0][12] = 7;
+        b->TabTrames[700][3] = 5;
+        b->setHScroll1Value(position);
+        const QString f = dansProgramme(b, "seq.dat");
+        QVERIFY(octets == Dossier ? QDir().mkdir(f) : deposer(f, octets));
+        b.fichiers.chemins << (octets == Annule ? QString() : f);
+        b.messages.reponses << reponse;
+        const auto magasin = b->TabTrames;
+        const QStringList avant = vue(*b);
+        b->Lecture_Click();
+        QCOMPARE(boites(b.messages), QStringList{QuestionOuvrir} + erreur);
+        if (grille.isEmpty()) {
+            QVERIFY(b->TabTrames == magasin);
+            QCOMPARE(vue(*b), avant);
+            return;
+        }
+        QCOMPARE(ligne(b->TabTrames[0]), QStringLiteral("210000000"));
+        QCOMPARE(ligne(b->TabTrames[1]), QStringLiteral("201000000"));
+        for (int r = 2; r <= 512; ++r)
+            QCOMPARE(ligne(b->TabTrames[r]), QStringLiteral("011111111"));
+        for (int r = 0; r <= LT840::DernierEnr; ++r)
+            for (int l = r > 512 ? 0 : 9; l <= LT840::DerniereLigne; ++l)
+                QCOMPARE(b->TabTrames[r][l], qint16(0));
+        QCOMPARE(vue(*b), (QStringList{"2", "0", "2", "FICHIER = " + f, "N", grille}));
+    }
+
+    // New keeps the lamp rows and clears the codes of records 1..255; the grid is unlit whatever
+    // record the navigator showed, and the time base in force (x10) stays.
+    void nouveau_data() {
+        QTest::addColumn<QString>("modifie");
+        QTest::addColumn<int>("reponse");
+        QTest::addColumn<int>("position");
+        QTest::newRow("oui, navigateur en fin") << "O" << Msg::RepOui << 3;
+        QTest::newRow("rien a perdre, navigateur a 0") << "N" << Msg::RepNon << 0;
+        QTest::newRow("non") << "O" << Msg::RepNon << 3;
+    }
+    void nouveau() {
+        QFETCH(QString, modifie);
+        QFETCH(int, reponse);
+        QFETCH(int, position);
+        Banc b;
+        troisTrames(b);
+        b->Modifie = modifie;
+        b->setHScroll1Value(position);
+        b->TabTrames[256][8] = 3;
+        b.messages.reponses << reponse;
+        const auto magasin = b->TabTrames;
+        const QStringList avant = vue(*b);
+        b->Nouveau_Click();
+        QCOMPARE(boites(b.messages), QStringList(modifie == u"O" ? 1 : 0, QuestionNouveau));
+        if (modifie == u"O" && reponse == Msg::RepNon) {
+            QVERIFY(b->TabTrames == magasin);
+            QCOMPARE(vue(*b), avant);
+            return;
+        }
+        QCOMPARE(vue(*b), (QStringList{"0", "0", "0", TitreLT840, "N", "00000000"}));
+        QCOMPARE(ligne(b->TabTrames[0]), QStringLiteral("111000000"));
+        QCOMPARE(ligne(b->TabTrames[1]), QStringLiteral("000110000"));
+        QCOMPARE(b->TabTrames[255][8], qint16(0));
+        QCOMPARE(b->TabTrames[256][8], qint16(3));
+        b->CLICK();
+        QCOMPARE(b->TabTrames[0][8], qint16(4));
+    }
+
+    // Quit always asks; closing the window asks only when there is something to lose, and
+    // leaves the program's ending to the window.
+    void quitter_data() {
+        QTest::addColumn<bool>("fermer");
+        QTest::addColumn<QString>("modifie");
+        QTest::addColumn<int>("choix");
+        QTest::addColumn<bool>("fin");
+        auto cas = [](const char* nom, bool fermer, const char* modifie, Choix choix, bool fin) {
+            QTest::newRow(nom) << fermer << QString(modifie) << int(choix) << fin;
+        };
+        cas("quitter: non", false, "O", Non, true);
+        cas("quitter: oui, enregistre", false, "O", OuiEnregistre, true);
+        cas("quitter: oui, echec", false, "O", OuiEchec, false);
+        cas("quitter sans modification", false, "N", Non, true);
+        cas("fermer: rien a perdre", true, "N", Non, true);
+        cas("fermer: non", true, "O", Non, true);
+        cas("fermer: oui, enregistre", true, "O", OuiEnregistre, true);
+        cas("fermer: oui, echec", true, "O", OuiEchec, false);
+    }
+    void quitter() {
+        QFETCH(bool, fermer);
+        QFETCH(QString, modifie);
+        QFETCH(int, choix);
+        QFETCH(bool, fin);
+        Banc b;
+        troisTrames(b);
+        b->Modifie = modifie;
+        b.messages.reponses << (choix == Non ? Msg::RepNon : Msg::RepOui);
+        b.fichiers.chemins << dansProgramme(b, choix == OuiEchec ? "absent/fin.dat" : "fin.dat");
+        if (fermer)
+            QCOMPARE(b->Form_QueryUnload(), fin);
+        else
+            b->Quitter_Click();
+        QCOMPARE(b.evenements.termine, fin && !fermer);
+        const bool demande = !fermer || modifie == u"O";
+        QCOMPARE(boites(b.messages).value(0), demande ? QuestionQuitter : QString());
+        QCOMPARE(b->Modifie, choix == OuiEnregistre ? QStringLiteral("N") : modifie);
+        // The window closing as the program ends must not ask a second time.
+        const qsizetype boitesAvant = b.messages.affichees.size();
+        if (b.evenements.termine)
+            QVERIFY(b->Form_QueryUnload());
+        QCOMPARE(b.messages.affichees.size(), boitesAvant);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstMenuFichier)
+#include "tst_menufichier.moc"
