@@ -5,8 +5,36 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
 constexpr int Entree = 13;
 constexpr int PerteDuFocus = -1;
+
+// Records 0..4 made with "+", record k with lamp k lit and time-base code k + 1; then junk
+// in the working record 5 and in the store's last record, and every lamp lit.
+void preparer(LT840& ed) {
+    for (int k = 0; k < 5; ++k) {
+        for (int i = 0; i < 8; ++i)
+            ed.Ctl.Shape1[i].FillColor = i == k ? ed.CouleurOn : ed.CouleurOff;
+        ed.IndTempo = qint16(k);
+        ed.CLICK();
+    }
+    ed.TabTrames[5].fill(1);
+    ed.TabTrames[LT840::DernierEnr].fill(3);
+    for (Lampe& l : ed.Ctl.Shape1)
+        l.FillColor = ed.CouleurOn;
+}
+
+// k for record k as preparer made it, -1 for an emptied one (rows 0..8), -2 for anything else.
+int signature(const LT840::Enregistrement& r) {
+    const int k = r[8] - 1;
+    LT840::Enregistrement attendu{};
+    if (k >= 0 && k < 8) {
+        attendu[k] = 1;
+        attendu[8] = r[8];
+    }
+    return std::equal(r.begin(), r.begin() + 9, attendu.begin()) ? k : -2;
+}
+
 } // namespace
 
 class TstChampsAdresse : public QObject {
@@ -14,35 +42,26 @@ class TstChampsAdresse : public QObject {
 private slots:
     void verification_data() {
         QTest::addColumn<int>("champ");
-        QTest::addColumn<QString>("maximum");
         QTest::addColumn<QString>("texte");
         QTest::addColumn<int>("touche");
         QTest::addColumn<QString>("attendu");
-        QTest::newRow("depart au-dessus") << 1 << u"5"_s << u"9"_s << Entree << u"5"_s;
-        QTest::newRow("depart au-dessus, focus") << 1 << u"5"_s << u"9"_s << PerteDuFocus << u"5"_s;
-        QTest::newRow("depart vide, focus") << 1 << u"5"_s << u""_s << PerteDuFocus << u"0"_s;
-        QTest::newRow("depart vide") << 1 << u"5"_s << u""_s << Entree << u"0"_s;
-        QTest::newRow("depart lettres") << 1 << u"5"_s << u"abc"_s << Entree << u"abc"_s;
-        QTest::newRow("depart chiffres puis lettres")
-            << 1 << u"5"_s << u"12ab"_s << Entree << u"5"_s;
-        QTest::newRow("depart negatif") << 1 << u"5"_s << u"-3"_s << Entree << u"-3"_s;
-        QTest::newRow("depart egal") << 1 << u"5"_s << u"5"_s << Entree << u"5"_s;
-        QTest::newRow("depart autre touche") << 1 << u"5"_s << u"9"_s << int('A') << u"9"_s;
-        QTest::newRow("depart, maximum avec blanc") << 1 << u" 4"_s << u"7"_s << Entree << u" 4"_s;
-        QTest::newRow("en cours numerique") << 2 << u"10"_s << u"9"_s << Entree << u"9"_s;
-        QTest::newRow("en cours au-dessus") << 2 << u"10"_s << u"12"_s << Entree << u"10"_s;
-        QTest::newRow("en cours vide") << 2 << u"10"_s << u""_s << Entree << u"0"_s;
-        QTest::newRow("en cours autre touche") << 2 << u"10"_s << u"12"_s << int('2') << u"12"_s;
+        QTest::newRow("start above") << 1 << u"12"_s << Entree << u"10"_s;
+        QTest::newRow("start empty, focus") << 1 << u""_s << PerteDuFocus << u"0"_s;
+        QTest::newRow("start above, focus") << 1 << u"12"_s << PerteDuFocus << u"10"_s;
+        QTest::newRow("start letters") << 1 << u"abc"_s << Entree << u"abc"_s;
+        QTest::newRow("start, other key") << 1 << u"12"_s << int('A') << u"12"_s;
+        QTest::newRow("current below, numerically") << 2 << u"9"_s << Entree << u"9"_s;
+        QTest::newRow("current above") << 2 << u"12"_s << Entree << u"10"_s;
+        QTest::newRow("current, other key") << 2 << u"12"_s << int('2') << u"12"_s;
     }
-    // The check changes the text only: record, navigator and grid stay where they were.
+    // Text3 shows 10. The check changes the text only: record, navigator and grid stay put.
     void verification() {
         QFETCH(int, champ);
-        QFETCH(QString, maximum);
         QFETCH(QString, texte);
         QFETCH(int, touche);
         QFETCH(QString, attendu);
         Banc b;
-        b->setText3(maximum);
+        b->setText3(u"10"_s);
         QString& texteChamp = champ == 1 ? b->Ctl.Text1 : b->Ctl.Text2;
         texteChamp = texte;
         int cle = touche;
@@ -58,45 +77,69 @@ private slots:
         QCOMPARE(b->HScroll1Value(), 0);
     }
 
-    void maximumDuNavigateur_data() {
-        QTest::addColumn<QString>("texte");
+    // The count typed into Text3 and the record into Text2. A count that names no number keeps
+    // the navigator's range, any number is held within the store. "Supp." moves rows 0..8 of
+    // the records after the deleted one down one place, the last record having been emptied
+    // first, and writes the count less one after a blank. Unless both fields name records of
+    // the store and the record lies within the sequence, it changes nothing (no records given).
+    void suppression_data() {
+        QTest::addColumn<QString>("texte3");
         QTest::addColumn<int>("maximum");
-        QTest::newRow("nombre") << u"7"_s << 7;
-        QTest::newRow("blanc devant") << u" 7"_s << 7;
-        QTest::newRow("chiffres puis lettres") << u"12abc"_s << 12;
-        QTest::newRow("vide garde") << u""_s << 5;
-        QTest::newRow("lettres gardent") << u"abc"_s << 5;
-        QTest::newRow("signe seul garde") << u"-"_s << 5;
-        QTest::newRow("point seul garde") << u"."_s << 5;
-        QTest::newRow("negatif") << u"-5"_s << 0;
-        QTest::newRow("au-dela du magasin") << u"1025"_s << 1024;
-        QTest::newRow("au-dela de 16 bits") << u"99999"_s << 1024;
-        QTest::newRow("tres grand") << u"123456789012345678901234567890"_s << 1024;
-        QTest::newRow("fraction") << u"6.5"_s << 6;
+        QTest::addColumn<QString>("texte2");
+        QTest::addColumn<QList<int>>("attendus"); // records 0..5 afterwards
+        QTest::addColumn<int>("enrCours");
+        using L = QList<int>;
+        const L refus;
+        QTest::newRow("middle") << u"5"_s << 5 << u"2"_s << L{0, 1, 3, 4, -1, -1} << 2;
+        QTest::newRow("last") << u"5"_s << 5 << u"4"_s << L{0, 1, 2, 3, -1, -1} << 4;
+        QTest::newRow("working record") << u"5"_s << 5 << u"5"_s << L{0, 1, 2, 3, 4, -1} << 4;
+        QTest::newRow("empty sequence") << u"0"_s << 0 << u"0"_s << L{-1, 1, 2, 3, 4, -2} << 0;
+        QTest::newRow("blank before") << u" 7"_s << 7 << u"2"_s << L{0, 1, 3, 4, -2, -1} << 2;
+        QTest::newRow("digits then letters")
+            << u"5"_s << 5 << u"2abc"_s << L{0, 1, 3, 4, -1, -1} << 2;
+        QTest::newRow("end of the store")
+            << u"1024"_s << 1024 << u"1023"_s << L{0, 1, 2, 3, 4, -2} << 1023;
+        QTest::newRow("fraction") << u"6.5"_s << 6 << u"2"_s << refus << 0;
+        QTest::newRow("empty") << u""_s << 5 << u"0"_s << refus << 0;
+        QTest::newRow("letters") << u"abc"_s << 5 << u"0"_s << refus << 0;
+        QTest::newRow("sign alone") << u"-"_s << 5 << u"0"_s << refus << 0;
+        QTest::newRow("negative") << u"-5"_s << 0 << u"0"_s << refus << 0;
+        QTest::newRow("past the store") << u"1025"_s << 1024 << u"2"_s << refus << 0;
+        QTest::newRow("past any integer")
+            << u"123456789012345678901234567890"_s << 1024 << u"2"_s << refus << 0;
+        QTest::newRow("record negative") << u"5"_s << 5 << u"-1"_s << refus << 0;
+        QTest::newRow("record after the count") << u"5"_s << 5 << u"7"_s << refus << 0;
     }
-    void maximumDuNavigateur() {
-        QFETCH(QString, texte);
+    void suppression() {
+        QFETCH(QString, texte3);
         QFETCH(int, maximum);
+        QFETCH(QString, texte2);
+        QFETCH(QList<int>, attendus);
+        QFETCH(int, enrCours);
         Banc b;
-        b->setText3(QStringLiteral("5"));
-        b->setText3(texte);
+        preparer(*b);
+        b->TabTrames[3][9] = 77;
+        b->setHScroll1Value(0); // lets a negative count stand: the navigator has nowhere to go
+        b->setText3(texte3);
         QCOMPARE(b->HScroll1Max(), maximum);
-        // The far end of the range is always a record of the store.
-        b->setHScroll1Value(b->HScroll1Max());
-        QCOMPARE(b->EnrCours, qint16(maximum));
-    }
-
-    // A maximum below the position brings the navigator back and shows that record.
-    void maximumSousLaPosition() {
-        Banc b;
-        b->setText3(QStringLiteral("5"));
-        b->TabTrames[2][3] = 1;
-        b->setHScroll1Value(4);
-        b->setText3(QStringLiteral("2"));
-        QCOMPARE(b->HScroll1Value(), 2);
-        QCOMPARE(b->EnrCours, qint16(2));
-        QCOMPARE(b->Ctl.Text2, QStringLiteral("2"));
-        QCOMPARE(b->Ctl.Shape1[3].FillColor, b->CouleurOn);
+        b->setHScroll1Value(texte2.toInt()); // where the user stands when deleting
+        b->Ctl.Text2 = texte2;
+        const auto magasin = b->TabTrames;
+        b->CmdSUPP_Click();
+        if (attendus.isEmpty()) {
+            QVERIFY(b->TabTrames == magasin);
+            QCOMPARE(b->Text3(), texte3);
+            return;
+        }
+        QCOMPARE(b->Text3(), maximum > 0 ? u" %1"_s.arg(maximum - 1) : u"0"_s);
+        for (int r = 0; r < attendus.size(); ++r)
+            QCOMPARE(signature(b->TabTrames[r]), attendus[r]);
+        QCOMPARE(signature(b->TabTrames[maximum]), -1);
+        QCOMPARE(b->TabTrames[3][9], qint16(77)); // rows past the code stay with their record
+        QCOMPARE(b->EnrCours, qint16(enrCours));
+        for (int i = 0; i < 8; ++i) // the grid, all lit before, shows the current record
+            QCOMPARE(b->Ctl.Shape1[i].FillColor == b->CouleurOn, b->TabTrames[enrCours][i] == 1);
+        QCOMPARE(b->Modifie, u"N"_s);
     }
 };
 

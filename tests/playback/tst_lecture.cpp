@@ -2,11 +2,13 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-const QString Oui = QStringLiteral("oui");
-const QString Non = QStringLiteral("non");
-constexpr int ToutAllume = 0xFF;
+const QString Oui = u"oui"_s;
+const QString Non = u"non"_s;
+using L = QList<int>;
 
 // Record r lights the lamps of the bits of r % 251 + 1: every record used here has a
 // pattern of its own, and none is all lit.
@@ -21,66 +23,56 @@ int grille(const LT840& ed) {
     return motif;
 }
 
-void peindre(LT840& ed, int motif) {
-    for (int i = 0; i < 8; ++i)
-        ed.Ctl.Shape1[i].FillColor = (motif >> i) & 1 ? ed.CouleurOn : ed.CouleurOff;
-}
-
-// Every record gets its own pattern and code 2; the first ones take the given codes.
-void remplir(LT840& ed, const QList<int>& codes) {
+// Records 0..n, the first ones with the given codes and the others with code 2, started from
+// `depart`. The navigator is left on record 1, which a start from 0 does not move: the first
+// step must show record 1 all the same.
+void demarrer(Banc& b, const QList<int>& codes, const QString& n, const QString& periode,
+              const QString& depart = u"0"_s) {
     for (int r = 0; r <= LT840::DernierEnr; ++r) {
         for (int i = 0; i < 8; ++i)
-            ed.TabTrames[r][i] = qint16((motifDe(r) >> i) & 1);
-        ed.TabTrames[r][8] = qint16(r < codes.size() ? codes[r] : 2);
+            b->TabTrames[r][i] = qint16((motifDe(r) >> i) & 1);
+        b->TabTrames[r][8] = qint16(r < codes.size() ? codes[r] : 2);
     }
-}
-
-void choisirPeriode(LT840& ed, const QString& periode) {
-    int i = int(ed.Ctl.List1.indexOf(periode));
-    if (i < 0) {
-        ed.Ctl.List1[0] = periode;
-        i = 0;
-    }
-    ed.Ctl.List1Index = i;
-}
-
-// Records 0..N with the given codes (N = the last one), started from `depart`.
-void demarrer(Banc& b, const QList<int>& codes, const QString& periode,
-              const QString& depart = QStringLiteral("0")) {
-    remplir(*b, codes);
-    b->setText3(QString::number(codes.size() - 1));
-    choisirPeriode(*b, periode);
+    b->setText3(n);
+    b->setHScroll1Value(1);
+    b->Ctl.List1[0] = periode;
+    b->Ctl.List1Index = 0;
     b->Ctl.Text1 = depart;
     b->Cmd3_MouseDown(1);
 }
 
-struct Parcours {
-    QList<int> montres;     // the record shown after each step
-    QList<int> intervalles; // the interval after the start, then after each step
-};
-
-// Delivers ticks as the timer would, until playback ends or no tick would come. Every step
-// must show its record on the grid and in Text2.
-void jouer(Banc& b, Parcours& p) {
-    p.intervalles << b.minuterie.intervalle;
-    for (int garde = 0; garde < 2 * LT840::DernierEnr; ++garde) {
-        if (!b.minuterie.tournerait() || b->EnLecture != Oui)
+// The run as "record:interval" for each record shown, from the start on, ticking as the timer
+// would until playback ends or no tick would come. Every record must reach the grid and Text2.
+void jouer(Banc& b, QStringList& etapes) {
+    for (int garde = 0; garde < LT840::DernierEnr; ++garde) {
+        QCOMPARE(grille(*b), motifDe(b->EnrCours));
+        QCOMPARE(b->Ctl.Text2, QString::number(b->EnrCours));
+        etapes << u"%1:%2"_s.arg(b->EnrCours).arg(b.minuterie.intervalle);
+        if (!b.minuterie.tournerait())
             return;
         b->Timer1_Timer();
         if (b->EnLecture != Oui)
             return;
-        QCOMPARE(grille(*b), motifDe(b->EnrCours));
-        QCOMPARE(b->Ctl.Text2, QString::number(b->EnrCours));
-        p.montres << b->EnrCours;
-        p.intervalles << b.minuterie.intervalle;
     }
     QFAIL("playback never ends");
 }
 
-void verifierArrete(Banc& b) {
+// Playing, PLAY is red. Stopped, it is not, the record stays shown and the timer idles
+// without ever being disabled.
+void verifierEtat(Banc& b, bool joue) {
+    if (joue) {
+        QCOMPARE(b->EnLecture, Oui);
+        QCOMPARE(b->Ctl.Cmd3BackColor, b->Couleurs[0]);
+        return;
+    }
     QCOMPARE(b->EnLecture, Non);
     QCOMPARE(b->Ctl.Cmd3BackColor, CouleurSysteme::FaceBouton);
     QVERIFY(b.minuterie.actif);
+    const int montre = b->EnrCours;
+    b->Timer1_Timer();
+    QCOMPARE(b.minuterie.intervalle, 10000);
+    QCOMPARE(int(b->EnrCours), montre);
+    QCOMPARE(grille(*b), motifDe(montre));
 }
 
 } // namespace
@@ -90,252 +82,111 @@ class TstLecture : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
+    // The run starts from the first record of `etapes`. A last interval of 0 means that no
+    // tick comes: playback holds its record.
     void parcours_data() {
         QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("periode");
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<QList<int>>("montres");
-        QTest::addColumn<QList<int>>("intervalles");
-        QTest::addColumn<bool>("finit");
-        using L = QList<int>;
-        QTest::newRow("0..3 at x2, 20 ms") << L{2, 2, 2, 2} << "0.01"
-                                           << "0" << L{1, 2, 3} << L{20, 20, 20, 20} << true;
-        QTest::newRow("code 1 keeps x5") << L{3, 3, 1, 1} << "0.01"
-                                         << "0" << L{1, 2, 3} << L{50, 50, 50, 50} << true;
-        QTest::newRow("code 1 first, then x10")
-            << L{1, 4, 1, 2} << "0.1"
-            << "0" << L{1, 2, 3} << L{100, 1000, 1000, 200} << true;
-        QTest::newRow("from the middle") << L{2, 2, 3, 4, 5} << "0.01"
-                                         << "2" << L{3, 4} << L{50, 100, 150} << true;
-        QTest::newRow("x20 at 0.4") << L{6, 6} << "0.4"
-                                    << "0" << L{1} << L{8000, 8000} << true;
-        QTest::newRow("code 0 at the start never ticks") << L{0, 2, 2} << "0.01"
-                                                         << "0" << L{} << L{0} << false;
-        QTest::newRow("code 7 holds the record") << L{2, 7, 2} << "0.01"
-                                                 << "0" << L{1} << L{20, 0} << false;
-        QTest::newRow("code 9 holds the record") << L{2, 9, 2} << "0.01"
-                                                 << "0" << L{1} << L{20, 0} << false;
-        QTest::newRow("code 9 at the start") << L{9, 2} << "0.01"
-                                             << "0" << L{} << L{0} << false;
-        QTest::newRow("negative code at the start") << L{-1, 2} << "0.01"
-                                                    << "0" << L{} << L{0} << false;
-        QTest::newRow("negative code keeps the time base")
-            << L{2, -1, 2} << "0.01"
-            << "0" << L{1, 2} << L{20, 20, 20} << true;
+        QTest::addColumn<QString>("etapes");
+        QTest::addColumn<QString>("marque"); // the button marked and the period shown at the end
+        QTest::newRow("0..3 at x2, 20 ms")
+            << L{2, 2, 2, 2} << u"3"_s << u"0.01"_s << u"0:20 1:20 2:20 3:20"_s << u"1 0.02"_s;
+        QTest::newRow("codes 1 and -1 keep x5")
+            << L{3, 3, 1, -1} << u"3"_s << u"0.01"_s << u"0:50 1:50 2:50 3:50"_s << u"0 0"_s;
+        QTest::newRow("from the middle")
+            << L{2, 2, 3, 4, 5} << u"4"_s << u"0.01"_s << u"2:50 3:100 4:150"_s << u"4 0.15"_s;
+        QTest::newRow("start rounds, step drops")
+            << L{2, 2} << u"1"_s << u"0.00675"_s << u"0:14 1:13"_s << u"1 0.0135"_s;
+        QTest::newRow("half to even")
+            << L{2, 2} << u"1"_s << u"0.00625"_s << u"0:12 1:12"_s << u"1 0.0125"_s;
+        QTest::newRow("period of the list")
+            << L{5, 5} << u"1"_s << u"0.35"_s << u"0:5250 1:5250"_s << u"4 5.25"_s;
+        QTest::newRow("code 0 never ticks")
+            << L{0, 2, 2} << u"2"_s << u"0.01"_s << u"0:0"_s << u"1 0"_s;
+        QTest::newRow("negative code at the start")
+            << L{-1, 2} << u"1"_s << u"0.01"_s << u"0:0"_s << u"1 0"_s;
+        QTest::newRow("code 9 holds the record")
+            << L{2, 9, 2} << u"2"_s << u"0.01"_s << u"0:20 1:0"_s << u"5 0"_s;
+        QTest::newRow("count past the store")
+            << L{} << u"2000"_s << u"0.01"_s << u"1023:20 1024:20"_s << u"1 0.02"_s;
     }
     void parcours() {
         QFETCH(QList<int>, codes);
+        QFETCH(QString, n);
         QFETCH(QString, periode);
-        QFETCH(QString, depart);
-        QFETCH(QList<int>, montres);
-        QFETCH(QList<int>, intervalles);
-        QFETCH(bool, finit);
+        QFETCH(QString, etapes);
+        QFETCH(QString, marque);
         Banc b;
-        demarrer(b, codes, periode, depart);
-        QCOMPARE(grille(*b), motifDe(depart.toInt()));
-        Parcours p;
-        jouer(b, p);
+        demarrer(b, codes, n, periode, etapes.section(u':', 0, 0));
+        QStringList joue;
+        jouer(b, joue);
         if (QTest::currentTestFailed())
             return;
-        QCOMPARE(p.montres, montres);
-        QCOMPARE(p.intervalles, intervalles);
-        if (!finit) {
-            QCOMPARE(b->EnLecture, Oui);
-            QCOMPARE(b->Ctl.Cmd3BackColor, b->Couleurs[0]);
-            return;
-        }
-        verifierArrete(b);
-        QCOMPARE(b.minuterie.intervalle, intervalles.last());
-        const int dernier = b->EnrCours;
-        b->Timer1_Timer();
-        QCOMPARE(b.minuterie.intervalle, 10000);
-        QCOMPARE(int(b->EnrCours), dernier);
+        QCOMPARE(joue.join(u' '), etapes);
+        QCOMPARE(u"%1 %2"_s.arg(b->Ctl.Option1).arg(b->Ctl.Cpt2), marque);
+        verifierEtat(b, etapes.endsWith(u":0"_s));
     }
 
+    // Text2 keeps the address as typed; a start outside the store shows nothing.
     void adresseDeDepart_data() {
         QTest::addColumn<QString>("texte1");
-        QTest::addColumn<QString>("texte3");
+        QTest::addColumn<QString>("n");
         QTest::addColumn<QString>("texte1Apres");
-        QTest::addColumn<QString>("texte2Apres");
-        QTest::addColumn<int>("montre"); // -1: nothing shown
+        QTest::addColumn<int>("montre"); // a refused start leaves record 1, where the navigator is
         QTest::addColumn<bool>("joue");
-        QTest::newRow("within") << "1"
-                                << "3"
-                                << "1"
-                                << "1" << 1 << true;
-        QTest::newRow("equal to N") << "3"
-                                    << "3"
-                                    << "3"
-                                    << "3" << 3 << false;
-        QTest::newRow("beyond N") << "5"
-                                  << "3"
-                                  << "0"
-                                  << "5" << 5 << false;
-        QTest::newRow("empty") << ""
-                               << "3"
-                               << "0"
-                               << "" << 0 << true;
-        QTest::newRow("letters") << "abc"
-                                 << "3"
-                                 << "abc"
-                                 << "abc" << 0 << true;
-        QTest::newRow("1.5 to even") << "1.5"
-                                     << "3"
-                                     << "1.5"
-                                     << "1.5" << 2 << true;
-        QTest::newRow("2.5 to even") << "2.5"
-                                     << "3"
-                                     << "2.5"
-                                     << "2.5" << 2 << true;
-        QTest::newRow("-0.5 to 0") << "-0.5"
-                                   << "3"
-                                   << "-0.5"
-                                   << "-0.5" << 0 << true;
-        QTest::newRow("1024.5 to 1024") << "1024.5"
-                                        << "3"
-                                        << "0"
-                                        << "1024.5" << 1024 << false;
-        QTest::newRow("1025") << "1025"
-                              << "3"
-                              << "0"
-                              << "1025" << -1 << false;
-        QTest::newRow("99999") << "99999"
-                               << "3"
-                               << "0"
-                               << "99999" << -1 << false;
-        QTest::newRow("-3") << "-3"
-                            << "3"
-                            << "-3"
-                            << "-3" << -1 << false;
-        QTest::newRow("-0.6") << "-0.6"
-                              << "3"
-                              << "-0.6"
-                              << "-0.6" << -1 << false;
-        QTest::newRow("1024, N 2000") << "1024"
-                                      << "2000"
-                                      << "1024"
-                                      << "1024" << 1024 << true;
-        QTest::newRow("1500, N 2000") << "1500"
-                                      << "2000"
-                                      << "0"
-                                      << "1500" << -1 << false;
+        QTest::newRow("equal to N") << u"3"_s << u"3"_s << u"3"_s << 3 << false;
+        QTest::newRow("beyond N") << u"5"_s << u"3"_s << u"0"_s << 5 << false;
+        QTest::newRow("empty") << u""_s << u"3"_s << u"0"_s << 0 << true;
+        QTest::newRow("1.5 to even") << u"1.5"_s << u"3"_s << u"1.5"_s << 2 << true;
+        QTest::newRow("2.5 to even") << u"2.5"_s << u"3"_s << u"2.5"_s << 2 << true;
+        QTest::newRow("last of the store") << u"1024"_s << u"2000"_s << u"1024"_s << 1024 << true;
+        QTest::newRow("1025") << u"1025"_s << u"3"_s << u"0"_s << 1 << false;
+        QTest::newRow("negative") << u"-3"_s << u"3"_s << u"-3"_s << 1 << false;
     }
     void adresseDeDepart() {
         QFETCH(QString, texte1);
-        QFETCH(QString, texte3);
+        QFETCH(QString, n);
         QFETCH(QString, texte1Apres);
-        QFETCH(QString, texte2Apres);
         QFETCH(int, montre);
         QFETCH(bool, joue);
         Banc b;
-        remplir(*b, {});
-        b->setText3(texte3);
-        b->setHScroll1Value(2);
-        peindre(*b, ToutAllume);
-        b->Ctl.Text1 = texte1;
-        b->Cmd3_MouseDown(1);
+        demarrer(b, {}, n, u"0.01"_s, texte1);
         QCOMPARE(b->Ctl.Text1, texte1Apres);
-        QCOMPARE(b->Ctl.Text2, texte2Apres);
-        QCOMPARE(int(b->EnrCours), montre < 0 ? 2 : montre);
-        QCOMPARE(grille(*b), montre < 0 ? ToutAllume : motifDe(montre));
-        QCOMPARE(b->EnLecture, joue ? Oui : Non);
-        QCOMPARE(b->Ctl.Cmd3BackColor, joue ? b->Couleurs[0] : CouleurSysteme::FaceBouton);
-        QVERIFY(b.minuterie.actif);
-        QCOMPARE(b.minuterie.intervalle, montre < 0 ? 10000 : 20);
+        QCOMPARE(b->Ctl.Text2, texte1);
+        QCOMPARE(int(b->EnrCours), montre);
+        QCOMPARE(grille(*b), motifDe(montre));
+        verifierEtat(b, joue);
     }
 
-    // A count from a file may pass the store; playback still ends at its last record.
-    void finAuBoutDeLaReserve() {
-        Banc b;
-        remplir(*b, {});
-        b->setText3(QStringLiteral("2000"));
-        b->Ctl.Text1 = QStringLiteral("1023");
-        b->Cmd3_MouseDown(1);
-        Parcours p;
-        jouer(b, p);
-        if (QTest::currentTestFailed())
-            return;
-        QCOMPARE(p.montres, QList<int>{1024});
-        verifierArrete(b);
-    }
-
-    void arrondis_data() {
-        QTest::addColumn<QString>("periode");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("auDepart");
-        QTest::addColumn<int>("aLEtape");
-        QTest::newRow("12.5") << "0.00625" << 2 << 12 << 12;
-        QTest::newRow("13.5") << "0.00675" << 2 << 14 << 13;
-        QTest::newRow("13.8") << "0.0069" << 2 << 14 << 13;
-        QTest::newRow("1.5") << "0.00075" << 2 << 2 << 1;
-        QTest::newRow("0.5") << "0.00025" << 2 << 0 << 0;
-        QTest::newRow("17.5 at x5") << "0.0035" << 3 << 18 << 17;
-        QTest::newRow("whole") << "0.35" << 5 << 5250 << 5250;
-    }
-    void arrondis() {
-        QFETCH(QString, periode);
-        QFETCH(int, code);
-        QFETCH(int, auDepart);
-        QFETCH(int, aLEtape);
-        Banc b;
-        demarrer(b, {code, code}, periode);
-        QCOMPARE(b.minuterie.intervalle, auDepart);
-        b->Timer1_Timer();
-        QCOMPARE(int(b->EnrCours), 1);
-        QCOMPARE(b.minuterie.intervalle, aLEtape);
-    }
-
-    void boutonMarque_data() {
-        QTest::addColumn<int>("code");
+    // Pressed while record 2 of 0..5 plays: PLAY starts again, STOP stops, right records.
+    void boutons_data() {
+        QTest::addColumn<int>("commande");
         QTest::addColumn<int>("bouton");
-        QTest::addColumn<int>("indTempo");
-        QTest::addColumn<QString>("periode");
-        QTest::newRow("x5") << 3 << 2 << 2 << "0.05";
-        QTest::newRow("x1") << 1 << 0 << 0 << "0.01";
-        QTest::newRow("code 7") << 7 << 5 << 6 << "0";
-        QTest::newRow("code 300") << 300 << 5 << 299 << "0";
+        QTest::addColumn<int>("enrCours");
+        QTest::addColumn<bool>("joue");
+        QTest::newRow("PLAY left") << 3 << 1 << 0 << true;
+        QTest::newRow("PLAY middle") << 3 << 4 << 2 << true;
+        QTest::newRow("PLAY right") << 3 << 2 << 3 << true;
+        QTest::newRow("STOP left") << 4 << 1 << 2 << false;
+        QTest::newRow("STOP right") << 4 << 2 << 3 << true;
     }
-    void boutonMarque() {
-        QFETCH(int, code);
+    void boutons() {
+        QFETCH(int, commande);
         QFETCH(int, bouton);
-        QFETCH(int, indTempo);
-        QFETCH(QString, periode);
+        QFETCH(int, enrCours);
+        QFETCH(bool, joue);
         Banc b;
-        demarrer(b, {2, code, 2}, QStringLiteral("0.01"));
-        b->Timer1_Timer();
-        QCOMPARE(b->Ctl.Option1, bouton);
-        QCOMPARE(int(b->IndTempo), indTempo);
-        QCOMPARE(b->Ctl.Cpt2, periode);
-    }
-
-    void stop_data() {
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<bool>("arrete");
-        QTest::newRow("left") << 1 << true;
-        QTest::newRow("middle") << 4 << true;
-        QTest::newRow("right records") << 2 << false;
-    }
-    void stop() {
-        QFETCH(int, bouton);
-        QFETCH(bool, arrete);
-        Banc b;
-        demarrer(b, {2, 2, 2, 2}, QStringLiteral("0.01"));
+        demarrer(b, {}, u"5"_s, u"0.01"_s);
         b->Timer1_Timer();
         b->Timer1_Timer();
-        b->Cmd4_MouseDown(bouton);
-        if (!arrete) {
-            QCOMPARE(b->EnLecture, Oui);
-            QCOMPARE(int(b->EnrCours), 3);
-            QCOMPARE(b.minuterie.intervalle, 20);
-            return;
-        }
-        verifierArrete(b);
-        QCOMPARE(b.minuterie.intervalle, 10000);
-        b->Timer1_Timer();
-        QCOMPARE(int(b->EnrCours), 2);
-        QCOMPARE(b->Ctl.Text2, QStringLiteral("2"));
-        QCOMPARE(grille(*b), motifDe(2));
-        QCOMPARE(b.minuterie.intervalle, 10000);
+        if (commande == 3)
+            b->Cmd3_MouseDown(bouton);
+        else
+            b->Cmd4_MouseDown(bouton);
+        QCOMPARE(int(b->EnrCours), enrCours);
+        QCOMPARE(grille(*b), motifDe(enrCours));
+        verifierEtat(b, joue);
     }
 
     void stopAvantToutDepart() {
@@ -344,55 +195,6 @@ private slots:
         QCOMPARE(b->EnLecture, Non);
         QCOMPARE(b.minuterie.intervalle, 10000);
         QVERIFY(!b.minuterie.actif);
-    }
-
-    void boutonsDePlay_data() {
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<QString>("enLecture");
-        QTest::addColumn<int>("enrCours");
-        QTest::newRow("left plays") << 1 << Oui << 0;
-        QTest::newRow("right records") << 2 << QString() << 1;
-        QTest::newRow("middle does nothing") << 4 << QString() << 0;
-    }
-    void boutonsDePlay() {
-        QFETCH(int, bouton);
-        QFETCH(QString, enLecture);
-        QFETCH(int, enrCours);
-        Banc b;
-        b->setText3(QStringLiteral("3"));
-        b->Cmd3_MouseDown(bouton);
-        QCOMPARE(b->EnLecture, enLecture);
-        QCOMPARE(int(b->EnrCours), enrCours);
-        QCOMPARE(b.minuterie.actif, enLecture == Oui);
-    }
-
-    // The start leaves the navigator where the user put it, possibly on the next record.
-    void navigateurDejaSurLeSuivant() {
-        Banc b;
-        remplir(*b, {});
-        b->setText3(QStringLiteral("3"));
-        b->setHScroll1Value(1);
-        b->Ctl.Text1 = QStringLiteral("0");
-        b->Cmd3_MouseDown(1);
-        QCOMPARE(grille(*b), motifDe(0));
-        b->Timer1_Timer();
-        QCOMPARE(int(b->EnrCours), 1);
-        QCOMPARE(b->Ctl.Text2, QStringLiteral("1"));
-        QCOMPARE(grille(*b), motifDe(1));
-    }
-
-    void nouveauDepartEnCours() {
-        Banc b;
-        demarrer(b, {2, 3, 2, 2}, QStringLiteral("0.01"));
-        b->Timer1_Timer();
-        b->Timer1_Timer();
-        b->Cmd3_MouseDown(1);
-        QCOMPARE(int(b->EnrCours), 0);
-        QCOMPARE(grille(*b), motifDe(0));
-        QCOMPARE(b->EnLecture, Oui);
-        b->Timer1_Timer();
-        QCOMPARE(int(b->EnrCours), 1);
-        QCOMPARE(b.minuterie.intervalle, 50);
     }
 };
 

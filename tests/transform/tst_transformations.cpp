@@ -6,51 +6,55 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+constexpr Couleur RougeOn = 0x000000FF;
+constexpr Couleur RougeOff = 0x008080FF;
+constexpr Couleur JauneOn = 0x0000FFFF;
+constexpr Couleur JauneOff = CouleurSysteme::FondInfo;
+constexpr Couleur VertOn = 0x0000C000;
+constexpr Couleur VertOff = 0x00C0FFC0;
 constexpr Couleur Etrangere = 0x00123456; // left over from no scheme
 
-using Gestionnaire = void (LT840::*)(int, int, float, float);
-
-Gestionnaire gestionnaire(const QString& nom) {
-    static const QHash<QString, Gestionnaire> table{
-        {"Cmd5", &LT840::Cmd5_MouseDown},   {"Cmd6", &LT840::Cmd6_MouseDown},
-        {"Cmd7", &LT840::Cmd7_MouseDown},   {"Cmd8", &LT840::Cmd8_MouseDown},
-        {"Cmd10", &LT840::Cmd10_MouseDown}, {"Cmd11", &LT840::Cmd11_MouseDown},
-        {"Cmd12", &LT840::Cmd12_MouseDown}};
-    return table.value(nom);
-}
-
 void presser(LT840& ed, const QString& commande, int bouton) {
-    (ed.*gestionnaire(commande))(bouton, 0, 0, 0);
+    using Gestionnaire = void (LT840::*)(int, int, float, float);
+    static const QHash<QString, Gestionnaire> table{
+        {u"Cmd5"_s, &LT840::Cmd5_MouseDown},   {u"Cmd6"_s, &LT840::Cmd6_MouseDown},
+        {u"Cmd7"_s, &LT840::Cmd7_MouseDown},   {u"Cmd8"_s, &LT840::Cmd8_MouseDown},
+        {u"Cmd10"_s, &LT840::Cmd10_MouseDown}, {u"Cmd11"_s, &LT840::Cmd11_MouseDown},
+        {u"Cmd12"_s, &LT840::Cmd12_MouseDown}};
+    (ed.*table.value(commande))(bouton, 0, 0, 0);
 }
 
-// '1' lit, '0' unlit, 'x' a colour of no scheme.
-void poserLampes(LT840& ed, const QString& motif) {
-    for (int i = 0; i < 8; ++i)
-        ed.Ctl.Shape1[i].FillColor = motif[i] == u'1'   ? ed.CouleurOn
-                                     : motif[i] == u'0' ? ed.CouleurOff
-                                                        : Etrangere;
+// "lamps record": the lamps, '1' lit, '0' unlit, 'x' a colour of no scheme, then rows 0..7
+// of record r.
+void poser(LT840& ed, const QString& etat, int r = 0) {
+    for (int i = 0; i < 8; ++i) {
+        const QChar c = etat[i];
+        ed.Ctl.Shape1[i].FillColor = c == u'1'   ? ed.CouleurOn
+                                     : c == u'0' ? ed.CouleurOff
+                                                 : Etrangere;
+        ed.TabTrames[r][i] = qint16(etat[9 + i].digitValue());
+    }
 }
 
-QString lampes(const LT840& ed) {
-    QString motif;
-    for (const Lampe& l : ed.Ctl.Shape1)
-        motif += l.FillColor == ed.CouleurOn    ? u'1'
-                 : l.FillColor == ed.CouleurOff ? u'0'
-                 : l.FillColor == Etrangere     ? u'x'
-                                                : u'?';
-    return motif;
+QString etat(const LT840& ed, int r = 0) {
+    QString lampes;
+    QString lignes;
+    for (int i = 0; i < 8; ++i) {
+        const Couleur c = ed.Ctl.Shape1[i].FillColor;
+        lampes += c == ed.CouleurOn    ? u'1'
+                  : c == ed.CouleurOff ? u'0'
+                  : c == Etrangere     ? u'x'
+                                       : u'?';
+        lignes += QString::number(ed.TabTrames[r][i]);
+    }
+    return lampes + u' ' + lignes;
 }
 
-void poserLignes(LT840::Enregistrement& e, const QString& motif) {
-    for (int i = 0; i < 8; ++i)
-        e[i] = qint16(motif[i].digitValue());
-}
-
-QString lignes(const LT840::Enregistrement& e) {
-    QString motif;
-    for (int i = 0; i < 8; ++i)
-        motif += QString::number(e[i]);
-    return motif;
+// The lamps and record 0, with time-base code 3; Text2 holds "-".
+void preparer(LT840& ed, const QString& avant) {
+    poser(ed, avant);
+    ed.TabTrames[0][8] = 3;
+    ed.Ctl.Text2 = u"-"_s;
 }
 
 } // namespace
@@ -58,113 +62,61 @@ QString lignes(const LT840::Enregistrement& e) {
 class TstTransformations : public QObject {
     Q_OBJECT
 private slots:
+    // The lamps and record 0 before, then after a left and after a middle press, each
+    // followed by Modifie and Text2.
     void famille_data() {
         QTest::addColumn<QString>("commande");
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<QString>("lampesAvant");
-        QTest::addColumn<QString>("enrAvant");
-        QTest::addColumn<QString>("lampesApres");
-        QTest::addColumn<QString>("enrApres");
-        QTest::addColumn<QString>("modifie");
-        QTest::addColumn<QString>("text2");
-        // Left presses: every member transforms.
-        QTest::newRow("miroir gauche") << u"Cmd5"_s << 1 << u"0000x011"_s << u"00110011"_s
-                                       << u"110xx011"_s << u"00110011"_s << u"O"_s << u"abc"_s;
-        QTest::newRow("miroir droit motif") << u"Cmd7"_s << 1 << u"1x000000"_s << u"00000000"_s
-                                            << u"1x0000x1"_s << u"00000000"_s << u"N"_s << u"abc"_s;
-        QTest::newRow("decalage gauche") << u"Cmd6"_s << 1 << u"10000001"_s << u"00110011"_s
-                                         << u"00000010"_s << u"00110011"_s << u"N"_s << u"0"_s;
-        QTest::newRow("decalage gauche couleur")
-            << u"Cmd6"_s << 1 << u"0x000001"_s << u"00000000"_s << u"x0000010"_s << u"00000000"_s
-            << u"N"_s << u"0"_s;
-        QTest::newRow("decalage droite") << u"Cmd8"_s << 1 << u"10000001"_s << u"00110011"_s
-                                         << u"01000000"_s << u"00110011"_s << u"O"_s << u"abc"_s;
-        QTest::newRow("rotation gauche") << u"Cmd10"_s << 1 << u"10000000"_s << u"10000000"_s
-                                         << u"00000001"_s << u"00000001"_s << u"N"_s << u"abc"_s;
-        QTest::newRow("rotation gauche valeurs")
-            << u"Cmd10"_s << 1 << u"x0000000"_s << u"20000003"_s << u"0000000x"_s << u"00000032"_s
-            << u"N"_s << u"abc"_s;
-        QTest::newRow("rotation droite") << u"Cmd11"_s << 1 << u"10000000"_s << u"10000000"_s
-                                         << u"01000000"_s << u"01000000"_s << u"O"_s << u"abc"_s;
-        QTest::newRow("rotation independante")
-            << u"Cmd11"_s << 1 << u"10000000"_s << u"00000011"_s << u"01000000"_s << u"10000001"_s
-            << u"O"_s << u"abc"_s;
-        QTest::newRow("inverse") << u"Cmd12"_s << 1 << u"1x010000"_s << u"00110011"_s
-                                 << u"01101111"_s << u"00110011"_s << u"N"_s << u"abc"_s;
-        // Middle presses: mirror right and invert transform, shift and rotate right only mark.
-        QTest::newRow("milieu miroir gauche")
-            << u"Cmd5"_s << 4 << u"00001111"_s << u"00000000"_s << u"00001111"_s << u"00000000"_s
-            << u"N"_s << u"abc"_s;
-        QTest::newRow("milieu miroir droit")
-            << u"Cmd7"_s << 4 << u"00001111"_s << u"00000000"_s << u"00000000"_s << u"00000000"_s
-            << u"N"_s << u"abc"_s;
-        QTest::newRow("milieu decalage gauche")
-            << u"Cmd6"_s << 4 << u"10000001"_s << u"00000000"_s << u"10000001"_s << u"00000000"_s
-            << u"N"_s << u"abc"_s;
-        QTest::newRow("milieu decalage droite")
-            << u"Cmd8"_s << 4 << u"10000001"_s << u"00000000"_s << u"10000001"_s << u"00000000"_s
-            << u"O"_s << u"abc"_s;
-        QTest::newRow("milieu rotation gauche")
-            << u"Cmd10"_s << 4 << u"10000000"_s << u"10000000"_s << u"10000000"_s << u"10000000"_s
-            << u"N"_s << u"abc"_s;
-        QTest::newRow("milieu rotation droite")
-            << u"Cmd11"_s << 4 << u"10000000"_s << u"10000000"_s << u"10000000"_s << u"10000000"_s
-            << u"O"_s << u"abc"_s;
-        QTest::newRow("milieu inverse") << u"Cmd12"_s << 4 << u"10000000"_s << u"00000000"_s
-                                        << u"01111111"_s << u"00000000"_s << u"N"_s << u"abc"_s;
+        QTest::addColumn<QString>("avant");
+        QTest::addColumn<QString>("gauche");
+        QTest::addColumn<QString>("milieu");
+        QTest::newRow("mirror left") << u"Cmd5"_s << u"0000x011 00110011"_s
+                                     << u"110xx011 00110011 O -"_s << u"0000x011 00110011 N -"_s;
+        QTest::newRow("mirror right") << u"Cmd7"_s << u"1x000000 00000000"_s
+                                      << u"1x0000x1 00000000 N -"_s << u"1x0000x1 00000000 N -"_s;
+        QTest::newRow("shift left") << u"Cmd6"_s << u"10x00001 00110011"_s
+                                    << u"0x000010 00110011 N 0"_s << u"10x00001 00110011 N -"_s;
+        QTest::newRow("shift right") << u"Cmd8"_s << u"10000001 00110011"_s
+                                     << u"01000000 00110011 O -"_s << u"10000001 00110011 O -"_s;
+        QTest::newRow("rotate left") << u"Cmd10"_s << u"x1000000 20000003"_s
+                                     << u"1000000x 00000032 N -"_s << u"x1000000 20000003 N -"_s;
+        QTest::newRow("rotate right") << u"Cmd11"_s << u"10000000 00000011"_s
+                                      << u"01000000 10000001 O -"_s << u"10000000 00000011 O -"_s;
+        QTest::newRow("invert") << u"Cmd12"_s << u"1x010000 00110011"_s
+                                << u"01101111 00110011 N -"_s << u"01101111 00110011 N -"_s;
     }
     void famille() {
         QFETCH(QString, commande);
-        QFETCH(int, bouton);
-        QFETCH(QString, lampesAvant);
-        QFETCH(QString, enrAvant);
-        QFETCH(QString, lampesApres);
-        QFETCH(QString, enrApres);
-        QFETCH(QString, modifie);
-        QFETCH(QString, text2);
+        QFETCH(QString, avant);
+        QFETCH(QString, gauche);
+        QFETCH(QString, milieu);
+        for (const auto& [bouton, apres] : {std::pair{1, gauche}, std::pair{4, milieu}}) {
+            Banc b;
+            preparer(*b, avant);
+            presser(*b, commande, bouton);
+            QCOMPARE(QStringList({etat(*b), b->Modifie, b->Ctl.Text2}).join(u' '), apres);
+            QCOMPARE(b->TabTrames[0][8], qint16(3));
+        }
+        // A right press records the frame, even with "Mode Auto." ticked, and moves nothing.
         Banc b;
-        poserLampes(*b, lampesAvant);
-        poserLignes(b->TabTrames[0], enrAvant);
-        b->TabTrames[0][8] = 3;
-        b->Ctl.Text2 = QStringLiteral("abc");
-        presser(*b, commande, bouton);
-        QCOMPARE(lampes(*b), lampesApres);
-        QCOMPARE(lignes(b->TabTrames[0]), enrApres);
-        QCOMPARE(b->TabTrames[0][8], qint16(3));
-        QCOMPARE(b->Modifie, modifie);
-        QCOMPARE(b->Ctl.Text2, text2);
-        QCOMPARE(b->EnrCours, qint16(0));
-    }
-
-    // A right press records the frame, even with "Mode Auto." ticked, and transforms nothing.
-    void boutonDroit_data() {
-        QTest::addColumn<QString>("commande");
-        for (const char* c : {"Cmd5", "Cmd6", "Cmd7", "Cmd8", "Cmd10", "Cmd11", "Cmd12"})
-            QTest::newRow(c) << c;
-    }
-    void boutonDroit() {
-        QFETCH(QString, commande);
-        Banc b;
+        preparer(*b, avant);
         b->Ctl.Check1 = 1;
-        poserLampes(*b, QStringLiteral("10100000"));
         presser(*b, commande, 2);
-        QCOMPARE(lignes(b->TabTrames[0]), QStringLiteral("10100000"));
+        QCOMPARE(etat(*b), avant.left(9) + avant.left(8).replace(u'x', u'0'));
         QCOMPARE(b->EnrCours, qint16(1));
-        QCOMPARE(b->Text3(), QStringLiteral("1"));
-        QCOMPARE(lampes(*b), QStringLiteral("10100000"));
-        QCOMPARE(b->Modifie, QStringLiteral("N"));
+        QCOMPARE(b->Modifie, u"N"_s);
     }
 
-    // Eight presses with "Mode Auto." record every position of the moving lamp.
+    // At the end of records 0..3, eight presses with "Mode Auto." record every position of the
+    // moving lamp in records 4..11.
     void chase_data() {
         QTest::addColumn<QString>("commande");
         QTest::addColumn<int>("depart");
         QTest::addColumn<int>("pas");
         QTest::addColumn<QString>("lampesFinales");
-        QTest::newRow("decalage droite") << u"Cmd8"_s << 0 << 1 << u"00000000"_s;
-        QTest::newRow("rotation droite") << u"Cmd11"_s << 0 << 1 << u"10000000"_s;
-        QTest::newRow("decalage gauche") << u"Cmd6"_s << 7 << -1 << u"00000000"_s;
-        QTest::newRow("rotation gauche") << u"Cmd10"_s << 7 << -1 << u"00000001"_s;
+        QTest::newRow("shift right") << u"Cmd8"_s << 0 << 1 << u"00000000"_s;
+        QTest::newRow("rotate right") << u"Cmd11"_s << 0 << 1 << u"10000000"_s;
+        QTest::newRow("shift left") << u"Cmd6"_s << 7 << -1 << u"00000000"_s;
+        QTest::newRow("rotate left") << u"Cmd10"_s << 7 << -1 << u"00000001"_s;
     }
     void chase() {
         QFETCH(QString, commande);
@@ -175,48 +127,86 @@ private slots:
         for (int i = 0; i < 4; ++i)
             b->CLICK();
         b->Ctl.Check1 = 1;
-        QString motif(8, u'0');
+        QString motif = u"00000000 00000000"_s;
         motif[depart] = u'1';
-        poserLampes(*b, motif);
+        poser(*b, motif, 4); // the working record, which the first press overwrites
         for (int i = 0; i < 8; ++i)
             presser(*b, commande, 1);
         for (int i = 0; i < 8; ++i) {
             QString attendu(8, u'0');
             attendu[depart + i * pas] = u'1';
-            QCOMPARE(lignes(b->TabTrames[4 + i]), attendu);
-            QCOMPARE(b->TabTrames[4 + i][8], qint16(2));
+            QCOMPARE(etat(*b, 4 + i).mid(9), attendu);
         }
         QCOMPARE(b->EnrCours, qint16(12));
-        QCOMPARE(b->Text3(), QStringLiteral("12"));
-        QCOMPARE(lampes(*b), lampesFinales);
+        QCOMPARE(etat(*b).left(8), lampesFinales);
     }
 
-    // Inside the sequence the auto-record shows the next record, and the move acts on it.
-    void autoDansLaSequence_data() {
-        QTest::addColumn<QString>("commande");
-        QTest::addColumn<QString>("lampesApres");
-        QTest::addColumn<QString>("enr2Apres");
-        QTest::newRow("rotation droite") << u"Cmd11"_s << u"10000001"_s << u"10000001"_s;
-        QTest::newRow("decalage droite") << u"Cmd8"_s << u"00000001"_s << u"00000011"_s;
-        QTest::newRow("decalage gauche") << u"Cmd6"_s << u"00000110"_s << u"00000011"_s;
-    }
+    // Inside the sequence the auto-record shows the next record, record 2, and the rotation
+    // acts on those lamps and on that record.
     void autoDansLaSequence() {
-        QFETCH(QString, commande);
-        QFETCH(QString, lampesApres);
-        QFETCH(QString, enr2Apres);
         Banc b;
         for (int i = 0; i < 5; ++i)
             b->CLICK();
-        poserLignes(b->TabTrames[2], QStringLiteral("00000011"));
         b->setHScroll1Value(1);
         b->Ctl.Check1 = 1;
-        poserLampes(*b, QStringLiteral("10000000"));
-        presser(*b, commande, 1);
-        QCOMPARE(lignes(b->TabTrames[1]), QStringLiteral("10000000"));
-        QCOMPARE(b->EnrCours, qint16(2));
-        QCOMPARE(lampes(*b), lampesApres);
-        QCOMPARE(lignes(b->TabTrames[2]), enr2Apres);
-        QCOMPARE(b->Text3(), QStringLiteral("5"));
+        poser(*b, u"10000000 00000011"_s, 2);
+        presser(*b, u"Cmd11"_s, 1);
+        QCOMPARE(etat(*b, 2), u"10000001 10000001"_s);
+    }
+
+    // The menus chosen in turn, every question answered alike. Lamps 0 and 2 are lit and
+    // lamp 4 has a colour of no scheme, which it keeps and which records as unlit.
+    void couleurs_data() {
+        QTest::addColumn<QString>("menus");
+        QTest::addColumn<bool>("oui");
+        QTest::addColumn<Couleur>("on");
+        QTest::addColumn<Couleur>("off");
+        QTest::newRow("yellow") << u"Jaune"_s << true << JauneOn << JauneOff;
+        QTest::newRow("yellow refused") << u"Jaune"_s << false << RougeOn << RougeOff;
+        QTest::newRow("green") << u"Vert"_s << true << VertOn << VertOff;
+        QTest::newRow("red in force") << u"Rouge"_s << true << RougeOn << RougeOff;
+        QTest::newRow("yellow, red") << u"Jaune Rouge"_s << true << RougeOn << RougeOff;
+        QTest::newRow("yellow, green") << u"Jaune Vert"_s << true << VertOn << VertOff;
+        QTest::newRow("green, yellow") << u"Vert Jaune"_s << true << JauneOn << JauneOff;
+        QTest::newRow("green, red") << u"Vert Rouge"_s << true << RougeOn << RougeOff;
+    }
+    void couleurs() {
+        QFETCH(QString, menus);
+        QFETCH(bool, oui);
+        QFETCH(Couleur, on);
+        QFETCH(Couleur, off);
+        // Each menu with the title of the question it asks first; red asks none.
+        static const QHash<QString, std::pair<void (LT840::*)(), QString>> menu{
+            {u"Jaune"_s, {&LT840::Jaune_Click, u" * LT840 V1.02 *"_s}},
+            {u"Rouge"_s, {&LT840::Rouge_Click, QString()}},
+            {u"Vert"_s, {&LT840::Vert_Click, u"* LT840 *"_s}}};
+        Banc b;
+        poser(*b, u"1010x000 00000000"_s);
+        for (Lampe& l : b->Ctl.Shape1)
+            l.BorderColor = Etrangere;
+        QStringList attendus;
+        for (const QString& m : menus.split(u' ')) {
+            const auto& [clic, titre] = menu[m];
+            if (!titre.isEmpty()) {
+                attendus << titre;
+                b.messages.reponses.enqueue(oui ? Msg::RepOui : Msg::RepNon);
+            }
+            ((*b).*clic)();
+        }
+        QStringList poses;
+        for (const BoiteAffichee& boite : b.messages.affichees) {
+            QCOMPARE(boite.prompt, u"Cette fonction n'est disponible que sur le logiciel. "
+                                   u"Êtes-vous sûr de vouloir continuer?"_s);
+            QCOMPARE(boite.boutons, Msg::OuiNon);
+            poses << boite.titre;
+        }
+        QCOMPARE(poses, attendus);
+        QCOMPARE(b->CouleurOn, on);
+        QCOMPARE(b->CouleurOff, off);
+        for (const Lampe& l : b->Ctl.Shape1)
+            QCOMPARE(l.BorderColor, oui ? on : Etrangere);
+        b->CLICK();
+        QCOMPARE(etat(*b), u"1010x000 10100000"_s);
     }
 };
 
