@@ -37,12 +37,12 @@ struct Mesure {
 Mesure televerser(int trames) {
     Mesure m;
     CarteVirtuelle carte;
-    m.echec = carte.demarrer(QStringLiteral(LT840_BOARD_EXE));
+    m.echec = carte.demarrer();
     if (!m.echec.isEmpty())
         return m;
     PortSerieQt serie;
     PortCompteur port(serie);
-    PosteReel poste(port);
+    PosteReel poste(&port);
     poste.composer(trames);
 
     QElapsedTimer mur;

@@ -1,4 +1,5 @@
 #include "CarteVirtuelle.h"
+#include "PosteReel.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -64,8 +65,8 @@ void TestLiaisonReelle::identification() {
     QFETCH(QString, versions);
     QFETCH(QString, fenetreTest);
     QFETCH(QByteArray, recus);
-    CarteVirtuelle carte(options);
-    QVERIFY(carte.prete());
+    CarteVirtuelle carte;
+    QCOMPARE(carte.demarrer(options), QString());
     PosteReel poste;
 
     poste->TestCarte_Click();
@@ -84,7 +85,7 @@ void TestLiaisonReelle::identification() {
 
 void TestLiaisonReelle::resetEnvoieR() {
     CarteVirtuelle carte;
-    QVERIFY(carte.prete());
+    QCOMPARE(carte.demarrer(), QString());
     PosteReel poste;
 
     poste->CmdRST_Click();
@@ -99,7 +100,7 @@ void TestLiaisonReelle::resetEnvoieR() {
 // still get all of it.
 void TestLiaisonReelle::fermetureLivreTout() {
     CarteVirtuelle carte;
-    QVERIFY(carte.prete());
+    QCOMPARE(carte.demarrer(), QString());
     PortSerieQt port;
     QCOMPARE(port.ouvrir(1), 0);
 
@@ -113,8 +114,8 @@ void TestLiaisonReelle::fermetureLivreTout() {
 
 // Four unanswered queries of up to 1.5 s each: the editor sleeps through them.
 void TestLiaisonReelle::carteMuetteSansOccuperLeProcesseur() {
-    CarteVirtuelle carte({QStringLiteral("--fault"), QStringLiteral("silent")});
-    QVERIFY(carte.prete());
+    CarteVirtuelle carte;
+    QCOMPARE(carte.demarrer({QStringLiteral("--fault"), QStringLiteral("silent")}), QString());
     PosteReel poste;
     QElapsedTimer montre;
     montre.start();
@@ -136,8 +137,8 @@ void TestLiaisonReelle::carteMuetteSansOccuperLeProcesseur() {
 // An exchange that waits for one byte takes the first part of a split reply; the rest comes
 // back at the head of the next exchange.
 void TestLiaisonReelle::resteDUneReponseEnDeuxParties() {
-    CarteVirtuelle carte({QStringLiteral("--fault"), QStringLiteral("split")});
-    QVERIFY(carte.prete());
+    CarteVirtuelle carte;
+    QCOMPARE(carte.demarrer({QStringLiteral("--fault"), QStringLiteral("split")}), QString());
     PosteReel poste;
     poste->OuvreCom();
     QCOMPARE(poste->ReponseCarte, QByteArray("LT840:V1.02 "));
@@ -163,8 +164,8 @@ void TestLiaisonReelle::carteQuiDisparait_data() {
 
 void TestLiaisonReelle::carteQuiDisparait() {
     QFETCH(bool, pendantUnBloc);
-    CarteVirtuelle carte({QStringLiteral("--fault"), QStringLiteral("hangup")});
-    QVERIFY(carte.prete());
+    CarteVirtuelle carte;
+    QCOMPARE(carte.demarrer({QStringLiteral("--fault"), QStringLiteral("hangup")}), QString());
     PosteReel poste;
     poste->OuvreCom();
     poste->TxRx("P", 1);

@@ -1,35 +1,14 @@
 #include "Banc.h"
+#include "Motifs.h"
 
 #include <QtTest>
 
 namespace {
 
-// Lamps and records written as eight characters, lamp 0 first: '1' lit, '0' unlit.
-void peindre(LT840& ed, const QString& motif) {
-    for (int i = 0; i < 8; ++i)
-        ed.Ctl.Shape1[i].FillColor = motif.at(i) == u'1' ? ed.CouleurOn : ed.CouleurOff;
-}
-
-QString grille(const LT840& ed) {
-    QString s;
-    for (int i = 0; i < 8; ++i)
-        s += ed.Ctl.Shape1[i].FillColor == ed.CouleurOn ? u'1' : u'0';
-    return s;
-}
-
-QString enr(const LT840& ed, int r) {
-    QString s;
-    for (int i = 0; i < 8; ++i)
-        s += QString::number(ed.TabTrames[r][i]);
-    return s;
-}
-
 // Records `n` frames from the start, frame k lighting lamp k % 8.
 void enregistrerSuite(LT840& ed, int n) {
     for (int k = 0; k < n; ++k) {
-        QString motif(8, u'0');
-        motif[k % 8] = u'1';
-        peindre(ed, motif);
+        peindre(ed, seule(k % 8));
         ed.CLICK();
     }
 }

@@ -24,17 +24,15 @@ void TestTeleversementCarte::programmeLaCarte() {
     QFETCH(int, frames);
     QFETCH(int, recus);
     CarteVirtuelle carte;
-    const QString erreur = carte.demarrer(QStringLiteral(LT840_BOARD_EXE));
-    QVERIFY2(erreur.isEmpty(), qPrintable(erreur));
-    PortSerieQt port;
-    PosteReel poste(port);
+    QCOMPARE(carte.demarrer(), QString());
+    PosteReel poste;
     poste.composer(frames);
     LT840& ed = poste.ed;
 
     ed.transmet_Click();
 
     QVERIFY(poste.messages.affichees.isEmpty());
-    QVERIFY(!port.estOuvert());
+    QVERIFY(!poste.port.estOuvert());
     QVERIFY(carte.attendreFinRecus("FR", 2000)); // "F", then the "R" that closes the port
     QString probleme;
     const auto programme = vboard::decodeUpload(carte.programme(), &probleme);

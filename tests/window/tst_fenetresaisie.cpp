@@ -1,3 +1,4 @@
+#include "Motifs.h"
 #include "PosteFenetre.h"
 #include "window/GrilleLampesWidget.h"
 
@@ -14,20 +15,6 @@ namespace {
 // Where each lamp's zone begins, in pixels of 15 twips, and the middle of the band.
 constexpr int DebutZonePx[8] = {16, 57, 97, 138, 177, 217, 257, 298};
 constexpr int MilieuBandePx = 40;
-
-QString grille(LT840& ed) {
-    QString s;
-    for (const Lampe& l : ed.Ctl.Shape1)
-        s += l.FillColor == ed.CouleurOn ? u'1' : u'0';
-    return s;
-}
-
-QString seule(int lampe) {
-    QString s(8, u'0');
-    if (lampe >= 0)
-        s[lampe] = u'1';
-    return s;
-}
 
 void presser(QWidget* w, Qt::MouseButton b, QPoint p = {}) {
     if (p.isNull())

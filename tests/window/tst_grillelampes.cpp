@@ -1,31 +1,7 @@
 #include "Banc.h"
+#include "Motifs.h"
 
 #include <QtTest>
-
-namespace {
-
-QString grille(const LT840& ed) {
-    QString s;
-    for (const Lampe& l : ed.Ctl.Shape1)
-        s += l.FillColor == ed.CouleurOn ? u'1' : u'0';
-    return s;
-}
-
-QString enr(const LT840& ed, int r) {
-    QString s;
-    for (int i = 0; i < 8; ++i)
-        s += QString::number(ed.TabTrames[r][i]);
-    return s;
-}
-
-QString seule(int lampe) {
-    QString s(8, u'0');
-    if (lampe >= 0)
-        s[lampe] = u'1';
-    return s;
-}
-
-} // namespace
 
 class TstGrilleLampes : public QObject {
     Q_OBJECT

@@ -8,33 +8,41 @@ namespace {
 
 const QString Journal = QStringLiteral("recus.bin");
 const QString Programme = QStringLiteral("programme.bin");
-constexpr int DemarrageMs = 5000;
+constexpr int DelaiProcessusMs = 5000;
 
 } // namespace
 
 CarteVirtuelle::~CarteVirtuelle() {
-    if (m_processus.state() == QProcess::NotRunning)
-        return;
-    m_processus.terminate();
-    if (!m_processus.waitForFinished(DemarrageMs))
-        m_processus.kill();
+    qunsetenv("LT840_COM1");
+    arreter();
 }
 
-QString CarteVirtuelle::demarrer(const QString& executable, const QStringList& options) {
-    m_processus.start(executable,
+QString CarteVirtuelle::demarrer(const QStringList& options) {
+    m_processus.start(QStringLiteral(LT840_BOARD_EXE),
                       QStringList{QStringLiteral("--log"), m_dossier.filePath(Journal),
                                   QStringLiteral("--program-out"), m_dossier.filePath(Programme)} +
                           options);
-    if (!m_processus.waitForStarted(DemarrageMs))
+    if (!m_processus.waitForStarted(DelaiProcessusMs))
         return m_processus.errorString();
-    while (!m_processus.canReadLine() && m_processus.waitForReadyRead(DemarrageMs)) {
+    while (!m_processus.canReadLine() && m_processus.waitForReadyRead(DelaiProcessusMs)) {
     }
     const QByteArray peripherique = m_processus.readLine().trimmed();
-    if (peripherique.isEmpty())
-        return QStringLiteral("no device: %1")
-            .arg(QString::fromLocal8Bit(m_processus.readAllStandardError()));
+    if (!peripherique.startsWith("/dev/"))
+        return QStringLiteral("no device: %1 %2")
+            .arg(QString::fromLocal8Bit(peripherique),
+                 QString::fromLocal8Bit(m_processus.readAllStandardError()));
     qputenv("LT840_COM1", peripherique);
     return {};
+}
+
+void CarteVirtuelle::arreter() {
+    if (m_processus.state() == QProcess::NotRunning)
+        return;
+    m_processus.terminate();
+    if (m_processus.waitForFinished(DelaiProcessusMs))
+        return;
+    m_processus.kill();
+    m_processus.waitForFinished(DelaiProcessusMs);
 }
 
 QByteArray CarteVirtuelle::recus() const {

@@ -6,8 +6,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The virtual board in a child process, on a pseudo-terminal of its own that COM 1 leads to.
-// It logs every byte it receives and keeps the last upload stream it took in.
+// The virtual board in a child process, on a pseudo-terminal of its own that COM 1 leads to
+// while this object lives. It logs every byte it receives and keeps the last upload stream it
+// took in.
 class CarteVirtuelle {
 public:
     CarteVirtuelle() = default;
@@ -15,8 +16,12 @@ public:
     CarteVirtuelle(const CarteVirtuelle&) = delete;
     CarteVirtuelle& operator=(const CarteVirtuelle&) = delete;
 
-    // "" once the board serves, otherwise why it does not.
-    QString demarrer(const QString& executable, const QStringList& options = {});
+    // Starts the board built with the tests, `options` added to its command line: "" once it
+    // serves, otherwise why it does not.
+    QString demarrer(const QStringList& options = {});
+    // The board goes away as a pulled cable would take it: its end of the line closes, and
+    // COM 1 still leads to the device that is gone.
+    void arreter();
 
     QByteArray recus() const;
     QByteArray programme() const;

@@ -5,8 +5,12 @@
 #include "window/HorlogeQt.h"
 #include "window/PortSerieQt.h"
 
-// An editor on the real serial adapter and the real clock, started on COM 1; dialogs and
-// the window stay fakes.
+#include <QStringList>
+
+#include <array>
+
+// An editor on the real serial adapter and the real clock, started on COM 1, the port a fresh
+// configuration chooses; the dialogs are fakes.
 struct PosteReel {
     FakeMessageBox messages;
     FakeFileDialog fichiers;
@@ -14,13 +18,23 @@ struct PosteReel {
     HorlogeQt horloge;
     FakeEventPump evenements;
     FakeFolder dossiers;
-    ISerialPort* port;
+    PortSerieQt port;
     LT840 ed;
 
-    explicit PosteReel(ISerialPort& p)
-        : port(&p), ed({&messages, &fichiers, &minuterie, &horloge, &evenements, port, &dossiers}) {
+    // `intercale`, when given, stands between the editor and the line, e.g. to count bytes; it
+    // then has its own real port behind it.
+    explicit PosteReel(ISerialPort* intercale = nullptr)
+        : ed({&messages, &fichiers, &minuterie, &horloge, &evenements,
+              intercale ? intercale : &port, &dossiers}) {
         ed.Form_Load();
-        ed.PortCom = 0;
+    }
+    LT840* operator->() { return &ed; }
+
+    QStringList textesAffiches() const {
+        QStringList textes;
+        for (const BoiteAffichee& b : messages.affichees)
+            textes.append(b.prompt);
+        return textes;
     }
 
     // Records `n` frames as a user would: frame k lights the lamps of the bits of 37k + 1
