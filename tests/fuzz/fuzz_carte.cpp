@@ -1,0 +1,49 @@
+#include "Banc.h"
+#include "FakeSerie.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+// Whatever the board sends back, the board commands end, read and write nothing outside the
+// program's tables, and show an identification only when the reply carried one.
+//
+// The input is the board's side of the dialogue: replies separated by '|', one per message
+// the editor writes, in order; the first byte of each reply sets how late it comes, so some
+// replies miss the exchange they answer and arrive during the next one.
+namespace {
+
+void scenario(FakeSerie& port, const QByteArray& octets) {
+    for (const QByteArray& reponse : octets.split('|')) {
+        const int delaiMs = reponse.isEmpty() ? 5 : (quint8(reponse.at(0)) % 8) * 250;
+        port.quand({}, {{reponse.mid(1), delaiMs}}, 1);
+    }
+}
+
+bool identificationValide(const QString& versions) {
+    return versions == u"?" || (versions.startsWith(u"LT840:") && versions.size() <= 12);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    Banc banc(nullptr, false);
+    FakeSerie port(banc.horloge);
+    banc.serie = &port;
+    banc.ed = std::make_unique<LT840>(banc.plateforme());
+    LT840& ed = *banc;
+    ed.Form_Load();
+    scenario(port, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+
+    ed.TestCarte_Click();
+    if (!identificationValide(ed.Ctl.Versions) ||
+        (ed.Ctl.DialogVisible &&
+         !(ed.Ctl.DialogText1.startsWith(u" Carte    ") && ed.Ctl.DialogText1.contains(u"LT840:"))))
+        std::abort();
+    for (int k = 0; k < 20; ++k)
+        ed.CLICK();
+    ed.transmet_Click();
+    ed.CmdRST_Click();
+    if (!identificationValide(ed.Ctl.Versions) || !ed.Ctl.HScroll1Visible)
+        std::abort();
+    return 0;
+}
