@@ -4,7 +4,17 @@
 #include "window/FenetrePrincipale.h"
 
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QtTest>
+
+// A point of `w` on its own surface, not on one of its controls.
+inline QPoint pointLibre(QWidget* w) {
+    for (int y = w->height() - 4; y > 0; y -= 3)
+        for (int x = 4; x < w->width(); x += 3)
+            if (!w->childAt(x, y))
+                return {x, y};
+    return {};
+}
 
 // The real main window over an editor wired to fakes, shown offscreen.
 struct PosteFenetre {
@@ -24,19 +34,14 @@ struct PosteFenetre {
             return qobject_cast<W*>(fenetre.centralWidget());
         return fenetre.centralWidget()->findChild<W*>(nom);
     }
+    QString texte(const QString& nom) { return controle<QLineEdit>(nom)->text(); }
+
+    // By default a button or field is pressed in its middle, a container on a free spot.
+    void presser(const QString& nom, Qt::MouseButton b, QPoint p = {}) {
+        QWidget* w = controle(nom);
+        if (p.isNull())
+            p = qobject_cast<QGroupBox*>(w) || nom == u"fond" ? pointLibre(w) : w->rect().center();
+        QTest::mousePress(w, b, {}, p);
+        QTest::mouseRelease(w, b, {}, p);
+    }
 };
-
-// A point of `w` on its own surface, not on one of its controls.
-inline QPoint pointLibre(QWidget* w) {
-    for (int y = w->height() - 4; y > 0; y -= 3)
-        for (int x = 4; x < w->width(); x += 3)
-            if (!w->childAt(x, y))
-                return {x, y};
-    return {};
-}
-
-// Where to press a control: the middle of a button or field, a free spot of a container.
-inline QPoint pointDePression(QWidget* w) {
-    const bool conteneur = qobject_cast<QGroupBox*>(w) || w->objectName() == u"fond";
-    return conteneur ? pointLibre(w) : w->rect().center();
-}

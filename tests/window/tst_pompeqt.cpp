@@ -1,43 +1,32 @@
 #include "PosteFenetre.h"
 #include "window/PompeQt.h"
 
-#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
-// Ending the program stops every event loop of the process, so these run in their own.
+// Ending the program stops every event loop of the process, so this runs on its own.
 class TstPompeQt : public QObject {
     Q_OBJECT
 private slots:
-    // What a handler changed is on screen, and pending events ran, before it goes on.
-    void laisserPasserRepeintEtTraite() {
+    // What a handler changed is on screen, and pending events ran, before it goes on; after
+    // the end the window goes away and neither events nor handlers run any more.
+    void laisserPasserPuisTerminer() {
         PosteFenetre f;
         PompeQt pompe;
         pompe.attacher(&f.fenetre);
-        bool evenementTraite = false;
-        QTimer::singleShot(0, &f.fenetre, [&] { evenementTraite = true; });
-        QString texteVu;
+        int evenements = 0;
+        QTimer::singleShot(0, &f.fenetre, [&] { ++evenements; });
         f.fenetre.executer([&] {
             f.ed().Ctl.Text2 = QStringLiteral("42");
             pompe.laisserPasser();
-            texteVu = f.controle<QLineEdit>("Text2")->text();
+            QCOMPARE(f.texte("Text2"), QStringLiteral("42"));
         });
-        QCOMPARE(texteVu, QStringLiteral("42"));
-        QVERIFY(evenementTraite);
-    }
-
-    // After the end, the window goes away and neither events nor handlers run any more.
-    void terminer() {
-        PosteFenetre f;
-        PompeQt pompe;
-        pompe.attacher(&f.fenetre);
+        QCOMPARE(evenements, 1);
         pompe.terminer();
-        QVERIFY(pompe.termine());
         QVERIFY(!f.fenetre.isVisible());
-        bool evenementTraite = false;
-        QTimer::singleShot(0, &f.fenetre, [&] { evenementTraite = true; });
+        QTimer::singleShot(0, &f.fenetre, [&] { ++evenements; });
         pompe.laisserPasser();
-        QVERIFY(!evenementTraite);
+        QCOMPARE(evenements, 1);
         f.fenetre.executer([&] { f.ed().CLICK(); });
         QCOMPARE(int(f.ed().EnrCours), 0);
     }

@@ -1,0 +1,233 @@
+#include "Motifs.h"
+#include "PosteFenetre.h"
+#include "window/GrilleLampesWidget.h"
+
+#include <QAccessible>
+#include <QDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+
+// The pixel where each lamp's zone begins, and the middle of the band.
+constexpr int DebutZonePx[8] = {16, 57, 97, 138, 177, 217, 257, 298};
+constexpr int MilieuBandePx = 40;
+
+void basculer(PosteFenetre& f, int lampe) {
+    f.presser("Frame1", Qt::LeftButton, {DebutZonePx[lampe] + 5, MilieuBandePx});
+}
+
+QString nomParle(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
+} // namespace
+
+class TstFenetre : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+
+    // Inside each zone, and on the zone edges converted back from pixels to twips. The second
+    // press of a double click arrives as a double-click event only, and switches back.
+    void pressionSurLaGrille_data() {
+        QTest::addColumn<QPoint>("pixel");
+        QTest::addColumn<int>("lampe");
+        QTest::newRow("LED 1 en 240,375") << QPoint(16, 25) << 0;
+        for (int i = 1; i < 7; ++i)
+            QTest::addRow("LED %d", i + 1) << QPoint(DebutZonePx[i] + 5, MilieuBandePx) << i;
+        QTest::newRow("LED 8 en 4875,825") << QPoint(325, 55) << 7;
+        QTest::newRow("690,600 exclu") << QPoint(46, 40) << -1;
+        QTest::newRow("4890,600 exclu") << QPoint(326, 40) << -1;
+        QTest::newRow("300,840 sous la bande") << QPoint(20, 56) << -1;
+    }
+    void pressionSurLaGrille() {
+        QFETCH(QPoint, pixel);
+        QFETCH(int, lampe);
+        PosteFenetre f;
+        f.presser("Frame1", Qt::LeftButton, pixel);
+        QCOMPARE(grille(f.ed()), seule(lampe));
+        QCOMPARE(enr(f.ed(), 0), seule(lampe));
+        for (int i = 0; i < 8; ++i) {
+            auto* voyant = f.controle<VoyantLampe>(QStringLiteral("Shape1_%1").arg(i));
+            QCOMPARE(voyant->remplissage(), i == lampe ? QColor(255, 0, 0) : QColor(255, 128, 128));
+            QCOMPARE(voyant->accessibleDescription(), i == lampe ? u"allumée" : u"éteinte");
+        }
+        QTest::mouseDClick(f.controle("Frame1"), Qt::LeftButton, {}, pixel);
+        QCOMPARE(grille(f.ed()) + enr(f.ed(), 0), seule(-1) + seule(-1));
+        QCOMPARE(f.ed().Modifie, lampe < 0 ? u"N" : u"O");
+    }
+
+    // A right press records once, even where a frame lies beneath the control; a press the
+    // other controls leave unused must not reach the frame or background beneath them.
+    void pressionsAutresBoutons_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("bouton");
+        QTest::addColumn<int>("enrCours");
+        QTest::addColumn<QString>("grilleApres");
+        for (const QString& nom : QStringLiteral("fond Cmd1 Frame1 Frame3 Frame4 Frame5 Frame6 "
+                                                 "Frame7 Check1 Cmd3 Cmd4 Cmd5 Cmd6 Cmd7 Cmd8 "
+                                                 "Cmd10 Cmd11 Cmd12 Cmd9 Option1_0 Option1_1 "
+                                                 "Option1_2 Option1_3 Option1_4 Option1_5")
+                                      .split(u' '))
+            QTest::newRow(qPrintable(nom)) << nom << 2 << 1 << seule(2);
+        for (const QString& nom : QStringLiteral("Cmd2 Label1 Text1 List1 HScroll1").split(u' '))
+            QTest::newRow(qPrintable(nom)) << nom << 2 << 0 << seule(2);
+        QTest::newRow("+ au milieu") << "Cmd1" << 4 << 0 << seule(2);
+        QTest::newRow("CLEAR au milieu") << "Cmd9" << 4 << 0 << seule(-1);
+    }
+    void pressionsAutresBoutons() {
+        QFETCH(QString, nom);
+        QFETCH(int, bouton);
+        QFETCH(int, enrCours);
+        QFETCH(QString, grilleApres);
+        PosteFenetre f;
+        basculer(f, 2);
+        f.presser(nom, Qt::MouseButton(bouton));
+        QCOMPARE(int(f.ed().EnrCours), enrCours);
+        QCOMPARE(f.texte("Text3"), QString::number(enrCours));
+        QCOMPARE(grille(f.ed()), grilleApres);
+    }
+
+    // Records 0..2 each light the lamp of their number; the navigator stands at record 3.
+    // A dragged thumb shows nothing until it is released, even across a repaint.
+    void navigateur_data() {
+        QTest::addColumn<bool>("glisse");
+        QTest::newRow("fleche gauche") << false;
+        QTest::newRow("pouce glisse puis relache") << true;
+    }
+    void navigateur() {
+        QFETCH(bool, glisse);
+        PosteFenetre f;
+        for (int r = 0; r < 3; ++r) {
+            basculer(f, r);
+            f.presser("Cmd1", Qt::LeftButton);
+            basculer(f, r);
+        }
+        auto* n = f.controle<QScrollBar>("HScroll1");
+        if (glisse) {
+            n->setSliderDown(true);
+            n->setSliderPosition(2);
+            f.fenetre.rafraichir();
+            QCOMPARE(f.texte("Text2"), QStringLiteral("3"));
+            QCOMPARE(n->sliderPosition(), 2);
+            n->setSliderDown(false);
+        } else {
+            n->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        }
+        QCOMPARE(f.texte("Text2"), QStringLiteral("2"));
+        QCOMPARE(grille(f.ed()), seule(2));
+    }
+
+    // Only a press chooses the multiplier, so the keyboard cannot mark another one. Typed text
+    // reaches the core and its handlers (the start address is checked on Enter and on leaving
+    // it); "-" answers the keyboard.
+    void clavier() {
+        PosteFenetre f;
+        QTest::keyClick(f.controle("Option1_5"), Qt::Key_Space);
+        QVERIFY(f.controle<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(!f.controle<QRadioButton>("Option1_5")->isChecked());
+        auto* depart = f.controle<QLineEdit>("Text1");
+        for (bool parEntree : {true, false}) {
+            depart->setFocus();
+            depart->selectAll();
+            QTest::keyClicks(depart, "9");
+            QCOMPARE(f.ed().Ctl.Text1, QStringLiteral("9"));
+            if (parEntree)
+                QTest::keyClick(depart, Qt::Key_Return);
+            else
+                f.controle("Text2")->setFocus();
+            QCOMPARE(depart->text(), QStringLiteral("0"));
+        }
+        f.presser("Cmd1", Qt::LeftButton);
+        QTest::keyClick(f.controle("Cmd2"), Qt::Key_Return);
+        QCOMPARE(f.texte("Text2"), QStringLiteral("0"));
+        f.controle<QLineEdit>("Text3")->selectAll();
+        QTest::keyClicks(f.controle("Text3"), "7");
+        QCOMPARE(f.controle<QScrollBar>("HScroll1")->maximum(), 7);
+    }
+
+    // An unsaved change whose save is cancelled keeps the window; once it is closed, no
+    // event reaches the editor any more.
+    void fermeture_data() {
+        QTest::addColumn<bool>("modifie");
+        QTest::newRow("sauvegarde annulee") << true;
+        QTest::newRow("rien a sauver") << false;
+    }
+    void fermeture() {
+        QFETCH(bool, modifie);
+        PosteFenetre f;
+        if (modifie)
+            basculer(f, 1);
+        f.banc.messages.reponses.enqueue(Msg::RepOui);
+        QCOMPARE(f.fenetre.close(), !modifie);
+        f.fenetre.executer([&] { f.ed().CLICK(); });
+        QCOMPARE(int(f.ed().EnrCours), modifie ? 1 : 0);
+    }
+
+    // No multiplier may show as marked; system colours are resolved from the palette.
+    void modeleAffiche() {
+        PosteFenetre f;
+        f.ed().Ctl.Option1 = -1;
+        f.ed().Ctl.Shape1[2] = {CouleurSysteme::FondInfo, 0x0000FFFF};
+        f.fenetre.rafraichir();
+        QVERIFY(!f.controle<QRadioButton>("Option1_0")->isChecked());
+        auto* lampe = f.controle<VoyantLampe>("Shape1_2");
+        const QImage image = lampe->grab().toImage();
+        const QPoint centre = lampe->rect().center();
+        QCOMPARE(image.pixelColor(centre), lampe->palette().color(QPalette::ToolTipBase));
+        const QColor bord = image.pixelColor(0, centre.y()); // smoothed at the edge
+        QVERIFY2(bord.red() > 240 && bord.green() > 240 && bord.blue() < 100,
+                 qPrintable(bord.name()));
+    }
+
+    // Typing into the period display lasts until the period is computed anew.
+    void periodeSaisieJusquAuCalculSuivant() {
+        PosteFenetre f;
+        auto* periode = f.controle<QLineEdit>("Cpt2");
+        periode->selectAll();
+        QTest::keyClicks(periode, "abc");
+        f.fenetre.executer([&] { f.ed().CLICK(); });
+        QCOMPARE(periode->text(), QStringLiteral("abc"));
+        f.fenetre.executer([&] { f.ed().Option1_MouseDown(5, 1); });
+        QCOMPARE(periode->text(), QStringLiteral("0.2"));
+    }
+
+    // OK and closing the window (as Escape does) both go through the core's OK handler.
+    void fenetreDeTest_data() {
+        QTest::addColumn<bool>("parOK");
+        QTest::newRow("OK") << true;
+        QTest::newRow("fermeture") << false;
+    }
+    void fenetreDeTest() {
+        QFETCH(bool, parOK);
+        PosteFenetre f;
+        auto* dialogue = f.fenetre.findChild<QDialog*>("Dialog");
+        f.ed().Ctl.DialogText1 = QStringLiteral(" Carte    LT840:V1.02");
+        f.ed().Ctl.DialogVisible = true;
+        f.fenetre.rafraichir();
+        QCOMPARE(dialogue->findChild<QLineEdit*>("Text1")->text(), f.ed().Ctl.DialogText1);
+        if (parOK)
+            QTest::mouseClick(dialogue->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+        else
+            dialogue->close();
+        QVERIFY(!f.ed().Ctl.DialogVisible);
+        QVERIFY(!dialogue->isVisible());
+    }
+
+    // No control goes unnamed for a screen reader.
+    void nomsParles() {
+        PosteFenetre f;
+        const auto controles = f.fenetre.centralWidget()->findChildren<QWidget*>(
+            QRegularExpression(QStringLiteral("^(Cmd|Text|Frame|Label|Check|Option|Shape|List|"
+                                              "HScroll|Progress|Cpt|Versions)")));
+        QCOMPARE(controles.size(), 50);
+        for (QWidget* w : controles)
+            QVERIFY2(!nomParle(w).trimmed().isEmpty(), qPrintable(w->objectName()));
+    }
+};
+
+QTEST_MAIN(TstFenetre)
+#include "tst_fenetre.moc"
