@@ -148,12 +148,11 @@ void FenetrePrincipale::surPerteFocus(QObject* objet, QFocusEvent* e) {
 }
 
 // The navigator moves the record only when the user has finished moving it: arrows, page
-// areas, the wheel and the keyboard at once, the thumb when it is released.
+// areas, the wheel and the keyboard at once, the thumb when it is released (tracking is off,
+// so dragging the thumb triggers no action).
 void FenetrePrincipale::cablerNavigateur() {
     QScrollBar* n = m_c.HScroll1;
-    connect(n, &QScrollBar::actionTriggered, this, [this, n](int action) {
-        if (action == QAbstractSlider::SliderMove && n->isSliderDown())
-            return;
+    connect(n, &QScrollBar::actionTriggered, this, [this, n](int) {
         executer([this, n] { m_ed.setHScroll1Value(n->sliderPosition()); });
     });
     connect(n, &QScrollBar::sliderReleased, this,
