@@ -1,4 +1,5 @@
 #include "Banc.h"
+#include "Motifs.h"
 
 #include <QtTest>
 
@@ -13,15 +14,13 @@ constexpr int PerteDuFocus = -1;
 // in the working record 5 and in the store's last record, and every lamp lit.
 void preparer(LT840& ed) {
     for (int k = 0; k < 5; ++k) {
-        for (int i = 0; i < 8; ++i)
-            ed.Ctl.Shape1[i].FillColor = i == k ? ed.CouleurOn : ed.CouleurOff;
+        peindre(ed, seule(k));
         ed.IndTempo = qint16(k);
         ed.CLICK();
     }
     ed.TabTrames[5].fill(1);
     ed.TabTrames[LT840::DernierEnr].fill(3);
-    for (Lampe& l : ed.Ctl.Shape1)
-        l.FillColor = ed.CouleurOn;
+    peindre(ed, "11111111");
 }
 
 // k for record k as preparer made it, -1 for an emptied one (rows 0..8), -2 for anything else.
@@ -137,8 +136,7 @@ private slots:
         QCOMPARE(signature(b->TabTrames[maximum]), -1);
         QCOMPARE(b->TabTrames[3][9], qint16(77)); // rows past the code stay with their record
         QCOMPARE(b->EnrCours, qint16(enrCours));
-        for (int i = 0; i < 8; ++i) // the grid, all lit before, shows the current record
-            QCOMPARE(b->Ctl.Shape1[i].FillColor == b->CouleurOn, b->TabTrames[enrCours][i] == 1);
+        QCOMPARE(grille(*b), enr(*b, enrCours)); // the grid, all lit before, shows the record
         QCOMPARE(b->Modifie, u"N"_s);
     }
 };

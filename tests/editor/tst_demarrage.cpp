@@ -1,112 +1,69 @@
 #include "Banc.h"
+#include "Motifs.h"
 
 #include <QtTest>
-
-namespace {
-constexpr Couleur RougeAllume = 0x000000FF;
-constexpr Couleur RougeEteint = 0x008080FF;
-} // namespace
 
 class TstDemarrage : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void cleanup() { QLocale::setDefault(QLocale::c()); }
 
+    // The x1 button is shown while the multiplier in force is x2: the period shown follows the
+    // multiplier, not the button (so does the first recording).
     void etatInitial() {
+        QLocale::setDefault(QLocale::c());
         Banc b;
-        QCOMPARE(b->Ctl.Text2, QStringLiteral("0"));
-        QCOMPARE(b->Text3(), QStringLiteral("0"));
-        QCOMPARE(b->Ctl.Text1, QStringLiteral("0"));
-        QCOMPARE(b->Modifie, QStringLiteral("N"));
-        QCOMPARE(b->Titre, QStringLiteral("* LT840 *"));
-        QCOMPARE(b->EnrCours, qint16(0));
-        QCOMPARE(b->HScroll1Max(), 0);
-        QCOMPARE(b->HScroll1Value(), 0);
-        for (int i = 0; i < 8; ++i) {
-            QCOMPARE(b->Ctl.Shape1[i].FillColor, RougeEteint);
-            QCOMPARE(b->Ctl.Shape1[i].BorderColor, RougeAllume);
-            QCOMPARE(b->TabTrames[0][i], qint16(0));
-        }
-        QCOMPARE(b->TabTrames[0][8], qint16(1));
-        QCOMPARE(b->CouleurOn, RougeAllume);
-        QCOMPARE(b->CouleurOff, RougeEteint);
+        QCOMPARE((QStringList{b->Ctl.Text1, b->Ctl.Text2, b->Text3(), b->Modifie, b->Titre}),
+                 (QStringList{"0", "0", "0", "N", "* LT840 *"}));
+        QCOMPARE((QList<int>{b->EnrCours, b->HScroll1Max(), b->HScroll1Value(), b->IndTempo,
+                             b->Ctl.Option1, b->Ctl.List1Index}),
+                 (QList<int>{0, 0, 0, 1, 0, 0}));
+        QCOMPARE((QList<int>{b->Timer1Interval(), b->Timer1Enabled(), b.minuterie.intervalle,
+                             b.minuterie.actif}),
+                 (QList<int>{500, false, 500, false}));
+        QCOMPARE(b->CouleurOn, Couleur(0x000000FF));
+        QCOMPARE(b->CouleurOff, Couleur(0x008080FF));
         QCOMPARE(b->Couleurs[3], CouleurSysteme::FondInfo);
         QCOMPARE(b->Couleurs[4], Couleur(0x0000C000));
-        const std::array<qint16, 9> vitesses{0, 1, 2, 5, 10, 15, 20, 0, 0};
-        QCOMPARE(b->TabVitesse, vitesses);
-    }
-
-    // The x1 button is shown while the multiplier in force is x2: the period shown and the
-    // first recording both follow the multiplier, not the button.
-    void baseDeTempsInitiale() {
-        Banc b;
-        QCOMPARE(b->IndTempo, qint16(1));
-        QCOMPARE(b->Ctl.Option1, 0);
-        QCOMPARE(b->Ctl.List1Index, 0);
+        for (const Lampe& l : b->Ctl.Shape1)
+            QVERIFY(l.FillColor == b->CouleurOff && l.BorderColor == b->CouleurOn);
+        QCOMPARE(enr(*b, 0), QStringLiteral("00000000"));
+        QCOMPARE(b->TabTrames[0][8], qint16(1));
+        QCOMPARE(b->TabVitesse, (std::array<qint16, 9>{0, 1, 2, 5, 10, 15, 20, 0, 0}));
         QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0.02"));
-        b->CLICK();
-        QCOMPARE(b->TabTrames[0][8], qint16(2));
     }
 
-    void minuterieArreteeA500ms() {
-        Banc b;
-        QCOMPARE(b->Timer1Interval(), 500);
-        QVERIFY(!b->Timer1Enabled());
-        QCOMPARE(b.minuterie.intervalle, 500);
-        QVERIFY(!b.minuterie.actif);
-    }
-
-    void choixDuMultiplicateur_data() {
+    // A list entry, then a left or middle press on a multiplier button. A French desktop shows
+    // the period with a decimal comma, a C one with a point.
+    void periode_data() {
         QTest::addColumn<int>("liste");
         QTest::addColumn<int>("bouton");
-        QTest::addColumn<QString>("periode");
-        QTest::newRow("0.4 x20") << 9 << 5 << "8";
-        QTest::newRow("0.35 x15") << 8 << 4 << "5.25";
-        QTest::newRow("0.15 x20") << 4 << 5 << "3";
-        QTest::newRow("0.01 x1") << 0 << 0 << "0.01";
-        QTest::newRow("0.05 x10") << 2 << 3 << "0.5";
+        QTest::addColumn<int>("souris");
+        QTest::addColumn<QString>("francais");
+        QTest::newRow("0.4 x20") << 9 << 5 << 1 << "8";
+        QTest::newRow("0.35 x15") << 8 << 4 << 1 << "5,25";
+        QTest::newRow("0.15 x20") << 4 << 5 << 1 << "3";
+        QTest::newRow("0.3 x10, middle button") << 7 << 3 << 4 << "3";
+        QTest::newRow("0.3 x1, not 0.29999999999999999") << 7 << 0 << 1 << "0,3";
+        QTest::newRow("no entry selected") << -1 << 3 << 1 << "0";
     }
-    void choixDuMultiplicateur() {
+    void periode() {
         QFETCH(int, liste);
         QFETCH(int, bouton);
-        QFETCH(QString, periode);
-        Banc b;
-        b->Ctl.List1Index = liste;
-        b->List1_Click();
-        b->Option1_MouseDown(bouton, 1);
-        QCOMPARE(b->IndTempo, qint16(bouton));
-        QCOMPARE(b->Ctl.Option1, bouton);
-        QCOMPARE(b->Ctl.Cpt2, periode);
-    }
-
-    void boutonDuMilieuChoisitAussi() {
-        Banc b;
-        b->Option1_MouseDown(3, 4);
-        QCOMPARE(b->IndTempo, qint16(3));
-        QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0.1"));
-    }
-
-    void clicDroitSurUnMultiplicateurEnregistre() {
-        Banc b;
-        b->Option1_MouseDown(5, 2);
-        QCOMPARE(b->IndTempo, qint16(1));
-        QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0.02"));
-        QCOMPARE(b->EnrCours, qint16(1));
-        QCOMPARE(b->TabTrames[0][8], qint16(2));
-    }
-
-    void listeSansSelectionDonneZero() {
-        Banc b;
-        b->Ctl.List1Index = -1;
-        b->List1_Click();
-        QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0"));
-    }
-
-    void periodeEnFrancais() {
-        QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-        Banc b;
-        QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0,02"));
-        QLocale::setDefault(QLocale::c());
+        QFETCH(int, souris);
+        QFETCH(QString, francais);
+        const QString c = QString(francais).replace(u',', u'.');
+        for (const auto& [langue, attendu] :
+             {std::pair{QLocale::French, francais}, std::pair{QLocale::C, c}}) {
+            QLocale::setDefault(QLocale(langue));
+            Banc b;
+            b->Ctl.List1Index = liste;
+            b->List1_Click();
+            b->Option1_MouseDown(bouton, souris);
+            QCOMPARE(b->IndTempo, qint16(bouton));
+            QCOMPARE(b->Ctl.Option1, bouton);
+            QCOMPARE(b->Ctl.Cpt2, attendu);
+        }
     }
 };
 

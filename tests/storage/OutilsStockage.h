@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Banc.h"
+#include "Motifs.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,10 +37,9 @@ template <typename Cellules> QString ligne(const Cellules& c) {
     return s;
 }
 
-// Paints the grid (eight '0'/'1', lamp 0 first) and records it.
-inline void enregistrer(LT840& ed, const char* lampes) {
-    for (int i = 0; i < 8; ++i)
-        ed.Ctl.Shape1[i].FillColor = lampes[i] == '1' ? ed.CouleurOn : ed.CouleurOff;
+// Paints the grid and records it.
+inline void enregistrer(LT840& ed, const QString& lampes) {
+    peindre(ed, lampes);
     ed.CLICK();
 }
 
@@ -53,17 +53,14 @@ inline void troisTrames(Banc& b) {
 }
 
 // What the window shows of the sequence: the navigator's range and position, the record
-// count, the title, Modifie and the grid (lamp 0 first, '1' lit).
+// count, the title, Modifie and the grid.
 inline QStringList vue(const LT840& ed) {
-    QString grille;
-    for (int i = 0; i < 8; ++i)
-        grille += ed.Ctl.Shape1[i].FillColor == ed.CouleurOn ? u'1' : u'0';
     return {QString::number(ed.HScroll1Max()),
             QString::number(ed.HScroll1Value()),
             ed.Text3(),
             ed.Ctl.Caption,
             ed.Modifie,
-            grille};
+            grille(ed)};
 }
 
 inline QString boite(const QString& prompt, int boutons, const QString& titre = TitreLT840) {

@@ -1,4 +1,5 @@
 #include "Banc.h"
+#include "Motifs.h"
 
 #include <QtTest>
 
@@ -38,16 +39,14 @@ void poser(LT840& ed, const QString& etat, int r = 0) {
 
 QString etat(const LT840& ed, int r = 0) {
     QString lampes;
-    QString lignes;
-    for (int i = 0; i < 8; ++i) {
-        const Couleur c = ed.Ctl.Shape1[i].FillColor;
+    for (const Lampe& l : ed.Ctl.Shape1) {
+        const Couleur c = l.FillColor;
         lampes += c == ed.CouleurOn    ? u'1'
                   : c == ed.CouleurOff ? u'0'
                   : c == Etrangere     ? u'x'
                                        : u'?';
-        lignes += QString::number(ed.TabTrames[r][i]);
     }
-    return lampes + u' ' + lignes;
+    return lampes + u' ' + enr(ed, r);
 }
 
 // The lamps and record 0, with time-base code 3; Text2 holds "-".
@@ -127,16 +126,11 @@ private slots:
         for (int i = 0; i < 4; ++i)
             b->CLICK();
         b->Ctl.Check1 = 1;
-        QString motif = u"00000000 00000000"_s;
-        motif[depart] = u'1';
-        poser(*b, motif, 4); // the working record, which the first press overwrites
+        poser(*b, seule(depart) + u" 00000000"_s, 4); // the working record, overwritten first
         for (int i = 0; i < 8; ++i)
             presser(*b, commande, 1);
-        for (int i = 0; i < 8; ++i) {
-            QString attendu(8, u'0');
-            attendu[depart + i * pas] = u'1';
-            QCOMPARE(etat(*b, 4 + i).mid(9), attendu);
-        }
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(enr(*b, 4 + i), seule(depart + i * pas));
         QCOMPARE(b->EnrCours, qint16(12));
         QCOMPARE(etat(*b).left(8), lampesFinales);
     }

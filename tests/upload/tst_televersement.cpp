@@ -1,22 +1,87 @@
-#include "PosteTeleversement.h"
+#include "Banc.h"
+#include "FakeSerie.h"
+#include "board/FluxTeleversement.h"
 
 #include <QTest>
 
+#include <utility>
+
 namespace {
 
+using Lampes = std::array<qint16, 8>;
+struct Ligne {
+    const char* periode;
+    int k; // the one record made
+    Lampes lampes;
+    int code;
+    const char* octets; // time base, duration, lamps
+};
+
+constexpr flux::TableVitesses Vitesses{0, 1, 2, 5, 10, 15, 20, 0, 0};
 const QString Defaut = QStringLiteral("DEFAUT DE DIALOGUE");
 const QString DefautCordon = Defaut + QChar(12) + QStringLiteral(" Vérifiez le cordon");
-const QByteArray BlocFin(32, '\0');
 
-// The exchanges of an upload written as words: "P", "F", "R", "fin" for the end block and
-// "b<k>" for block k of the stream.
+// One upload of `nombre` records. The board answers as a sound one but to `cible`, a word of
+// echanges(), which gets `reaction`.
+struct Cas {
+    QStringList attendus{}; // the exchanges from the first "P" on
+    QString texte{};        // the box shown; empty: none
+    QString cible{};
+    FakeSerie::Reaction reaction{};
+    int nombre = 27;
+    int nul = -1;                       // a record given code 0
+    QString texte3{};                   // the count, when not `nombre`
+    QList<int> effaces{28, 29, 30, 31}; // the records whose code the upload clears
+    QString versions{"?"};
+    int questions = 2; // "?" asked, one per opening: a second one when Versions lacks "LT840:"
+    void (LT840::*imbriquee)() = nullptr; // a board command clicked while events run
+};
+
+QString boite(const QString& texte) {
+    return QStringLiteral("* LT840 *|%1|%2").arg(Msg::OK + Msg::Critique).arg(texte);
+}
+
+// An editor, started, on a board that says nothing until the test scripts it: rules given
+// before port.carteSaine() go first.
+struct Poste {
+    Banc banc{nullptr, false};
+    FakeSerie port{banc.horloge};
+
+    // Records 0 .. n - 1 as recording leaves them: lamp k % 8 lit in record k, codes cycling
+    // through 1..6, record n with the code of record n - 1 and the count n in Text3. The
+    // records after n hold code 3, as a file may leave them.
+    explicit Poste(int n = 27) {
+        banc.serie = &port;
+        banc.ed = std::make_unique<LT840>(banc.plateforme());
+        banc->Form_Load();
+        for (int k = 0; k <= LT840::DernierEnr; ++k) {
+            banc->TabTrames[k].fill(0);
+            banc->TabTrames[k][k % 8] = qint16(k < n);
+            banc->TabTrames[k][8] = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
+        }
+        banc->setText3(QString::number(n));
+    }
+    LT840* operator->() { return banc.ed.get(); }
+
+    // What the editor wrote from the first "P" on.
+    QList<QByteArray> televersement() const { return port.ecrits.mid(port.ecrits.indexOf("P")); }
+    QStringList boites() const {
+        QStringList l;
+        for (const BoiteAffichee& b : banc.messages.affichees)
+            l << QStringLiteral("%1|%2|%3").arg(b.titre).arg(b.boutons).arg(b.prompt);
+        return l;
+    }
+};
+
+// Exchanges written as words: "P", "F", "R", "fin" for the end block, "b<k>" for bytes
+// 32k to 32k + 31 of the stream.
 QList<QByteArray> echanges(const QStringList& mots, const QByteArray& octets) {
     QList<QByteArray> liste;
     for (const QString& mot : mots) {
         if (mot == u"fin")
-            liste.append(BlocFin);
+            liste.append(QByteArray(32, '\0'));
         else if (mot.startsWith(u'b'))
-            liste.append(flux::bloc(octets, mot.mid(1).toInt()));
+            liste.append(octets.mid(32 * mot.mid(1).toInt(), 32));
         else
             liste.append(mot.toLatin1());
     }
@@ -29,290 +94,151 @@ class TestTeleversement : public QObject {
     Q_OBJECT
 
 private slots:
-    void dialogue_data();
-    void dialogue();
-    void rienQuandLeMaximumEstNul_data();
-    void rienQuandLeMaximumEstNul();
-    void identificationSeulementSiAbsente_data();
-    void identificationSeulementSiAbsente();
-    void portIndisponible();
-    void finDeSequence_data();
-    void finDeSequence();
-    void blocs_data();
-    void blocs();
-    void progression();
-    void commandeCarteImbriquee_data();
-    void commandeCarteImbriquee();
-};
-
-// Record 15 carries a code and record 31 none (the count is 20), so a sound upload sends two
-// blocks of data, then the end block in place of block 2. Each row makes the board answer one
-// message of the upload its own way.
-void TestTeleversement::dialogue_data() {
-    QTest::addColumn<QString>("cible"); // a word of echanges(); empty: the board is sound
-    QTest::addColumn<FakeSerie::Reaction>("reaction");
-    QTest::addColumn<QStringList>("attendus");
-    QTest::addColumn<QString>("texte"); // the box shown; empty: none
-    using R = FakeSerie::Reaction;
-
-    const QStringList complet{"P", "b0", "P", "b1", "P", "fin", "F", "R"};
-    const QStringList jusquaF = complet.mid(0, 7);
-    QTest::newRow("sound board") << QString() << R{} << complet << QString();
-    QTest::newRow("no answer to P") << "P" << R{} << QStringList{"P", "P"} << DefautCordon;
-    QTest::newRow("P answered B and one more byte")
-        << "P" << R{{"Bx", 5}} << QStringList{"P"} << Defaut;
-    QTest::newRow("P answered X") << "P" << R{{"X", 5}} << QStringList{"P"} << Defaut;
-    QTest::newRow("no answer to block 0") << "b0" << R{} << QStringList{"P", "b0", "b0"} << Defaut;
-    QTest::newRow("block 0 answered !") << "b0" << R{{"!", 5}} << QStringList{"P", "b0"} << Defaut;
-    QTest::newRow("no answer to block 1")
-        << "b1" << R{} << QStringList{"P", "b0", "P", "b1", "b1"} << Defaut;
-    QTest::newRow("no answer to the end block")
-        << "fin" << R{} << QStringList{"P", "b0", "P", "b1", "P", "fin", "fin"} << Defaut;
-    QTest::newRow("end block answered anything") << "fin" << R{{"Z", 5}} << complet << QString();
-    QTest::newRow("F alone, R after a gap") << "F" << R{{"F", 5}, {"R", 900}} << jusquaF << Defaut;
-    QTest::newRow("no answer to F") << "F" << R{} << (jusquaF + QStringList{"F"}) << Defaut;
-    QTest::newRow("F answered FRX") << "F" << R{{"FRX", 5}} << jusquaF << Defaut;
-}
-
-void TestTeleversement::dialogue() {
-    QFETCH(QString, cible);
-    QFETCH(FakeSerie::Reaction, reaction);
-    QFETCH(QStringList, attendus);
-    QFETCH(QString, texte);
-
-    PosteTeleversement poste;
-    poste.sequence(20);
-    const QByteArray octets = poste.fluxAttendu();
-    if (!cible.isEmpty())
-        poste.port.quand(echanges({cible}, octets).first(), reaction);
-    poste.carteQuiRepond();
-
-    poste.banc->transmet_Click();
-
-    QCOMPARE(poste.echangesTeleversement(), echanges(attendus, octets));
-    const auto& boites = poste.banc.messages.affichees;
-    QCOMPARE(boites.isEmpty(), texte.isEmpty());
-    if (!texte.isEmpty()) {
-        QCOMPARE(boites.size(), 1);
-        QCOMPARE(boites.last().prompt, texte);
-        QCOMPARE(boites.last().boutons, Msg::OK + Msg::Critique);
-        QCOMPARE(boites.last().titre, QStringLiteral("* LT840 *"));
+    // Record k made, the others never recorded: code 0, no lamp lit.
+    void flux_data() {
+        QTest::addColumn<Ligne>("ligne");
+        const Lampes lampe0{1, 0, 0, 0, 0, 0, 0, 0};
+        const Ligne lignes[]{
+            {"0.01", 0, {}, 0, "\x01\x00\xFF"},
+            {"0.02", 1, {1, 1, 1, 1, 1, 1, 1, 1}, 1, "\x02\x01\x00"},
+            {"0.05", 2, lampe0, 2, "\x06\x02\x7F"},
+            {"0.1", 14, {0, 0, 0, 0, 0, 0, 0, 1}, 3, "\x0C\x05\xFE"},
+            {"0.15", 15, {1, 0, 0, 0, 0, 0, 0, 1}, 4, "\x12\x0A\x7E"},
+            {"0.2", 16, {1, 1, 0, 1, 1, 1, 1, 1}, 5, "\x19\x0F\x20"},
+            {"0.25", 100, {2, -1, 0, 0, 0, 0, 0, 0}, 6, "\x1F\x14\x3F"}, // any value but 0 is lit
+            {"0.3", 249, lampe0, 7, "\x25\x00\x7F"},
+            {"0.35", 250, lampe0, 8, "\x2B\x00\x7F"},
+            {"0.4", 3, lampe0, 9, "\x32\x00\x7F"},
+            {"0.344", 4, lampe0, -1, "\x2B\x00\x7F"}, // 43 units of 8 ms, not a hair under
+            {"3", 5, lampe0, 32767, "\xFF\x00\x7F"},
+            {"-0.1", 6, lampe0, -32768, "\x00\x00\x7F"}};
+        for (const Ligne& l : lignes)
+            QTest::addRow("%s, record %d, code %d", l.periode, l.k, l.code) << l;
     }
-    // Only a finished upload lets the port go.
-    QCOMPARE(poste.port.estOuvert(), !texte.isEmpty());
-    QVERIFY(poste.banc->Ctl.HScroll1Visible);
-    QVERIFY(!poste.banc->Ctl.ProgressBar1Visible);
-}
+    void flux() {
+        QFETCH(Ligne, ligne);
+        auto magasin = std::make_unique<flux::Magasin>();
+        auto& enr = (*magasin)[ligne.k];
+        std::copy(ligne.lampes.begin(), ligne.lampes.end(), enr.begin());
+        enr[8] = qint16(ligne.code);
 
-void TestTeleversement::rienQuandLeMaximumEstNul_data() {
-    QTest::addColumn<QString>("maximum");
-    for (const char* texte : {"0", " 0", "0.0", "", "abc"})
-        QTest::addRow("\"%s\"", texte) << QString::fromLatin1(texte);
-}
+        const QByteArray octets(ligne.octets, 3);
+        QByteArray attendu = "\xA5" + octets.left(1);
+        for (int r = 0; r <= flux::DernierEnrCarte; ++r)
+            attendu += r == ligne.k ? octets.mid(1) : QByteArray("\x00\xFF", 2);
+        QCOMPARE(flux::construire(*magasin, Vitesses, QString::fromLatin1(ligne.periode)), attendu);
+    }
 
-void TestTeleversement::rienQuandLeMaximumEstNul() {
-    QFETCH(QString, maximum);
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    auto& ed = *poste.banc;
-    for (auto& enr : ed.TabTrames)
-        enr[8] = 3;
-    ed.setText3(maximum);
-    const auto avant = std::make_unique<flux::Magasin>(ed.TabTrames);
+    // The codes of the four records right after the count are cleared so that the board's
+    // sequence ends where the simulator's does, whatever the count, never outside the store.
+    void televersement_data() {
+        QTest::addColumn<Cas>("cas");
+        const QStringList complet{"P", "b0", "P", "b1", "P", "fin", "F", "R"};
+        const QStringList jusquaF = complet.mid(0, 7);
+        QStringList seize;
+        for (int b = 0; b < 16; ++b)
+            seize << "P" << QStringLiteral("b%1").arg(b);
+        const QStringList fin{"P", "fin", "F", "R"};
+        const QList<int> apres250{251, 252, 253, 254};
+        QTest::newRow("sound board") << Cas{.attendus = complet};
+        QTest::newRow("no answer to P")
+            << Cas{.attendus = {"P", "P"}, .texte = DefautCordon, .cible = "P"};
+        QTest::newRow("P answered B and one more byte")
+            << Cas{.attendus = {"P"}, .texte = Defaut, .cible = "P", .reaction = {{"Bx", 5}}};
+        QTest::newRow("no answer to a block")
+            << Cas{.attendus = {"P", "b0", "b0"}, .texte = Defaut, .cible = "b0"};
+        QTest::newRow("block answered !")
+            << Cas{.attendus = {"P", "b0"}, .texte = Defaut, .cible = "b0", .reaction = {{"!", 5}}};
+        QTest::newRow("no answer to the end block")
+            << Cas{.attendus = complet.mid(0, 6) << "fin", .texte = Defaut, .cible = "fin"};
+        QTest::newRow("end block answered anything")
+            << Cas{.attendus = complet, .cible = "fin", .reaction = {{"Z", 5}}};
+        QTest::newRow("no answer to F")
+            << Cas{.attendus = jusquaF + QStringList{"F"}, .texte = Defaut, .cible = "F"};
+        QTest::newRow("F alone, R after a gap") << Cas{
+            .attendus = jusquaF, .texte = Defaut, .cible = "F", .reaction = {{"F", 5}, {"R", 900}}};
+        QTest::newRow("record 15 with code 0") << Cas{.attendus = seize.mid(0, 2) + fin, .nul = 15};
+        QTest::newRow("identified")
+            << Cas{.attendus = complet, .versions = "LT840:V1.00 ", .questions = 1};
+        QTest::newRow("case differs") << Cas{.attendus = complet, .versions = "lt840:V1.00 "};
+        // A second board command must not start its own dialogue in the middle of the upload's.
+        QTest::newRow("Programmation nested")
+            << Cas{.attendus = complet, .imbriquee = &LT840::transmet_Click};
+        QTest::newRow("TestCarte nested")
+            << Cas{.attendus = complet, .imbriquee = &LT840::TestCarte_Click};
+        QTest::newRow("Reset nested")
+            << Cas{.attendus = complet, .imbriquee = &LT840::CmdRST_Click};
+        QTest::newRow("count 0") << Cas{.texte3 = "0", .effaces = {}, .questions = 0};
+        QTest::newRow("records 15 to 239 all timed")
+            << Cas{.attendus = seize + fin.mid(2), .nombre = 250, .effaces = apres250};
+        QTest::newRow("record 239 with code 0") << Cas{
+            .attendus = seize.mid(0, 30) + fin, .nombre = 250, .nul = 239, .effaces = apres250};
+        QTest::newRow("count 1022") << Cas{.attendus = seize + fin.mid(2),
+                                           .nombre = 250,
+                                           .texte3 = "1022",
+                                           .effaces = {1023, 1024}};
+        QTest::newRow("huge count") << Cas{
+            .attendus = seize + fin.mid(2), .nombre = 250, .texte3 = "99999999999", .effaces = {}};
+    }
+    void televersement() {
+        QFETCH(Cas, cas);
+        Poste poste(cas.nombre);
+        poste->Ctl.Versions = cas.versions;
+        if (cas.nul >= 0)
+            poste->TabTrames[cas.nul][8] = 0;
+        if (!cas.texte3.isEmpty())
+            poste->setText3(cas.texte3);
+        auto attendu = std::make_unique<flux::Magasin>(poste->TabTrames);
+        for (int r : cas.effaces)
+            (*attendu)[r][8] = 0;
+        const QByteArray octets = flux::construire(*attendu, Vitesses, poste->Ctl.List1Text());
+        if (!cas.cible.isEmpty())
+            poste.port.quand(echanges({cas.cible}, octets).first(), cas.reaction);
+        poste.port.carteSaine();
+        // Once only: a nested upload lets events run too.
+        poste.banc.evenements.pendant = [&, premiere = true]() mutable {
+            if (cas.imbriquee && std::exchange(premiere, false))
+                (*poste.banc.*cas.imbriquee)();
+        };
 
-    ed.transmet_Click();
+        poste->transmet_Click();
 
-    QVERIFY(poste.port.ouvertures.isEmpty());
-    QVERIFY(poste.port.ecrits.isEmpty());
-    QVERIFY(ed.TabTrames == *avant);
-    QVERIFY(poste.banc.messages.affichees.isEmpty());
-    QCOMPARE(poste.banc.evenements.passages, 0);
-    QVERIFY(ed.Ctl.HScroll1Visible);
-}
+        QCOMPARE(poste.televersement(), echanges(cas.attendus, octets));
+        QCOMPARE(poste.boites(),
+                 cas.texte.isEmpty() ? QStringList() : QStringList{boite(cas.texte)});
+        QVERIFY(poste->TabTrames == *attendu);
+        QCOMPARE(poste.port.ouvertures.size(), cas.questions);
+        QCOMPARE(poste.port.nombreEcrits("?"), cas.questions);
+        QCOMPARE(poste.port.estOuvert(), !cas.texte.isEmpty()); // only a finished upload closes
+        QVERIFY(poste->Ctl.HScroll1Visible && !poste->Ctl.ProgressBar1Visible);
+        QVERIFY(!poste->Ctl.DialogVisible);
+        poste->TestCarte_Click(); // the upload over, board commands work again
+        QVERIFY(poste->Ctl.DialogVisible);
+    }
 
-void TestTeleversement::identificationSeulementSiAbsente_data() {
-    QTest::addColumn<QString>("versions");
-    QTest::addColumn<int>("ouvertures");
-    QTest::newRow("never identified") << QStringLiteral("?") << 2;
-    QTest::newRow("identified") << QStringLiteral("LT840:V1.00 ") << 1;
-    QTest::newRow("case differs") << QStringLiteral("lt840:V1.00 ") << 2;
-}
+    // The bar shows before the blocks, when events run once, and moves on after each block as
+    // the window repaints; input events never run in between.
+    void progression() {
+        Poste poste;
+        poste.port.carteSaine();
+        const auto vue = [&poste] {
+            const auto& c = poste->Ctl;
+            return QList<int>{c.ProgressBar1Visible, c.ProgressBar1Value, c.ProgressBar1Max,
+                              c.HScroll1Visible, int(poste.port.nombreEcrits("P"))};
+        };
+        QList<QList<int>> pendant;
+        QList<QList<int>> repeintes;
+        poste.banc.evenements.pendant = [&] { pendant.append(vue()); };
+        poste.banc.evenements.repeinte = [&] { repeintes.append(vue()); };
 
-void TestTeleversement::identificationSeulementSiAbsente() {
-    QFETCH(QString, versions);
-    QFETCH(int, ouvertures);
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    poste.sequence(3);
-    poste.banc->Ctl.Versions = versions;
+        poste->transmet_Click();
 
-    poste.banc->transmet_Click();
-
-    QCOMPARE(poste.port.ouvertures.size(), ouvertures);
-    QCOMPARE(poste.port.nombreEcrits("?"), ouvertures);
-    QCOMPARE(poste.port.ecrits.last(), QByteArray("R"));
-}
-
-// Nothing opens, so every exchange reports the closed port and the first judgement, on
-// what no exchange has filled, stops the upload.
-void TestTeleversement::portIndisponible() {
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    poste.port.erreurOuverture = FakeSerie::ErreurPortAbsent;
-    poste.sequence(3);
-
-    poste.banc->transmet_Click();
-
-    QVERIFY(poste.port.ecrits.isEmpty());
-    QCOMPARE(poste.port.fermetures, 0);
-    QCOMPARE(poste.banc.messages.affichees.last().prompt, Defaut);
-    QVERIFY(poste.banc->Ctl.HScroll1Visible);
-}
-
-// Every record of the store carries code 3; the upload leaves an end mark right after the
-// record count and touches nothing else, whatever the count.
-void TestTeleversement::finDeSequence_data() {
-    QTest::addColumn<QString>("maximum");
-    QTest::addColumn<QList<int>>("effaces");
-    QTest::newRow("20") << QStringLiteral("20") << QList<int>{21, 22, 23, 24};
-    QTest::newRow("1") << QStringLiteral("1") << QList<int>{2, 3, 4, 5};
-    QTest::newRow("250") << QStringLiteral("250") << QList<int>{251, 252, 253, 254};
-    QTest::newRow("1022") << QStringLiteral("1022") << QList<int>{1023, 1024};
-    QTest::newRow("1024") << QStringLiteral("1024") << QList<int>{};
-    QTest::newRow("32767") << QStringLiteral("32767") << QList<int>{};
-    QTest::newRow("99999999999") << QStringLiteral("99999999999") << QList<int>{};
-}
-
-void TestTeleversement::finDeSequence() {
-    QFETCH(QString, maximum);
-    QFETCH(QList<int>, effaces);
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    auto& ed = *poste.banc;
-    for (auto& enr : ed.TabTrames)
-        enr[8] = 3;
-    ed.setText3(maximum);
-
-    ed.transmet_Click();
-
-    for (int r = 0; r <= LT840::DernierEnr; ++r)
-        QCOMPARE(ed.TabTrames[r][8], qint16(effaces.contains(r) ? 0 : 3));
-}
-
-void TestTeleversement::blocs_data() {
-    QTest::addColumn<int>("nombre");         // records made
-    QTest::addColumn<int>("enregistrement"); // one record given its own code, -1 for none
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QStringList>("attendus");
-
-    QStringList seize;
-    for (int b = 0; b < 16; ++b)
-        seize << "P" << QStringLiteral("b%1").arg(b);
-    const QStringList quinze = seize.mid(0, 30) << "P"
-                                                << "fin";
-    const QStringList fin{"F", "R"};
-    const QStringList un = QStringList{"P", "b0", "P", "fin"} + fin;
-    QTest::newRow("record 15 with code 0") << 30 << 15 << 0 << un;
-    QTest::newRow("record 15 with code 7") << 30 << 15 << 7 << un;
-    QTest::newRow("record 15 with code 8") << 30 << 15 << 8 << un;
-    QTest::newRow("record 15 with code 1000") << 30 << 15 << 1000 << un;
-    QTest::newRow("record 14 with code 0")
-        << 30 << 14 << 0 << (un.mid(0, 2) + QStringList{"P", "b1", "P", "fin"} + fin);
-    QTest::newRow("records 15 to 239 all timed") << 250 << -1 << 0 << (seize + fin);
-    QTest::newRow("record 239 with code 0") << 250 << 239 << 0 << (quinze + fin);
-}
-
-void TestTeleversement::blocs() {
-    QFETCH(int, nombre);
-    QFETCH(int, enregistrement);
-    QFETCH(int, code);
-    QFETCH(QStringList, attendus);
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    poste.sequence(nombre);
-    if (enregistrement >= 0)
-        poste.banc->TabTrames[enregistrement][8] = qint16(code);
-    const QByteArray octets = poste.fluxAttendu();
-
-    poste.banc->transmet_Click();
-
-    QCOMPARE(poste.echangesTeleversement(), echanges(attendus, octets));
-    QVERIFY(poste.banc.messages.affichees.isEmpty());
-    QVERIFY(!poste.port.estOuvert());
-}
-
-// The bar shows before the blocks, when events run once, and moves on after each block as
-// the window repaints; input events never run in between.
-void TestTeleversement::progression() {
-    struct Vue {
-        bool barre;
-        int valeur;
-        int max;
-        bool navigateur;
-        bool operator==(const Vue&) const = default;
-    };
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    poste.sequence(20);
-    auto& ed = *poste.banc;
-    const auto vue = [&ed] {
-        return Vue{ed.Ctl.ProgressBar1Visible, ed.Ctl.ProgressBar1Value, ed.Ctl.ProgressBar1Max,
-                   ed.Ctl.HScroll1Visible};
-    };
-    QList<Vue> pendant;
-    QList<Vue> repeintes;
-    qsizetype ecritsAuPassage = -1;
-    poste.banc.evenements.pendant = [&] {
-        pendant.append(vue());
-        ecritsAuPassage = poste.echangesTeleversement().size();
-    };
-    poste.banc.evenements.repeinte = [&] { repeintes.append(vue()); };
-
-    ed.transmet_Click();
-
-    QCOMPARE(pendant, (QList<Vue>{{true, 0, 3, false}}));
-    QCOMPARE(ecritsAuPassage, 0);
-    QCOMPARE(repeintes,
-             (QList<Vue>{{true, 1, 3, false}, {true, 2, 3, false}, {true, 3, 3, false}}));
-    QVERIFY(!ed.Ctl.ProgressBar1Visible);
-    QVERIFY(ed.Ctl.HScroll1Visible);
-}
-
-// A second board command clicked while the upload lets pending events run must not start its
-// own dialogue in the middle of the upload's.
-void TestTeleversement::commandeCarteImbriquee_data() {
-    QTest::addColumn<int>("commande");
-    QTest::newRow("Programmation") << 0;
-    QTest::newRow("TestCarte") << 1;
-    QTest::newRow("Reset Carte") << 2;
-}
-
-void TestTeleversement::commandeCarteImbriquee() {
-    QFETCH(int, commande);
-    PosteTeleversement poste;
-    poste.carteQuiRepond();
-    poste.sequence(20);
-    auto& ed = *poste.banc;
-    qsizetype ecritsAvant = -1;
-    poste.banc.evenements.pendant = [&] {
-        ecritsAvant = poste.port.ecrits.size();
-        const std::array<void (LT840::*)(), 3> commandes{
-            &LT840::transmet_Click, &LT840::TestCarte_Click, &LT840::CmdRST_Click};
-        (ed.*commandes[commande])();
-        QCOMPARE(poste.port.ecrits.size(), ecritsAvant);
-    };
-
-    ed.transmet_Click();
-
-    QVERIFY(ecritsAvant > 0);
-    QCOMPARE(poste.echangesTeleversement(),
-             echanges({"P", "b0", "P", "b1", "P", "fin", "F", "R"}, poste.fluxAttendu()));
-    QVERIFY(poste.banc.messages.affichees.isEmpty());
-    QVERIFY(!ed.Ctl.DialogVisible);
-    // Once the upload is over, the board commands work again.
-    ed.TestCarte_Click();
-    QVERIFY(ed.Ctl.DialogVisible);
-}
+        QCOMPARE(pendant, (QList<QList<int>>{{1, 0, 3, 0, 0}}));
+        QCOMPARE(repeintes, (QList<QList<int>>{{1, 1, 3, 0, 1}, {1, 2, 3, 0, 2}, {1, 3, 3, 0, 3}}));
+        QVERIFY(!poste->Ctl.ProgressBar1Visible);
+        QVERIFY(poste->Ctl.HScroll1Visible);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestTeleversement)
 #include "tst_televersement.moc"
