@@ -9,31 +9,12 @@ namespace {
 constexpr int ToucheEntree = 13;
 constexpr int LignesDeplacees = 9; // the lamps and the time-base code; rows 9..16 stay put
 
-bool estBlanc(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r';
-}
-bool estChiffre(QChar c) {
-    return c >= u'0' && c <= u'9';
-}
-
-// Whether the numeric value of the text comes from a number rather than from the "0" that
-// stands for no number at all: blanks, an optional sign, then a digit or a point and a digit.
-bool commenceParNombre(const QString& texte) {
-    qsizetype i = 0;
-    while (i < texte.size() && estBlanc(texte.at(i)))
-        ++i;
-    if (i < texte.size() && (texte.at(i) == u'-' || texte.at(i) == u'+'))
-        ++i;
-    if (i < texte.size() && texte.at(i) == u'.')
-        ++i;
-    return i < texte.size() && estChiffre(texte.at(i));
-}
-
 // The record a field names, when it names one the store has.
 std::optional<int> numeroEnregistrement(const QString& texte) {
-    if (!commenceParNombre(texte))
+    const std::optional<double> nombre = nombreEnTete(texte);
+    if (!nombre)
         return std::nullopt;
-    const double v = valeurNumerique(texte);
+    const double v = *nombre;
     if (v != std::trunc(v) || v < 0 || v > LT840::DernierEnr)
         return std::nullopt;
     return int(v);
@@ -67,10 +48,10 @@ void LT840::Text2_KeyPress(int& KeyAscii) {
 // Text that does not begin with a number keeps the navigator's range as it was; a number
 // outside the store is held at the store's nearest end.
 void LT840::Text3_Change() {
-    if (!commenceParNombre(Text3()))
+    const std::optional<double> nombre = nombreEnTete(Text3());
+    if (!nombre)
         return;
-    const double v = arrondiPair(valeurNumerique(Text3()));
-    setHScroll1Max(int(qBound(0.0, v, double(DernierEnr))));
+    setHScroll1Max(int(qBound(0.0, arrondiPair(*nombre), double(DernierEnr))));
 }
 
 // A deletion cannot be undone, so it runs only when both fields name records of the store

@@ -15,7 +15,7 @@ bool estBlanc(QChar c) {
 
 } // namespace
 
-double valeurNumerique(const QString& texte) {
+std::optional<double> nombreEnTete(const QString& texte) {
     qsizetype i = 0;
     const qsizetype n = texte.size();
     while (i < n && estBlanc(texte.at(i)))
@@ -36,7 +36,7 @@ double valeurNumerique(const QString& texte) {
         nombre.append(char(c.unicode()));
     }
     if (!chiffres)
-        return 0.0;
+        return std::nullopt;
     // The text is a well-formed number here, so a failed conversion can only be an overflow:
     // it must read as huge, not as 0, or a count of a thousand digits would pass as empty.
     bool ok = false;
@@ -49,6 +49,10 @@ double valeurNumerique(const QString& texte) {
 
 double arrondiPair(double v) {
     return std::nearbyint(v);
+}
+
+double valeurNumerique(const QString& texte) {
+    return nombreEnTete(texte).value_or(0.0);
 }
 
 std::optional<qint16> entier16(const QString& texte) {

@@ -8,6 +8,10 @@
 // character, and a text that does not begin with a number counts 0.
 double valeurNumerique(const QString& texte);
 
+// The same number, or nothing when the text does not begin with one, for the callers that
+// must tell a typed "0" from no number at all.
+std::optional<double> nombreEnTete(const QString& texte);
+
 // Nearest whole number, an exact half going to the even neighbour.
 double arrondiPair(double v);
 

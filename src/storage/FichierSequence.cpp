@@ -32,21 +32,11 @@ CellulesEnr cellules(const QByteArray& ligne) {
     return enr;
 }
 
-// Whether the item (its leading blanks already skipped) begins with a number: an optional
-// sign, then a digit or a point followed by a digit.
-bool commenceParNombre(const QByteArray& item) {
-    qsizetype i = 0;
-    if (i < item.size() && (item.at(i) == '-' || item.at(i) == '+'))
-        ++i;
-    if (i < item.size() && item.at(i) == '.')
-        ++i;
-    return i < item.size() && estChiffre(item.at(i));
-}
-
 std::optional<qint16> nombreEnregistrements(const QByteArray& item) {
-    if (!commenceParNombre(item))
+    const std::optional<double> nombre = nombreEnTete(QString::fromLatin1(item));
+    if (!nombre)
         return std::nullopt;
-    const double n = arrondiPair(valeurNumerique(QString::fromLatin1(item)));
+    const double n = arrondiPair(*nombre);
     if (!(n >= 0.0 && n <= NombreMaxSequence))
         return std::nullopt;
     return qint16(n);
