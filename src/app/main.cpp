@@ -9,6 +9,7 @@
 #include "window/PortSerieQt.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <cstdio>
@@ -41,6 +42,10 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("LT840"));
+    // Lets the desktop match the window with the menu entry and its icon; an editor run from
+    // its build folder finds no installed icon and keeps Qt's.
+    QGuiApplication::setDesktopFileName(QStringLiteral(LT840_APP_ID));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(LT840_APP_ID)));
     QTranslator traducteur;
     traduireQt(app, traducteur);
 
