@@ -24,11 +24,13 @@ void ramenerALaButee(LT840& ed) {
 
 } // namespace
 
+// Recording changes the stored sequence, so it is unsaved work, as a lamp click is.
 void LT840::CLICK() {
     if (EnrCours >= EnrMaxEditeur)
         ramenerALaButee(*this);
     if (EnrCours < 0)
         return; // no handler leaves it there; never index the store with it
+    Modifie = QStringLiteral("O");
     auto& enr = TabTrames[EnrCours];
     for (int i = 0; i <= LedMax; ++i)
         enr[i] = Ctl.Shape1[i].FillColor == CouleurOn ? 1 : 0;

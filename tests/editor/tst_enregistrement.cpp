@@ -80,6 +80,7 @@ private slots:
         QCOMPARE(enr(*b, 0), enregistre ? QStringLiteral("11000000") : seule(-1));
         QCOMPARE(b->TabTrames[0][8], qint16(1 + enregistre));
         QCOMPARE(b->IndTempo, qint16(1));
+        QCOMPARE(b->Modifie, enregistre ? QStringLiteral("O") : QStringLiteral("N"));
     }
 
     // Records 0..249 made, then "Maximum" and the navigator set (a typed count or a longer

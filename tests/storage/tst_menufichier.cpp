@@ -112,6 +112,45 @@ private slots:
         QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
     }
 
+    // After a save, a deletion or a recording is unsaved work again: closing the window, New
+    // and Open each ask before it can be lost; answered No, nothing changes yet.
+    void modificationApresSauvegarde_data() {
+        QTest::addColumn<bool>("suppression"); // else "+"
+        QTest::addColumn<QString>("commande");
+        QTest::newRow("Supp., fermer") << true << "fermer";
+        QTest::newRow("Supp., nouveau") << true << "nouveau";
+        QTest::newRow("Supp., ouvrir") << true << "ouvrir";
+        QTest::newRow("+, nouveau") << false << "nouveau";
+    }
+    void modificationApresSauvegarde() {
+        QFETCH(bool, suppression);
+        QFETCH(QString, commande);
+        Banc b;
+        troisTrames(b);
+        b->setHScroll1Value(1);
+        b.fichiers.chemins << dansProgramme(b, "seq.dat");
+        QVERIFY(b->Sauvegarde());
+        if (suppression)
+            b->CmdSUPP_Click();
+        else
+            b->Cmd1_MouseDown(1);
+        b.messages.affichees.clear();
+        const auto magasin = b->TabTrames;
+        const QStringList avant = vue(*b);
+        if (commande == u"fermer")
+            QVERIFY(b->Form_QueryUnload());
+        else if (commande == u"nouveau")
+            b->Nouveau_Click();
+        else
+            b->Lecture_Click();
+        const QString question = commande == u"fermer"    ? QuestionQuitter
+                                 : commande == u"nouveau" ? QuestionNouveau
+                                                          : QuestionOuvrir;
+        QCOMPARE(boites(b.messages), QStringList{question});
+        QVERIFY(b->TabTrames == magasin);
+        QCOMPARE(vue(*b), avant);
+    }
+
     // A load fills the store and shows the loaded record 0 only when the navigator had to move
     // to it; a refused one changes nothing, in the store or in the window.
     void ouverture_data() {
