@@ -1,4 +1,5 @@
 #include "OutilsStockage.h"
+#include "UtilisateurOrdinaire.h"
 
 #include <QtTest>
 #include <csignal>
@@ -110,6 +111,40 @@ private slots:
         QCOMPARE(boites(b.messages), QStringList{boite(message, Erreur)});
         QCOMPARE(entrees(b), avant);
         QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
+    }
+
+    // A folder that takes no new file: one already there that may be written is saved in
+    // place; otherwise the save fails as before, reported, with the folder as it was.
+    void dossierEnLectureSeule_data() {
+        QTest::addColumn<QByteArray>("avant"); // null: no file
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("sauve");
+        QTest::newRow("fichier inscriptible") << QByteArray("ancien\r\n") << 0666 << true;
+        QTest::newRow("fichier en lecture seule") << QByteArray("ancien\r\n") << 0444 << false;
+        QTest::newRow("aucun fichier") << QByteArray() << 0 << false;
+    }
+    void dossierEnLectureSeule() {
+        QFETCH(QByteArray, avant);
+        QFETCH(int, mode);
+        QFETCH(bool, sauve);
+        Banc b;
+        troisTrames(b);
+        const QString f = dansProgramme(b, "seq.dat");
+        if (!avant.isNull())
+            QVERIFY(deposer(f, avant) && chmod(qPrintable(f), mode_t(mode)) == 0);
+        const QStringList avantSauvegarde = entrees(b);
+        UtilisateurOrdinaire u({{b.dossiers.programme.path(), 0555}});
+        QVERIFY(u.pret());
+        QVERIFY(!QFile(dansProgramme(b, "sonde")).open(QIODevice::WriteOnly));
+        b.fichiers.chemins << f;
+        QCOMPARE(b->Sauvegarde(), sauve);
+        const QString message = sauve ? QStringLiteral(" Sauvegarde effectuée ") : Disponible;
+        QCOMPARE(boites(b.messages), QStringList{boite(message, sauve ? Msg::OK : Erreur)});
+        QCOMPARE(b->Modifie, sauve ? QStringLiteral("N") : QStringLiteral("O"));
+        const QByteArray sequence = Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
+                                             "400000000\r\n";
+        QCOMPARE(contenu(f), sauve ? sequence : avant.isNull() ? "<illisible>" : avant);
+        QCOMPARE(entrees(b), avantSauvegarde);
     }
 
     // After a save, a deletion or a recording is unsaved work again: closing the window, New
