@@ -55,12 +55,14 @@ void LT840::Text3_Change() {
 }
 
 // A deletion cannot be undone, so it runs only when both fields name records of the store
-// and the record to delete lies within the sequence; otherwise nothing changes.
+// and the record to delete lies within the sequence; otherwise nothing changes. One that runs
+// changes the stored sequence: unsaved work, as a lamp click is.
 void LT840::CmdSUPP_Click() {
     const std::optional<int> a = numeroEnregistrement(Ctl.Text2);
     const std::optional<int> b = numeroEnregistrement(Text3());
     if (!a || !b || *a > *b)
         return;
+    Modifie = QStringLiteral("O");
     const int fin = *b;
     for (int ligne = 0; ligne < LignesDeplacees; ++ligne)
         TabTrames[fin][ligne] = 0;

@@ -1,14 +1,36 @@
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
 
+namespace {
+
+// Beyond the last record the editor records into, the navigator comes back to it first, and
+// its handler shows the record it lands on; the frame recorded there is still the one the
+// user composed, with the time base chosen for it.
+void ramenerALaButee(LT840& ed) {
+    const std::array<Lampe, 8> lampes = ed.Ctl.Shape1;
+    const qint16 indTempo = ed.IndTempo;
+    const int option = ed.Ctl.Option1;
+    const int position = ed.HScroll1Value();
+    ed.EnrCours = LT840::EnrMaxEditeur;
+    ed.setText3(QString::number(ed.EnrCours));
+    ed.setHScroll1Max(ed.EnrCours);
+    if (ed.HScroll1Value() == position)
+        return;
+    ed.Ctl.Shape1 = lampes;
+    ed.IndTempo = indTempo;
+    ed.Ctl.Option1 = option;
+    ed.AfficheValTempo();
+}
+
+} // namespace
+
+// Recording changes the stored sequence, so it is unsaved work, as a lamp click is.
 void LT840::CLICK() {
-    if (EnrCours >= EnrMaxEditeur) {
-        EnrCours = EnrMaxEditeur;
-        setText3(QString::number(EnrCours));
-        setHScroll1Max(EnrCours);
-    }
+    if (EnrCours >= EnrMaxEditeur)
+        ramenerALaButee(*this);
     if (EnrCours < 0)
         return; // no handler leaves it there; never index the store with it
+    Modifie = QStringLiteral("O");
     auto& enr = TabTrames[EnrCours];
     for (int i = 0; i <= LedMax; ++i)
         enr[i] = Ctl.Shape1[i].FillColor == CouleurOn ? 1 : 0;

@@ -56,7 +56,7 @@ public:
     QString NomFichier;
     qint16 PortCom = 0;
     QString TexteCfg;
-    bool CfgSecours = false; // the program's folder cannot hold lt840.cfg: the user's does
+    bool CfgSecours = false; // lt840.cfg in use is the user's, not the program folder's
 
     // --- Board link and its message boxes ---
     QString EtatCom;

@@ -4,5 +4,5 @@
 #include <QString>
 
 // A period in seconds as shown to the user: at most 15 significant digits, no trailing
-// zeros, no blanks, and the decimal separator of the given locale.
+// zeros, no blanks, western digits, and the decimal separator of the given locale.
 QString textePeriode(double secondes, const QLocale& locale = QLocale());

@@ -3,6 +3,7 @@
 #include "storage/FichierDisque.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
@@ -47,24 +48,36 @@ bool lireOuRecreer(LT840& ed, const QString& dossier) {
     return ecrire(ed, dossier) && lire(ed, dossier);
 }
 
+// The newer file wins, the user's on a tie: whichever folder the last save reached is read
+// at the next start. Timestamps rather than a fixed order, so that the program's file,
+// once it can be written again or is edited by hand, takes over again.
+bool secoursDAbord(const LT840& ed) {
+    const QFileInfo secours(cheminCfg(dossierCfg(ed, true)));
+    const QFileInfo programme(cheminCfg(dossierCfg(ed, false)));
+    return secours.isFile() &&
+           (!programme.isFile() || secours.lastModified() >= programme.lastModified());
+}
+
 } // namespace
 
-// The program's folder first; when it cannot hold the file, the user's configuration folder,
-// where an earlier run may have left the port chosen then. When neither works the program
-// goes on with PortCom as it is, without a word: the port can still be chosen in the menu.
+// The newer of the program's folder and the user's configuration folder first, the other
+// when it cannot hold the file. When neither works the program goes on with PortCom as it
+// is, without a word: the port can still be chosen in the menu.
 void LT840::LitCfg() {
-    CfgSecours = false;
-    if (!lireOuRecreer(*this, dossierCfg(*this, false))) {
-        CfgSecours = true;
-        lireOuRecreer(*this, dossierCfg(*this, true));
+    CfgSecours = secoursDAbord(*this);
+    if (!lireOuRecreer(*this, dossierCfg(*this, CfgSecours))) {
+        CfgSecours = !CfgSecours;
+        lireOuRecreer(*this, dossierCfg(*this, CfgSecours));
     }
     for (int i = 0; i < int(Ctl.COM.size()); ++i)
         Ctl.COM[i] = PortCom == i;
 }
 
+// The folder read from first; when it refuses the file, the other one, which the next start
+// then reads as the newer.
 void LT840::SauveCfg() {
-    if (ecrire(*this, dossierCfg(*this, CfgSecours)) || CfgSecours)
+    if (ecrire(*this, dossierCfg(*this, CfgSecours)))
         return;
-    CfgSecours = true;
-    ecrire(*this, dossierCfg(*this, true));
+    if (ecrire(*this, dossierCfg(*this, !CfgSecours)))
+        CfgSecours = !CfgSecours;
 }

@@ -11,5 +11,6 @@
 std::optional<QByteArray> lireFichier(const QString& chemin, qint64 tailleMax);
 
 // Replaces the file only once every byte is safely written: on any failure the file that
-// was there stays as it was.
+// was there stays as it was. Only where the folder refuses new files is an existing file
+// rewritten in place, and a failure there may leave it cut short.
 bool ecrireFichier(const QString& chemin, const QByteArray& octets);

@@ -11,6 +11,7 @@ constexpr int BoutonDroit = 2;
 enum class Boutons { Gauche, SaufDroit };
 
 // Which press marks the sequence as changed; it may differ from the presses that transform.
+// A move that reaches the stored record marks it on every press that makes that move.
 enum class Marque { Jamais, Gauche, SaufDroit };
 
 // What a press does besides the right-button recording that all the buttons share.
@@ -28,7 +29,7 @@ constexpr std::array<Membre, 7> Membres{{
     {Boutons::SaufDroit, Marque::Jamais, false, false, false}, // mirror right
     {Boutons::Gauche, Marque::Jamais, true, false, true},      // shift left
     {Boutons::Gauche, Marque::SaufDroit, true, false, false},  // shift right
-    {Boutons::Gauche, Marque::Jamais, true, true, false},      // rotate left
+    {Boutons::Gauche, Marque::Gauche, true, true, false},      // rotate left
     {Boutons::Gauche, Marque::SaufDroit, true, true, false},   // rotate right
     {Boutons::SaufDroit, Marque::Jamais, false, false, false}, // invert
 }};

@@ -79,8 +79,9 @@ private slots:
     // The count typed into Text3 and the record into Text2. A count that names no number keeps
     // the navigator's range, any number is held within the store. "Supp." moves rows 0..8 of
     // the records after the deleted one down one place, the last record having been emptied
-    // first, and writes the count less one after a blank. Unless both fields name records of
-    // the store and the record lies within the sequence, it changes nothing (no records given).
+    // first, and writes the count less one after a blank: unsaved work. Unless both fields name
+    // records of the store and the record lies within the sequence, it changes nothing (no
+    // records given).
     void suppression_data() {
         QTest::addColumn<QString>("texte3");
         QTest::addColumn<int>("maximum");
@@ -123,11 +124,13 @@ private slots:
         QCOMPARE(b->HScroll1Max(), maximum);
         b->setHScroll1Value(texte2.toInt()); // where the user stands when deleting
         b->Ctl.Text2 = texte2;
+        b->Modifie = u"N"_s; // as after a save
         const auto magasin = b->TabTrames;
         b->CmdSUPP_Click();
         if (attendus.isEmpty()) {
             QVERIFY(b->TabTrames == magasin);
             QCOMPARE(b->Text3(), texte3);
+            QCOMPARE(b->Modifie, u"N"_s);
             return;
         }
         QCOMPARE(b->Text3(), maximum > 0 ? u" %1"_s.arg(maximum - 1) : u"0"_s);
@@ -137,7 +140,7 @@ private slots:
         QCOMPARE(b->TabTrames[3][9], qint16(77)); // rows past the code stay with their record
         QCOMPARE(b->EnrCours, qint16(enrCours));
         QCOMPARE(grille(*b), enr(*b, enrCours)); // the grid, all lit before, shows the record
-        QCOMPARE(b->Modifie, u"N"_s);
+        QCOMPARE(b->Modifie, u"O"_s);
     }
 };
 

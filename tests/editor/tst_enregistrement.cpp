@@ -80,17 +80,32 @@ private slots:
         QCOMPARE(enr(*b, 0), enregistre ? QStringLiteral("11000000") : seule(-1));
         QCOMPARE(b->TabTrames[0][8], qint16(1 + enregistre));
         QCOMPARE(b->IndTempo, qint16(1));
+        QCOMPARE(b->Modifie, enregistre ? QStringLiteral("O") : QStringLiteral("N"));
     }
 
+    // Records 0..249 made, then "Maximum" and the navigator set (a typed count or a longer
+    // file) before a frame is composed at x20: it is recorded at 250 and stays on the grid.
+    void butee250_data() {
+        QTest::addColumn<QString>("maximum");
+        QTest::addColumn<int>("position");
+        QTest::newRow("at 250") << QStringLiteral("250") << 250;
+        QTest::newRow("beyond 250") << QStringLiteral("300") << 260;
+    }
     void butee250() {
+        QFETCH(QString, maximum);
+        QFETCH(int, position);
         Banc b;
         enregistrerSuite(*b, 250);
         QCOMPARE(compteurs(*b), compteurs(250, 250));
+        b->setText3(maximum);
+        b->setHScroll1Value(position);
         b->Option1_MouseDown(5, 1); // record 249 keeps code 2, the new frame asks for x20
         peindre(*b, "10101010");
         b->CLICK();
         QCOMPARE(compteurs(*b), compteurs(250, 250));
         QCOMPARE(enr(*b, 250), QStringLiteral("10101010"));
+        QCOMPARE(grille(*b), QStringLiteral("10101010"));
+        QCOMPARE((QList<int>{b->IndTempo, b->Ctl.Option1}), (QList<int>{5, 5}));
         QCOMPARE(b->TabTrames[250][8], b->TabTrames[249][8]);
         QCOMPARE(b->TabTrames[251][8], qint16(0));
         b->CLICK();

@@ -49,7 +49,6 @@ inline void troisTrames(Banc& b) {
     enregistrer(*b, "11000000");
     enregistrer(*b, "00110000");
     enregistrer(*b, "00001100");
-    b->Modifie = QStringLiteral("O");
 }
 
 // What the window shows of the sequence: the navigator's range and position, the record

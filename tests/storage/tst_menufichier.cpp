@@ -1,4 +1,5 @@
 #include "OutilsStockage.h"
+#include "UtilisateurOrdinaire.h"
 
 #include <QtTest>
 #include <csignal>
@@ -58,7 +59,6 @@ private slots:
         Banc b;
         enregistrer(*b, "10000000");
         enregistrer(*b, "01000000");
-        b->Modifie = QStringLiteral("O");
         b->Ctl.ComDialog1FileName = QStringLiteral("ancien.dat");
         const QString c = dansProgramme(b, "c.dat");
         b.fichiers.chemins << dansProgramme(b, choisi) << dansProgramme(b, choisi) << c;
@@ -110,6 +110,66 @@ private slots:
         QCOMPARE(boites(b.messages), QStringList{boite(message, Erreur)});
         QCOMPARE(entrees(b), avant);
         QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
+    }
+
+    // A folder that takes no new file: one already there that may be written is saved in
+    // place; otherwise the save fails as before, reported, with the folder as it was.
+    void dossierEnLectureSeule_data() {
+        QTest::addColumn<QByteArray>("avant"); // null: no file
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("sauve");
+        QTest::newRow("fichier inscriptible") << QByteArray("ancien\r\n") << 0666 << true;
+        QTest::newRow("fichier en lecture seule") << QByteArray("ancien\r\n") << 0444 << false;
+        QTest::newRow("aucun fichier") << QByteArray() << 0 << false;
+    }
+    void dossierEnLectureSeule() {
+        QFETCH(QByteArray, avant);
+        QFETCH(int, mode);
+        QFETCH(bool, sauve);
+        Banc b;
+        troisTrames(b);
+        const QString f = dansProgramme(b, "seq.dat");
+        if (!avant.isNull())
+            QVERIFY(deposer(f, avant) && chmod(qPrintable(f), mode_t(mode)) == 0);
+        const QStringList avantSauvegarde = entrees(b);
+        UtilisateurOrdinaire u({{b.dossiers.programme.path(), 0555}});
+        QVERIFY(u.pret());
+        QVERIFY(!QFile(dansProgramme(b, "sonde")).open(QIODevice::WriteOnly));
+        b.fichiers.chemins << f;
+        QCOMPARE(b->Sauvegarde(), sauve);
+        const QString message = sauve ? QStringLiteral(" Sauvegarde effectuée ") : Disponible;
+        QCOMPARE(boites(b.messages), QStringList{boite(message, sauve ? Msg::OK : Erreur)});
+        QCOMPARE(b->Modifie, sauve ? QStringLiteral("N") : QStringLiteral("O"));
+        const QByteArray sequence = Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
+                                             "400000000\r\n";
+        QCOMPARE(contenu(f), sauve ? sequence : avant.isNull() ? "<illisible>" : avant);
+        QCOMPARE(entrees(b), avantSauvegarde);
+    }
+
+    // After a save, a deletion is unsaved work again: closing the window, New and Open each ask
+    // before it can be lost.
+    void suppressionApresSauvegarde_data() {
+        QTest::addColumn<QString>("commande");
+        QTest::newRow("fermer") << QuestionQuitter;
+        QTest::newRow("nouveau") << QuestionNouveau;
+        QTest::newRow("ouvrir") << QuestionOuvrir;
+    }
+    void suppressionApresSauvegarde() {
+        QFETCH(QString, commande);
+        Banc b;
+        troisTrames(b);
+        b->setHScroll1Value(1);
+        b.fichiers.chemins << dansProgramme(b, "seq.dat");
+        QVERIFY(b->Sauvegarde());
+        b->CmdSUPP_Click();
+        b.messages.affichees.clear();
+        if (commande == QuestionQuitter)
+            QVERIFY(b->Form_QueryUnload());
+        else if (commande == QuestionNouveau)
+            b->Nouveau_Click();
+        else
+            b->Lecture_Click();
+        QCOMPARE(boites(b.messages), QStringList{commande});
     }
 
     // A load fills the store and shows the loaded record 0 only when the navigator had to move

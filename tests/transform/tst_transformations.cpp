@@ -77,7 +77,7 @@ private slots:
         QTest::newRow("shift right") << u"Cmd8"_s << u"10000001 00110011"_s
                                      << u"01000000 00110011 O -"_s << u"10000001 00110011 O -"_s;
         QTest::newRow("rotate left") << u"Cmd10"_s << u"x1000000 20000003"_s
-                                     << u"1000000x 00000032 N -"_s << u"x1000000 20000003 N -"_s;
+                                     << u"1000000x 00000032 O -"_s << u"x1000000 20000003 N -"_s;
         QTest::newRow("rotate right") << u"Cmd11"_s << u"10000000 00000011"_s
                                       << u"01000000 10000001 O -"_s << u"10000000 00000011 O -"_s;
         QTest::newRow("invert") << u"Cmd12"_s << u"1x010000 00110011"_s
@@ -102,7 +102,7 @@ private slots:
         presser(*b, commande, 2);
         QCOMPARE(etat(*b), avant.left(9) + avant.left(8).replace(u'x', u'0'));
         QCOMPARE(b->EnrCours, qint16(1));
-        QCOMPARE(b->Modifie, u"N"_s);
+        QCOMPARE(b->Modifie, u"O"_s);
     }
 
     // At the end of records 0..3, eight presses with "Mode Auto." record every position of the

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+// File permissions as an ordinary user meets them, for the tests of read-only files and
+// folders. Root passes every permission check, so while this lives a root process runs as
+// "nobody" (real and effective ids; the saved id stays root, which brings it back). An
+// ordinary user stays who it is. The given paths take the given modes meanwhile.
+class UtilisateurOrdinaire {
+public:
+    explicit UtilisateurOrdinaire(const QList<std::pair<QString, mode_t>>& modes) {
+        for (const auto& [chemin, mode] : modes) {
+            struct stat s {};
+            const QByteArray c = chemin.toLocal8Bit();
+            if (stat(c.constData(), &s) != 0 || chmod(c.constData(), mode) != 0)
+                return;
+            m_anciens.append({c, s.st_mode & 07777});
+        }
+        m_pret = m_anciens.size() == modes.size() && (getuid() != 0 || devenirPersonne());
+    }
+    ~UtilisateurOrdinaire() {
+        if (m_personne && setresuid(0, 0, 0) != 0)
+            _exit(99); // the tests after this one would run without their rights
+        for (const auto& [chemin, mode] : m_anciens)
+            chmod(chemin.constData(), mode);
+    }
+    UtilisateurOrdinaire(const UtilisateurOrdinaire&) = delete;
+    UtilisateurOrdinaire& operator=(const UtilisateurOrdinaire&) = delete;
+
+    // False when the modes or the user could not be changed: the test cannot stand.
+    bool pret() const { return m_pret; }
+
+private:
+    bool devenirPersonne() {
+        const passwd* pw = getpwnam("nobody");
+        const uid_t personne = pw ? pw->pw_uid : 65534;
+        m_personne = setresuid(personne, personne, 0) == 0;
+        return m_personne;
+    }
+
+    QList<std::pair<QByteArray, mode_t>> m_anciens;
+    bool m_personne = false;
+    bool m_pret = false;
+};
