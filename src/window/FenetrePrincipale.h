@@ -46,6 +46,7 @@ private:
     void cablerMenus();
     bool surPression(QObject* objet, QMouseEvent* e);
     bool surTouche(QObject* objet, QKeyEvent* e);
+    bool surRaccourci(QKeyEvent* e);
     void surPerteFocus(QObject* objet, QFocusEvent* e);
 
     void rendreTextes();

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
@@ -149,6 +150,45 @@ private slots:
         f.controle<QLineEdit>("Text3")->selectAll();
         QTest::keyClicks(f.controle("Text3"), "7");
         QCOMPARE(f.controle<QScrollBar>("HScroll1")->maximum(), 7);
+    }
+
+    // Every shortcut of the menus acts wherever the focus is, in a text field too, where
+    // Ctrl+V would otherwise paste; Shift+Insert still pastes there.
+    void raccourcisDeMenu_data() {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<QString>("element");
+        QTest::addColumn<QKeySequence>("touches");
+        const std::pair<const char*, const char*> raccourcis[] = {
+            {"Nouveau", "Ctrl+N"}, {"Lecture", "Ctrl+O"}, {"Sauvegarder", "Ctrl+S"},
+            {"Jaune", "Ctrl+J"},   {"Rouge", "Ctrl+R"},   {"Vert", "Ctrl+V"}};
+        for (const char* focus : {"Text1", "Text2", "Text3", "Cpt2", "Versions", "Cmd1"})
+            for (const auto& [element, touches] : raccourcis)
+                QTest::addRow("%s %s", focus, touches)
+                    << focus << element << QKeySequence(QString::fromLatin1(touches));
+    }
+    void raccourcisDeMenu() {
+        QFETCH(QString, focus);
+        QFETCH(QString, element);
+        QFETCH(QKeySequence, touches);
+        PosteFenetre f;
+        f.fenetre.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
+        QWidget* w = f.controle(focus);
+        w->setFocus();
+        auto* champ = qobject_cast<QLineEdit*>(w);
+        const QString avant = champ ? champ->text() : QString();
+        QGuiApplication::clipboard()->setText(QStringLiteral("5"));
+        QSignalSpy declenche(f.fenetre.findChild<QAction*>(element), &QAction::triggered);
+
+        QTest::keySequence(w, touches);
+
+        QCOMPARE(declenche.count(), 1);
+        if (!champ || element != u"Vert")
+            return;
+        QCOMPARE(champ->text(), avant);
+        champ->setCursorPosition(0);
+        QTest::keyClick(champ, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(champ->text(), u'5' + avant);
     }
 
     // "Couleur LED" is greyed and does not open, yet shows the shortcuts that still act.
