@@ -60,6 +60,7 @@ private slots:
         QCOMPARE(port.ouvrir(1), 0);
         QCOMPARE(port.ecrire(Asterisques + "R"), 0);
         port.fermer();
+        QVERIFY(carte.attendreFinRecus("R", 2000)); // the board logs what it reads in its own time
         QCOMPARE(carte.recus(), Asterisques + "R");
     }
 
