@@ -4,6 +4,7 @@
 #include "window/GrilleLampesWidget.h"
 #include "window/Twips.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,6 +14,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -115,15 +118,30 @@ void FenetrePrincipale::cablerClics() {
 }
 
 // Typed text goes into the model as it is typed; the Enter key and leaving the start
-// address are the handlers' business.
+// address are the handlers' business. Every field is watched for the menus' shortcuts.
 void FenetrePrincipale::cablerChamps() {
     LT840& ed = m_ed;
     connect(m_c.Text1, &QLineEdit::textEdited, this, [&ed](const QString& t) { ed.Ctl.Text1 = t; });
     connect(m_c.Text2, &QLineEdit::textEdited, this, [&ed](const QString& t) { ed.Ctl.Text2 = t; });
     connect(m_c.Text3, &QLineEdit::textEdited, this,
             [this, &ed](const QString& t) { executer([&] { ed.setText3(t); }); });
-    for (QLineEdit* c : {m_c.Text1, m_c.Text2})
+    for (QLineEdit* c : m_c.fond->findChildren<QLineEdit*>())
         c->installEventFilter(this);
+}
+
+// A text field claims the keys it edits with, Ctrl+V (paste) among them, before any shortcut
+// is looked at. The menus' shortcuts win wherever the focus is: the field is denied the
+// claim, and pasting stays on Shift+Insert and the field's context menu.
+bool FenetrePrincipale::surRaccourci(QKeyEvent* e) {
+    const QKeySequence touches(e->keyCombination());
+    const QList<QAction*> actions = findChildren<QAction*>();
+    const bool duMenu = std::any_of(actions.cbegin(), actions.cend(), [&](const QAction* a) {
+        return a->isEnabled() && a->shortcuts().contains(touches);
+    });
+    if (!duMenu)
+        return false;
+    e->ignore();
+    return true;
 }
 
 bool FenetrePrincipale::surTouche(QObject* objet, QKeyEvent* e) {
@@ -201,6 +219,8 @@ bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {
         return surPression(objet, static_cast<QMouseEvent*>(evenement));
     case QEvent::KeyPress:
         return surTouche(objet, static_cast<QKeyEvent*>(evenement));
+    case QEvent::ShortcutOverride:
+        return surRaccourci(static_cast<QKeyEvent*>(evenement));
     case QEvent::FocusOut:
         surPerteFocus(objet, static_cast<QFocusEvent*>(evenement));
         return false;

@@ -46,12 +46,14 @@ private:
     void cablerMenus();
     bool surPression(QObject* objet, QMouseEvent* e);
     bool surTouche(QObject* objet, QKeyEvent* e);
+    bool surRaccourci(QKeyEvent* e);
     void surPerteFocus(QObject* objet, QFocusEvent* e);
 
     void rendreTextes();
     void rendreLampes();
     void rendreNavigateur();
     void rendreBaseDeTemps();
+    void rendrePeriode();
     void rendreCarte();
     void rendreMenus();
     void rendreDialogue();
@@ -61,8 +63,10 @@ private:
     MenusFenetre m_m;
     DialogueTest* m_dialogue = nullptr;
     QHash<QObject*, Pression> m_pressions;
-    // The displays the user may type into: their text changes only with the model's.
-    QString m_cpt2Affiche;
+    // The board's version, which the user may type into, is shown again only when the
+    // model's text changes.
     QString m_versionsAffiche;
+    // The period text last shown, shared with the model until the core computes it again.
+    QString m_periodeVue;
     bool m_arrete = false;
 };

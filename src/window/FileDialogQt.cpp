@@ -5,6 +5,19 @@
 #include <QDir>
 #include <QFileDialog>
 
+namespace {
+
+// The editor names its default extension as a pattern ("*.dat"); the dialog appends its
+// suffix after a dot of its own to a name typed without one, so it wants "dat".
+QString suffixeQt(const QString& extension) {
+    qsizetype debut = 0;
+    while (debut < extension.size() && (extension[debut] == u'*' || extension[debut] == u'.'))
+        ++debut;
+    return extension.mid(debut);
+}
+
+} // namespace
+
 QString FileDialogQt::ouvrir(const ParametresDialogue& p) {
     return choisir(p, false);
 }
@@ -24,10 +37,7 @@ QString FileDialogQt::choisir(const ParametresDialogue& p, bool enregistrement) 
     // A folder that does not exist here (such as a drive letter) leaves Qt's own choice.
     if (!p.dossierInitial.isEmpty() && QDir(p.dossierInitial).exists())
         dialogue.setDirectory(p.dossierInitial);
-    QString extension = p.extensionParDefaut;
-    while (extension.startsWith(u'.'))
-        extension.remove(0, 1);
-    dialogue.setDefaultSuffix(extension);
+    dialogue.setDefaultSuffix(suffixeQt(p.extensionParDefaut));
     if (!p.nomFichier.isEmpty())
         dialogue.selectFile(p.nomFichier);
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())

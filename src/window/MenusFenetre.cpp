@@ -34,7 +34,9 @@ void construireFichier(QMenuBar* barre, MenusFenetre& m) {
     barre->addMenu(f);
 }
 
-void construireOption(QMenuBar* barre, MenusFenetre& m) {
+// The colour menu is greyed, as designed, so that it never opens; its entries still show
+// their shortcuts, which stay live through the window itself.
+void construireOption(QMainWindow* fenetre, QMenuBar* barre, MenusFenetre& m) {
     QMenu* o = menu(barre, "option", QStringLiteral("&Option"));
     QMenu* choix = menu(o, "Choix", QStringLiteral("Port série"));
     for (int i = 0; i < int(m.COM.size()); ++i) {
@@ -51,6 +53,8 @@ void construireOption(QMenuBar* barre, MenusFenetre& m) {
     m.Vert =
         element(couleur, "Vert", QStringLiteral("Vert"), QKeySequence(QStringLiteral("Ctrl+V")));
     o->addMenu(couleur);
+    couleur->menuAction()->setEnabled(false);
+    fenetre->addActions({m.Jaune, m.Rouge, m.Vert});
     barre->addMenu(o);
 }
 
@@ -68,7 +72,7 @@ MenusFenetre construireMenus(QMainWindow* fenetre) {
     MenusFenetre m;
     QMenuBar* barre = fenetre->menuBar();
     construireFichier(barre, m);
-    construireOption(barre, m);
+    construireOption(fenetre, barre, m);
     construireTransfert(barre, m);
     m.Version = element(barre, "Version", QStringLiteral("?"));
     return m;

@@ -5,6 +5,8 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include <utility>
+
 #ifdef Q_OS_UNIX
 #include <termios.h>
 #endif
@@ -35,6 +37,7 @@ int PortSerieQt::ouvrir(int numeroPort) {
     if (numeroPort < 1)
         return QSerialPort::DeviceNotFoundError;
     m_perdu = false;
+    m_perteADire = 0;
     m_port.setPortName(nomPeripherique(numeroPort));
     if (m_port.open(QIODevice::ReadWrite))
         return 0;
@@ -53,6 +56,7 @@ void PortSerieQt::fermer() {
     m_port.close();
     m_port.clearError();
     m_perdu = false;
+    m_perteADire = 0;
 }
 
 void PortSerieQt::viderEmission() {
@@ -66,8 +70,8 @@ void PortSerieQt::viderEmission() {
 int PortSerieQt::ecrire(const QByteArray& octets) {
     if (!m_port.isOpen())
         return QSerialPort::NotOpenError;
-    if (m_perdu)
-        return 0;
+    if (m_perdu) // told once, then silent like the line
+        return std::exchange(m_perteADire, 0);
     m_port.write(octets);
     // Hands the bytes to the driver now, so that they leave while the editor waits, and so
     // that a failure is known to the caller.
@@ -76,9 +80,9 @@ int PortSerieQt::ecrire(const QByteArray& octets) {
     const int code = m_port.error();
     m_port.clearError();
     // The wait also reads: a line that has gone shows up as a failed read or a vanished
-    // resource, and is then no write error of the caller's.
+    // resource. It is told here; the writes that follow vanish.
     m_perdu = code == QSerialPort::ReadError || code == QSerialPort::ResourceError;
-    return m_perdu ? 0 : code;
+    return code;
 }
 
 int PortSerieQt::octetsEnAttente() {
@@ -118,8 +122,11 @@ void PortSerieQt::recevoir(int ms) {
         return;
     // A read that fails for any reason other than the time running out does so again at
     // once: the device is as good as gone until it is reopened.
-    m_perdu = m_port.error() != QSerialPort::TimeoutError && m_port.error() != QSerialPort::NoError;
+    const int code = m_port.error();
     m_port.clearError();
-    if (m_perdu)
-        QThread::msleep(ulong(fin.remainingTime()));
+    if (code == QSerialPort::TimeoutError || code == QSerialPort::NoError)
+        return;
+    m_perdu = true;
+    m_perteADire = code; // for the next write to tell
+    QThread::msleep(ulong(fin.remainingTime()));
 }

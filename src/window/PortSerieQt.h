@@ -9,8 +9,10 @@
 // refuse any change to them. Error codes are QSerialPort::SerialPortError values.
 //
 // Once the device has gone away (a USB adapter pulled out, a board that hung up) the line
-// behaves as a silent one until the next open: writes vanish and waits run their course
-// asleep, so the editor reports a board that does not answer and carries on.
+// behaves as a silent one until the next open: waits run their course asleep and writes
+// vanish, so the editor reports a board that does not answer and carries on. The first
+// write after the loss fails with the error the line was lost with, so that the user is
+// told why once.
 class PortSerieQt : public ISerialPort {
 public:
     PortSerieQt();
@@ -31,4 +33,5 @@ private:
 
     QSerialPort m_port;
     bool m_perdu = false;
+    int m_perteADire = 0; // the error the line was lost with, not yet told
 };

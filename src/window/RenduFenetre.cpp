@@ -102,7 +102,7 @@ void FenetrePrincipale::rendreBaseDeTemps() {
         m_c.List1->setCurrentIndex(
             ctl.List1Index >= 0 && ctl.List1Index < ctl.List1.size() ? ctl.List1Index : -1);
     }
-    afficherSiChange(m_c.Cpt2, ctl.Cpt2, m_cpt2Affiche);
+    rendrePeriode();
     // Exclusive buttons cannot all be unmarked; "none" lifts the exclusion for a moment.
     for (int i = 0; i < int(m_c.Option1.size()); ++i) {
         QRadioButton* o = m_c.Option1[i];
@@ -112,6 +112,21 @@ void FenetrePrincipale::rendreBaseDeTemps() {
         o->setAutoExclusive(true);
     }
     colorer(m_c.Cmd3, QPalette::Button, ctl.Cmd3BackColor);
+}
+
+// The period display shows each computation of the period, even one that gives the text
+// already shown: what the user typed into it lasts only until then. The core replaces the
+// model's text at each computation, so the window leaves the model holding a copy that only
+// the two of them share; any other text there, equal or not, is a new computation.
+void FenetrePrincipale::rendrePeriode() {
+    QString& modele = m_ed.Ctl.Cpt2;
+    if (!modele.isEmpty() && modele.constData() == m_periodeVue.constData())
+        return;
+    const QSignalBlocker bloque(m_c.Cpt2);
+    m_c.Cpt2->setText(modele);
+    m_c.Cpt2->setCursorPosition(0);
+    m_periodeVue = QString(modele.constData(), modele.size());
+    modele = m_periodeVue;
 }
 
 void FenetrePrincipale::rendreCarte() {

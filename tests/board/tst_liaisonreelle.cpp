@@ -2,6 +2,7 @@
 #include "PosteReel.h"
 
 #include <QElapsedTimer>
+#include <QSerialPort>
 #include <QTest>
 
 #include <ctime>
@@ -11,6 +12,9 @@ namespace {
 
 const QByteArray Asterisques(32, '*');
 const QString Identification = QStringLiteral("LT840:V1.02 ");
+// The error box of a line gone: the device fails to read, or has vanished.
+const QStringList LigneCoupee{QStringLiteral("ERREUR :%1").arg(QSerialPort::ReadError),
+                              QStringLiteral("ERREUR :%1").arg(QSerialPort::ResourceError)};
 
 // Runs `etape`; returns how long it lasted and the processor time the process used meanwhile,
 // in ms.
@@ -56,6 +60,7 @@ private slots:
         QCOMPARE(port.ouvrir(1), 0);
         QCOMPARE(port.ecrire(Asterisques + "R"), 0);
         port.fermer();
+        QVERIFY(carte.attendreFinRecus("R", 2000)); // the board logs what it reads in its own time
         QCOMPARE(carte.recus(), Asterisques + "R");
     }
 
@@ -88,8 +93,8 @@ private slots:
     }
 
     // The board hangs up halfway through a block, or goes away between two exchanges: the
-    // exchanges fail like those with a silent board, without spinning, and the next command
-    // finds the port gone.
+    // exchanges fail like those with a silent board, without spinning, the user is told
+    // once why the line went, and the next command finds the port gone.
     void carteQuiDisparait_data() {
         QTest::addColumn<bool>("pendantUnBloc");
         QTest::newRow("raccroche au milieu d'un bloc") << true;
@@ -114,9 +119,11 @@ private slots:
         QVERIFY(duree <= 4 * 1500 + 500);
         QVERIFY(processeur * 20 < duree);
         poste->DemandeVersionCarte();
-        QCOMPARE(poste.textesAffiches(),
-                 QStringList{"COM1: n'est pas disponible. Changez dans la propriété Option pour "
-                             "un autre port."});
+        const QStringList textes = poste.textesAffiches();
+        QCOMPARE(textes.size(), 2);
+        QVERIFY2(LigneCoupee.contains(textes[0]), qPrintable(textes[0]));
+        QCOMPARE(textes[1], "COM1: n'est pas disponible. Changez dans la propriété Option pour "
+                            "un autre port.");
     }
 };
 

@@ -2,6 +2,7 @@
 #include "PosteReel.h"
 #include "UploadStream.h"
 
+#include <QSerialPort>
 #include <QTest>
 
 // A sequence made through the window programs the virtual board over the real serial adapter,
@@ -41,6 +42,27 @@ private slots:
             for (int j = 0; j < 8; ++j)
                 QCOMPARE(programme->records[k].lit[j], enr[j] == 1);
         }
+    }
+
+    // The board hangs up in the middle of the first block: the user is told once why the
+    // line went, then that the dialogue failed.
+    void ligneCoupee() {
+        CarteVirtuelle carte;
+        QCOMPARE(carte.demarrer({"--fault", "hangup"}), QString());
+        PosteReel poste;
+        poste.composer(20);
+
+        poste->transmet_Click();
+
+        QStringList boites;
+        for (const BoiteAffichee& b : poste.messages.affichees)
+            boites.append(b.titre + u'|' + b.prompt);
+        QCOMPARE(boites.size(), 2);
+        QVERIFY2(boites[0] == QStringLiteral("LT840|ERREUR :%1").arg(QSerialPort::ReadError) ||
+                     boites[0] ==
+                         QStringLiteral("LT840|ERREUR :%1").arg(QSerialPort::ResourceError),
+                 qPrintable(boites[0]));
+        QCOMPARE(boites[1], QStringLiteral("* LT840 *|DEFAUT DE DIALOGUE"));
     }
 };
 

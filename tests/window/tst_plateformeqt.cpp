@@ -1,8 +1,12 @@
+#include "Banc.h"
+#include "window/FileDialogQt.h"
 #include "window/FiltresFichiers.h"
 #include "window/MessageBoxQt.h"
 #include "window/MinuterieQt.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QThread>
@@ -27,6 +31,70 @@ private slots:
         QFETCH(QString, filtre);
         QFETCH(QStringList, attendu);
         QCOMPARE(filtresQt(filtre), attendu);
+    }
+
+    // A name typed into the real dialog: the dialog adds the default extension to a name
+    // without one, and the editor adds ".dat" to any name that lacks it in that case.
+    void nomTapeDansLeDialogue_data() {
+        QTest::addColumn<bool>("ouverture");
+        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("fichier"); // the one sequence file in the folder afterwards
+        QTest::addColumn<QStringList>("boites");
+        const QStringList sauvee{QStringLiteral(" Sauvegarde effectuée ")};
+        QTest::newRow("seq") << false << "seq"
+                             << "seq.dat" << sauvee;
+        QTest::newRow("a.DAT") << false << "a.DAT"
+                               << "a.DAT.dat" << sauvee;
+        QTest::newRow("a.data") << false << "a.data"
+                                << "a.data" << sauvee;
+        QTest::newRow("ouvrir ld") << true << "ld"
+                                   << "ld.dat" << QStringList{};
+    }
+    void nomTapeDansLeDialogue() {
+        QFETCH(bool, ouverture);
+        QFETCH(QString, tape);
+        QFETCH(QString, fichier);
+        Banc banc(nullptr, false);
+        FileDialogQt dialogueQt;
+        Plateforme p = banc.plateforme();
+        p.fichiers = &dialogueQt;
+        LT840 ed(p);
+        ed.Form_Load();
+        const QDir dossier(banc.dossiers.dossierProgramme());
+        if (ouverture) {
+            QFile f(dossier.filePath(fichier));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n");
+        }
+        QObject garde;
+        QTimer::singleShot(0, &garde, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(d);
+            auto* nom = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nom);
+            QTest::keyClicks(nom, tape);
+            QTest::keyClick(nom, Qt::Key_Return);
+        });
+        // A dialog that refused the name would wait for the user: close it rather than hang.
+        QTimer::singleShot(5000, &garde, [] {
+            while (QWidget* m = QApplication::activeModalWidget())
+                m->close();
+        });
+
+        if (ouverture)
+            ed.Lecture_Click();
+        else
+            ed.Sauvegarder_Click();
+
+        QStringList presents = dossier.entryList(QDir::Files);
+        presents.removeOne(QStringLiteral("lt840.cfg"));
+        QCOMPARE(presents, QStringList{fichier});
+        QCOMPARE(QFileInfo(ed.NomFichier).fileName(), fichier);
+        QStringList boites;
+        for (const BoiteAffichee& b : banc.messages.affichees)
+            boites.append(b.prompt);
+        QTEST(boites, "boites");
+        QCOMPARE(ed.TabTrames[0][0], qint16(ouverture ? 1 : 0));
     }
 
     void boiteDeMessage_data() {
