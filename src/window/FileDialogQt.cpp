@@ -1,5 +1,6 @@
 #include "window/FileDialogQt.h"
 
+#include "window/DossierQt.h"
 #include "window/FiltresFichiers.h"
 
 #include <QDir>
@@ -37,6 +38,9 @@ QString FileDialogQt::choisir(const ParametresDialogue& p, bool enregistrement) 
     // A folder that does not exist here (such as a drive letter) leaves Qt's own choice.
     if (!p.dossierInitial.isEmpty() && QDir(p.dossierInitial).exists())
         dialogue.setDirectory(p.dossierInitial);
+    // An installed editor's own folder holds no sequences: start where the user keeps files.
+    if (const QString documents = DossierQt::documentsSiInstalle(); !documents.isEmpty())
+        dialogue.setDirectory(documents);
     dialogue.setDefaultSuffix(suffixeQt(p.extensionParDefaut));
     if (!p.nomFichier.isEmpty())
         dialogue.selectFile(p.nomFichier);
