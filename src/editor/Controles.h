@@ -33,6 +33,9 @@ struct Controles {
                       QStringLiteral("0.4")};
     int List1Index = -1;
     QString Cpt2 = QStringLiteral("0.02");
+    // How many times the period was computed: each computation is shown, even one that gives
+    // the text already there, while a text typed into the display stays until the next one.
+    int Cpt2Calculs = 0;
     int Option1 = 0; // the marked time-base button, -1 for none
 
     // "Mode Auto."

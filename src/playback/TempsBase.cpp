@@ -16,6 +16,7 @@ int multiplicateur(int indTempo) {
 void LT840::AfficheValTempo() {
     const double base = valeurNumerique(Ctl.List1Text());
     Ctl.Cpt2 = textePeriode(multiplicateur(IndTempo) * base);
+    ++Ctl.Cpt2Calculs;
 }
 
 void LT840::Option1_MouseDown(int Index, int Button, int, float, float) {

@@ -66,7 +66,7 @@ private:
     // The board's version, which the user may type into, is shown again only when the
     // model's text changes.
     QString m_versionsAffiche;
-    // The period text last shown, shared with the model until the core computes it again.
-    QString m_periodeVue;
+    // The model's count of period computations when the period was last shown.
+    int m_calculsVus = -1;
     bool m_arrete = false;
 };

@@ -114,19 +114,14 @@ void FenetrePrincipale::rendreBaseDeTemps() {
     colorer(m_c.Cmd3, QPalette::Button, ctl.Cmd3BackColor);
 }
 
-// The period display shows each computation of the period, even one that gives the text
-// already shown: what the user typed into it lasts only until then. The core replaces the
-// model's text at each computation, so the window leaves the model holding a copy that only
-// the two of them share; any other text there, equal or not, is a new computation.
+// What the user typed into the period display lasts until the period is computed again.
 void FenetrePrincipale::rendrePeriode() {
-    QString& modele = m_ed.Ctl.Cpt2;
-    if (!modele.isEmpty() && modele.constData() == m_periodeVue.constData())
+    if (m_ed.Ctl.Cpt2Calculs == m_calculsVus)
         return;
+    m_calculsVus = m_ed.Ctl.Cpt2Calculs;
     const QSignalBlocker bloque(m_c.Cpt2);
-    m_c.Cpt2->setText(modele);
+    m_c.Cpt2->setText(m_ed.Ctl.Cpt2);
     m_c.Cpt2->setCursorPosition(0);
-    m_periodeVue = QString(modele.constData(), modele.size());
-    modele = m_periodeVue;
 }
 
 void FenetrePrincipale::rendreCarte() {

@@ -74,15 +74,6 @@ public:
         mettreEnRoute(m_horloge.monotone + delaiMs, octets);
         livrerEchues();
     }
-    // The device goes away: pending replies are lost, nothing more comes back, and opening
-    // fails from now on. Writes still succeed, as the real adapter swallows them once the
-    // line is gone.
-    void raccrocher() {
-        m_raccroche = true;
-        m_aLivrer.clear();
-        erreurOuverture = ErreurPortAbsent;
-    }
-
     // Runs for each message that reaches the board, once its reply is on the way: a test
     // can make the board hang up in the middle of a dialogue.
     std::function<void(const QByteArray& message)> reception;
@@ -137,8 +128,7 @@ public:
         if (code != 0)
             return code;
         m_recus += octets;
-        if (!m_raccroche)
-            programmer(reactionA(octets));
+        programmer(reactionA(octets));
         if (reception)
             reception(octets);
         return 0;
@@ -221,5 +211,4 @@ private:
     QByteArray m_tampon;
     QByteArray m_recus;
     bool m_ouvert = false;
-    bool m_raccroche = false;
 };

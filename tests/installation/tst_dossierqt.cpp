@@ -1,3 +1,4 @@
+#include "UtilisateurOrdinaire.h"
 #include "window/DossierQt.h"
 
 #include <QCoreApplication>
@@ -5,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 // Whether the editor runs from an installation or from its build folder decides where its
 // configuration file and its file dialogs go.
@@ -44,13 +46,13 @@ private slots:
             QVERIFY(fichier.open(QIODevice::WriteOnly));
         }
         const QString dossier = racine.filePath(programme);
+        std::optional<UtilisateurOrdinaire> utilisateur;
         if (lectureSeule) {
-            QFile::setPermissions(dossier, QFile::ReadOwner | QFile::ExeOwner);
-            if (QFileInfo(dossier).isWritable())
-                QSKIP("this user writes into read-only folders (root)");
+            utilisateur.emplace(
+                QList<std::pair<QString, mode_t>>{{arbre.path(), 0755}, {dossier, 0555}});
+            QVERIFY(utilisateur->pret());
         }
         QCOMPARE(DossierQt::installe(dossier), attendu);
-        QFile::setPermissions(dossier, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     // A build keeps its configuration beside the program, and its dialogs start there too.
