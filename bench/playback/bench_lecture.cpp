@@ -58,9 +58,9 @@ QList<qint64> mesurerBase() {
 
 // Records 0..249 at x1 with the "+" button; record 250 follows as the working record.
 void enregistrerSequence(LT840& ed) {
-    ed.Option1_MouseDown(0, 1);
+    ed.Option1_MouseDown(0, Souris::Gauche);
     for (int r = 0; r < Enregistrements; ++r)
-        ed.Cmd1_MouseDown(1);
+        ed.Cmd1_MouseDown(Souris::Gauche);
     ed.Ctl.List1Index = 0;
     ed.Ctl.Text1 = QStringLiteral("0");
 }
@@ -72,10 +72,10 @@ QList<qint64> mesurerLecture() {
     LT840* ed = nullptr;
     FenetrePrincipale* fenetre = nullptr;
     MinuterieQt minuterie([&] {
-        if (ed->EnLecture == QStringLiteral("oui"))
+        if (ed->EnLecture)
             instants << horloge.nsecsElapsed();
         fenetre->executer([&] { ed->Timer1_Timer(); });
-        if (ed->EnLecture != QStringLiteral("oui"))
+        if (!ed->EnLecture)
             boucle.quit();
     });
     DossierTemporaire dossier;
@@ -91,7 +91,7 @@ QList<qint64> mesurerLecture() {
     fen.executer([&] { enregistrerSequence(editeur); });
     horloge.start();
     instants << horloge.nsecsElapsed();
-    fen.executer([&] { editeur.Cmd3_MouseDown(1); });
+    fen.executer([&] { editeur.Cmd3_MouseDown(Souris::Gauche); });
     attendre(boucle);
     // The tick that ends playback comes after the last record's period: not a step.
     return instants.mid(0, Enregistrements + 1);

@@ -38,7 +38,7 @@ void LT840::CmdRST_Click() {
     if (m_p.evenements)
         m_p.evenements->laisserPasser();
     OuvreCom();
-    if (EtatCom != QStringLiteral("non")) {
+    if (EtatCom != EtatEchange::Muet) {
         DemandeVersionCarte();
         TxRx(QByteArrayLiteral("R"), 0);
     }

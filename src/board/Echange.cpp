@@ -50,9 +50,9 @@ void LT840::TxRx(const QByteArray& message1, int Nbre) {
                    QStringLiteral("LT840"));
         if (reponseArrivee(*port, *m_p.horloge, Nbre)) {
             ReponseCarte = port->lireTout();
-            EtatCom = QStringLiteral("oui");
+            EtatCom = EtatEchange::Repondu;
             return;
         }
     }
-    EtatCom = QStringLiteral("non");
+    EtatCom = EtatEchange::Muet;
 }

@@ -2,8 +2,6 @@
 
 namespace {
 
-const QString Oui = QStringLiteral("oui");
-
 QString portIndisponible(int numero) {
     return QStringLiteral("COM%1: n'est pas disponible. Changez dans la propriété Option pour un "
                           "autre port.")
@@ -31,11 +29,11 @@ void LT840::OuvreCom() {
 // asterisks before it is asked again.
 void LT840::VersionCarte() {
     TxRx(QByteArrayLiteral("?"), 12);
-    if (EtatCom == Oui)
+    if (EtatCom == EtatEchange::Repondu)
         return;
     TxRx(QByteArray(32, '*'), 0);
     TxRx(QByteArrayLiteral("?"), 12);
-    if (EtatCom == Oui)
+    if (EtatCom == EtatEchange::Repondu)
         return;
     AfficheMessage(QStringLiteral("DEFAUT DE DIALOGUE"));
 }

@@ -15,7 +15,7 @@ const QString DefautCordon = DefautDialogue + QChar(12) + QStringLiteral(" Véri
 bool echanger(LT840& ed, const QByteArray& message, std::optional<QByteArrayView> attendue,
               const QString& siSilence = DefautDialogue) {
     ed.TxRx(message, 1);
-    if (ed.EtatCom == QLatin1String("non")) {
+    if (ed.EtatCom == EtatEchange::Muet) {
         ed.AfficheMessage(siSilence);
         return false;
     }

@@ -62,7 +62,7 @@ void LT840::CmdSUPP_Click() {
     const std::optional<int> b = numeroEnregistrement(Text3());
     if (!a || !b || *a > *b)
         return;
-    Modifie = QStringLiteral("O");
+    Modifie = true;
     const int fin = *b;
     for (int ligne = 0; ligne < LignesDeplacees; ++ligne)
         TabTrames[fin][ligne] = 0;

@@ -18,7 +18,7 @@ constexpr std::array<Couleur, 6> TableCouleurs{
 void LT840::Form_Load() {
     setTimer1Interval(500);
     setTimer1Enabled(false);
-    Modifie = QStringLiteral("N");
+    Modifie = false;
     Ctl.List1Index = 1;
     LedMax = 7;
     IndTempo = 1;

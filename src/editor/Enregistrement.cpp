@@ -30,7 +30,7 @@ void LT840::CLICK() {
         ramenerALaButee(*this);
     if (EnrCours < 0)
         return; // no handler leaves it there; never index the store with it
-    Modifie = QStringLiteral("O");
+    Modifie = true;
     auto& enr = TabTrames[EnrCours];
     for (int i = 0; i <= LedMax; ++i)
         enr[i] = Ctl.Shape1[i].FillColor == CouleurOn ? 1 : 0;
@@ -91,8 +91,8 @@ void LT840::HScroll1_Change() {
         setText3(Ctl.Text2);
 }
 
-void LT840::Cmd1_MouseDown(int Button, int, float, float) {
-    if (Button == 1 || Button == 2)
+void LT840::Cmd1_MouseDown(Souris Button, int, float, float) {
+    if (Button == Souris::Gauche || Button == Souris::Droit)
         CLICK();
 }
 
@@ -109,7 +109,7 @@ void LT840::Cmd2_Click() {
     }
 }
 
-void LT840::RaccourciDroit_MouseDown(int Button, int, float, float) {
-    if (Button == 2)
+void LT840::RaccourciDroit_MouseDown(Souris Button, int, float, float) {
+    if (Button == Souris::Droit)
         CLICK();
 }

@@ -30,18 +30,18 @@ int lampeTouchee(float x, float y) {
 
 } // namespace
 
-void LT840::Frame1_MouseDown(int Button, int, float X, float Y) {
-    if (Button == 2) {
+void LT840::Frame1_MouseDown(Souris Button, int, float X, float Y) {
+    if (Button == Souris::Droit) {
         CLICK();
         return;
     }
-    if (Button != 1)
+    if (Button != Souris::Gauche)
         return;
     const int lampe = lampeTouchee(X, Y);
     if (lampe < 0 || lampe > LedMax || !enregistrementValide(EnrCours))
         return;
     IndLed = qint16(lampe);
-    Modifie = QStringLiteral("O");
+    Modifie = true;
     Lampe& l = Ctl.Shape1[lampe];
     const bool allumer = l.FillColor == CouleurOff;
     l.FillColor = allumer ? CouleurOn : CouleurOff;
@@ -49,8 +49,8 @@ void LT840::Frame1_MouseDown(int Button, int, float X, float Y) {
 }
 
 // CLEAR changes the grid only; the record keeps its lamps until the frame is recorded.
-void LT840::Cmd9_MouseDown(int Button, int, float, float) {
-    if (Button == 2) {
+void LT840::Cmd9_MouseDown(Souris Button, int, float, float) {
+    if (Button == Souris::Droit) {
         CLICK();
         return;
     }

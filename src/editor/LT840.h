@@ -3,10 +3,14 @@
 #include "editor/Controles.h"
 #include "editor/Couleur.h"
 #include "editor/Plateforme.h"
+#include "editor/Souris.h"
 
 #include <QByteArray>
 #include <QString>
 #include <array>
+
+// The outcome of the last exchange with the board.
+enum class EtatEchange { Aucun, Repondu, Muet };
 
 // The editor: every field of the program and every handler of the main window. It never
 // touches a widget; the window paints `Ctl` after each handler and feeds user edits back
@@ -38,7 +42,7 @@ public:
     static bool enregistrementValide(int r) { return r >= 0 && r <= DernierEnr; }
     qint16 EnrCours = 0;
     qint16 LedMax = 7;
-    QString Modifie;
+    bool Modifie = false; // the sequence holds changes not saved yet
     qint16 IndLed = 0;
 
     // --- Colour scheme ---
@@ -50,7 +54,7 @@ public:
     qint16 IndTempo = 0;
     qint16 TempoEnr = 0;
     std::array<qint16, 9> TabVitesse{};
-    QString EnLecture;
+    bool EnLecture = false; // the simulator is playing
 
     // --- Files ---
     QString NomFichier;
@@ -59,7 +63,7 @@ public:
     bool CfgSecours = false; // lt840.cfg in use is the user's, not the program folder's
 
     // --- Board link and its message boxes ---
-    QString EtatCom;
+    EtatEchange EtatCom = EtatEchange::Aucun;
     QByteArray ReponseCarte;
     QString Titre;
     QString MsgTexte;
@@ -73,15 +77,15 @@ public:
     void CLICK();
     void VISU();
     void HScroll1_Change();
-    void Cmd1_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd1_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
     void Cmd2_Click();
     // The mouse-press handler of every control whose only action is the right-button
     // shortcut (window background, frames, "Mode Auto.").
-    void RaccourciDroit_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void RaccourciDroit_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
 
     // --- Lamp input ---
-    void Frame1_MouseDown(int Button, int Shift, float X, float Y);
-    void Cmd9_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Frame1_MouseDown(Souris Button, int Shift, float X, float Y);
+    void Cmd9_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
 
     // --- Address fields and record deletion ---
     void Text1_KeyPress(int& KeyAscii);
@@ -97,23 +101,23 @@ public:
     bool FinDemandee = false; // Quit has ended the program: closing asks nothing more
 
     // --- Frame transformations and LED colours ---
-    void Cmd5_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd6_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd7_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd8_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd10_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd11_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd12_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd5_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd6_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd7_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd8_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd10_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd11_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd12_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
     void Jaune_Click();
     void Rouge_Click();
     void Vert_Click();
 
     // --- Time base and playback ---
     void AfficheValTempo();
-    void Option1_MouseDown(int Index, int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Option1_MouseDown(int Index, Souris Button, int Shift = 0, float X = 0, float Y = 0);
     void List1_Click(); // after the user changed the selected base period
-    void Cmd3_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd4_MouseDown(int Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd3_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd4_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
     void Timer1_Timer();
 
     // --- Sequence file and configuration file ---

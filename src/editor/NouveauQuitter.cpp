@@ -10,11 +10,11 @@ constexpr int DernierEnrEfface = 255;
 } // namespace
 
 void LT840::Nouveau_Click() {
-    if (Modifie == u"O" &&
+    if (Modifie &&
         MsgBox(QStringLiteral(" Attention!!! Désirez-vous effacer les données non enregistrées?"),
                Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)
         return;
-    Modifie = QStringLiteral("N");
+    Modifie = false;
     EnrCours = 0;
     CouleurOn = Couleurs[0];
     TabTrames[0][8] = 1;
@@ -46,7 +46,7 @@ void LT840::Quitter_Click() {
 }
 
 bool LT840::Form_QueryUnload() {
-    if (FinDemandee || Modifie != u"O")
+    if (FinDemandee || !Modifie)
         return true;
     return MsgBox(QuestionQuitter, Msg::OuiNon, Titre) != Msg::RepOui || Sauvegarde();
 }

@@ -7,9 +7,6 @@ namespace {
 constexpr int LigneCode = 8;
 constexpr int DernierBouton = 5; // the time-base buttons x1..x20
 
-const QString Oui = QStringLiteral("oui");
-const QString Non = QStringLiteral("non");
-
 double periodeChoisie(const LT840& ed) {
     return valeurNumerique(ed.Ctl.List1Text());
 }
@@ -20,7 +17,7 @@ int codeDe(const LT840& ed, int enr) {
 
 // The timer keeps its settings: only the state and the button show that playback ended.
 void finirLecture(LT840& ed) {
-    ed.EnLecture = Non;
+    ed.EnLecture = false;
     ed.Ctl.Cmd3BackColor = CouleurSysteme::FaceBouton;
 }
 
@@ -66,7 +63,7 @@ void demarrer(LT840& ed) {
     ed.VISU();
     lancerMinuterie(ed);
     ed.AfficheValTempo();
-    ed.EnLecture = Oui;
+    ed.EnLecture = true;
     if (valeurNumerique(ed.Ctl.Text2) >= valeurNumerique(ed.Text3()))
         finirLecture(ed);
 }
@@ -97,15 +94,15 @@ void appliquerCode(LT840& ed) {
 
 } // namespace
 
-void LT840::Cmd3_MouseDown(int Button, int, float, float) {
-    if (Button == 2)
+void LT840::Cmd3_MouseDown(Souris Button, int, float, float) {
+    if (Button == Souris::Droit)
         CLICK();
-    else if (Button == 1)
+    else if (Button == Souris::Gauche)
         demarrer(*this);
 }
 
-void LT840::Cmd4_MouseDown(int Button, int, float, float) {
-    if (Button == 2)
+void LT840::Cmd4_MouseDown(Souris Button, int, float, float) {
+    if (Button == Souris::Droit)
         CLICK();
     else
         arreter(*this);
@@ -114,7 +111,7 @@ void LT840::Cmd4_MouseDown(int Button, int, float, float) {
 // The end is the navigator's maximum, which never passes the store's last record, whatever
 // count a file brought into Text3.
 void LT840::Timer1_Timer() {
-    if (EnLecture != Oui) {
+    if (!EnLecture) {
         setTimer1Interval(IntervalleReposMs);
         return;
     }

@@ -19,8 +19,8 @@ void LT840::AfficheValTempo() {
     ++Ctl.Cpt2Calculs;
 }
 
-void LT840::Option1_MouseDown(int Index, int Button, int, float, float) {
-    if (Button == 2) {
+void LT840::Option1_MouseDown(int Index, Souris Button, int, float, float) {
+    if (Button == Souris::Droit) {
         CLICK();
         return;
     }

@@ -63,12 +63,12 @@ void charger(LT840& ed, const Sequence& s) {
     ed.Ctl.Text2 = QStringLiteral("0");
     ed.setText3(QString::number(s.nombre));
     ed.Ctl.Caption = QStringLiteral("FICHIER = ") + ed.NomFichier;
-    ed.Modifie = QStringLiteral("N");
+    ed.Modifie = false;
 }
 
 } // namespace
 
-// Modifie turns to "N" only once the file is really on disk: a cancelled dialog or a failed
+// Modifie is cleared only once the file is really on disk: a cancelled dialog or a failed
 // write leaves the unsaved-changes flag as it was.
 bool LT840::Sauvegarde() {
     Ctl.ComDialog1FileName.clear();
@@ -83,7 +83,7 @@ bool LT840::Sauvegarde() {
         MsgBox(FichierNonDisponible, Msg::Critique | Msg::OK, Titre);
         return false;
     }
-    Modifie = QStringLiteral("N");
+    Modifie = false;
     MsgBox(QStringLiteral(" Sauvegarde effectuée "), Msg::OK, Titre);
     return true;
 }
@@ -95,7 +95,7 @@ void LT840::Sauvegarder_Click() {
 // The whole file is read and checked before anything changes: a file that cannot be read or
 // is malformed leaves the store, the counters and Modifie as they were.
 void LT840::Lecture_Click() {
-    if (Modifie == u"O" &&
+    if (Modifie &&
         MsgBox(
             QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?"),
             Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr int BoutonGauche = 1;
-constexpr int BoutonDroit = 2;
-
 enum class Boutons { Gauche, SaufDroit };
 
 // Which press marks the sequence as changed; it may differ from the presses that transform.
@@ -35,8 +32,8 @@ constexpr std::array<Membre, 7> Membres{{
 }};
 static_assert(Membres.size() == std::size_t(Mouvement::Inverse) + 1);
 
-bool marque(Marque m, int bouton) {
-    return m == Marque::SaufDroit || (m == Marque::Gauche && bouton == BoutonGauche);
+bool marque(Marque m, Souris bouton) {
+    return m == Marque::SaufDroit || (m == Marque::Gauche && bouton == Souris::Gauche);
 }
 
 void deplacerGrille(LT840& ed, Mouvement m) {
@@ -58,15 +55,15 @@ void deplacerEnregistrement(LT840& ed, Mouvement m) {
     deplacer<qint16>(m, lignes, 1, 0);
 }
 
-void transformer(LT840& ed, Mouvement mouvement, int bouton) {
-    if (bouton == BoutonDroit) {
+void transformer(LT840& ed, Mouvement mouvement, Souris bouton) {
+    if (bouton == Souris::Droit) {
         ed.CLICK();
         return;
     }
     const Membre& m = Membres[std::size_t(mouvement)];
     if (marque(m.modifie, bouton))
-        ed.Modifie = QStringLiteral("O");
-    if (m.agit == Boutons::Gauche && bouton != BoutonGauche)
+        ed.Modifie = true;
+    if (m.agit == Boutons::Gauche && bouton != Souris::Gauche)
         return;
     if (m.enregistreAvant && ed.Ctl.Check1 == 1)
         ed.CLICK();
@@ -79,24 +76,24 @@ void transformer(LT840& ed, Mouvement mouvement, int bouton) {
 
 } // namespace
 
-void LT840::Cmd5_MouseDown(int Button, int, float, float) {
+void LT840::Cmd5_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::MiroirGauche, Button);
 }
-void LT840::Cmd7_MouseDown(int Button, int, float, float) {
+void LT840::Cmd7_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::MiroirDroit, Button);
 }
-void LT840::Cmd6_MouseDown(int Button, int, float, float) {
+void LT840::Cmd6_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::DecalageGauche, Button);
 }
-void LT840::Cmd8_MouseDown(int Button, int, float, float) {
+void LT840::Cmd8_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::DecalageDroite, Button);
 }
-void LT840::Cmd10_MouseDown(int Button, int, float, float) {
+void LT840::Cmd10_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::RotationGauche, Button);
 }
-void LT840::Cmd11_MouseDown(int Button, int, float, float) {
+void LT840::Cmd11_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::RotationDroite, Button);
 }
-void LT840::Cmd12_MouseDown(int Button, int, float, float) {
+void LT840::Cmd12_MouseDown(Souris Button, int, float, float) {
     transformer(*this, Mouvement::Inverse, Button);
 }

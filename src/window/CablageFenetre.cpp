@@ -16,21 +16,22 @@
 #include <QScrollBar>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 constexpr int ToucheEntree = 13;
 
-int boutonSouris(Qt::MouseButton b) {
+std::optional<Souris> boutonSouris(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
-        return 1;
+        return Souris::Gauche;
     case Qt::RightButton:
-        return 2;
+        return Souris::Droit;
     case Qt::MiddleButton:
-        return 4;
+        return Souris::Milieu;
     default:
-        return 0;
+        return std::nullopt;
     }
 }
 
@@ -49,17 +50,17 @@ void FenetrePrincipale::ecouterPression(QWidget* w, GestionnairePression g, bool
 // Every control of the right-button shortcut, with the press handler that carries it.
 void FenetrePrincipale::cablerPressions() {
     LT840& ed = m_ed;
-    const auto raccourci = [&ed](int b, int s, float x, float y) {
+    const auto raccourci = [&ed](Souris b, int s, float x, float y) {
         ed.RaccourciDroit_MouseDown(b, s, x, y);
     };
     ecouterPression(m_c.fond, raccourci, true);
     for (QWidget* cadre : {m_c.Frame3, m_c.Frame4, m_c.Frame5, m_c.Frame6, m_c.Frame7})
         ecouterPression(cadre, raccourci, true);
     ecouterPression(
-        m_c.Frame1, [&ed](int b, int s, float x, float y) { ed.Frame1_MouseDown(b, s, x, y); },
+        m_c.Frame1, [&ed](Souris b, int s, float x, float y) { ed.Frame1_MouseDown(b, s, x, y); },
         true);
     ecouterPression(m_c.Check1, raccourci);
-    using Gestionnaire = void (LT840::*)(int, int, float, float);
+    using Gestionnaire = void (LT840::*)(Souris, int, float, float);
     const std::pair<QPushButton*, Gestionnaire> boutons[] = {
         {m_c.Cmd1, &LT840::Cmd1_MouseDown},   {m_c.Cmd3, &LT840::Cmd3_MouseDown},
         {m_c.Cmd4, &LT840::Cmd4_MouseDown},   {m_c.Cmd5, &LT840::Cmd5_MouseDown},
@@ -68,9 +69,10 @@ void FenetrePrincipale::cablerPressions() {
         {m_c.Cmd10, &LT840::Cmd10_MouseDown}, {m_c.Cmd11, &LT840::Cmd11_MouseDown},
         {m_c.Cmd12, &LT840::Cmd12_MouseDown}};
     for (const auto& [bouton, g] : boutons)
-        ecouterPression(bouton, [&ed, g](int b, int s, float x, float y) { (ed.*g)(b, s, x, y); });
+        ecouterPression(bouton,
+                        [&ed, g](Souris b, int s, float x, float y) { (ed.*g)(b, s, x, y); });
     for (int i = 0; i < int(m_c.Option1.size()); ++i)
-        ecouterPression(m_c.Option1[i], [&ed, i](int b, int s, float x, float y) {
+        ecouterPression(m_c.Option1[i], [&ed, i](Souris b, int s, float x, float y) {
             ed.Option1_MouseDown(i, b, s, x, y);
         });
 }
@@ -85,14 +87,14 @@ bool FenetrePrincipale::surPression(QObject* objet, QMouseEvent* e) {
     if (it == m_pressions.constEnd())
         return false;
     const Pression p = *it;
-    const int bouton = boutonSouris(e->button());
+    const std::optional<Souris> bouton = boutonSouris(e->button());
     const bool venuDUnControle =
         p.conteneur && static_cast<QWidget*>(objet)->childAt(e->position().toPoint()) != nullptr;
-    if (bouton != 0 && !venuDUnControle) {
+    if (bouton && !venuDUnControle) {
         const float x = float(e->position().x() * TwipsParPixel);
         const float y = float(e->position().y() * TwipsParPixel);
         const int shift = etatShift(e->modifiers());
-        executer([&] { p.gestionnaire(bouton, shift, x, y); });
+        executer([&] { p.gestionnaire(*bouton, shift, x, y); });
     }
     if (!p.conteneur && e->button() == Qt::LeftButton &&
         (QGuiApplication::mouseButtons() & Qt::LeftButton))

@@ -55,18 +55,18 @@ private slots:
         QTest::addColumn<int>("attendus");
         QTest::addColumn<QByteArray>("depot");
         QTest::addColumn<Reaction>("reaction");
-        QTest::addColumn<QString>("etat");
+        QTest::addColumn<EtatEchange>("etat");
         QTest::addColumn<QByteArray>("reponse");
         QTest::addColumn<int>("envois");
         QTest::addColumn<QByteArray>("reste");
         QTest::newRow("Nbre 0: ce qui attend déjà, sans attendre")
-            << 0 << QByteArray("xy") << Reaction{{"B", 5}} << "oui" << QByteArray("xy") << 1
-            << QByteArray("B");
+            << 0 << QByteArray("xy") << Reaction{{"B", 5}} << EtatEchange::Repondu
+            << QByteArray("xy") << 1 << QByteArray("B");
         QTest::newRow("réponse en deux parties, puis un octet de trop")
-            << 12 << QByteArray() << Reaction{{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}} << "oui"
-            << Identification << 1 << QByteArray("F");
-        QTest::newRow("carte muette")
-            << 12 << QByteArray() << Reaction{} << "non" << QByteArray() << 2 << QByteArray();
+            << 12 << QByteArray() << Reaction{{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}
+            << EtatEchange::Repondu << Identification << 1 << QByteArray("F");
+        QTest::newRow("carte muette") << 12 << QByteArray() << Reaction{} << EtatEchange::Muet
+                                      << QByteArray() << 2 << QByteArray();
     }
     void reponse() {
         QFETCH(int, attendus);
@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(p.boites(), (QStringList{erreur, PortNonDisponible}));
         QCOMPARE(p.port.attentes.first(), 1000);
         QCOMPARE(p.port.ecrits, (QList<QByteArray>{"?", "?"}));
-        QCOMPARE(p->EtatCom, QStringLiteral("oui"));
+        QCOMPARE(p->EtatCom, EtatEchange::Repondu);
         QCOMPARE(p->ReponseCarte, Identification);
     }
 
@@ -244,28 +244,29 @@ private slots:
     void reset_data() {
         QTest::addColumn<int>("silences");
         QTest::addColumn<bool>("portOuvrable");
-        QTest::addColumn<QString>("etatAvant");
+        QTest::addColumn<EtatEchange>("etatAvant");
         QTest::addColumn<QList<QByteArray>>("ecrits");
         QTest::addColumn<QStringList>("boites");
         const QByteArray q("?");
         const QString com1 = comIndisponible("COM1");
         QTest::newRow("carte qui répond")
-            << 0 << true << "" << QList<QByteArray>{q, q, "R"} << QStringList{};
+            << 0 << true << EtatEchange::Aucun << QList<QByteArray>{q, q, "R"} << QStringList{};
         QTest::newRow("carte qui répond après les astérisques")
-            << 2 << true << "" << QList<QByteArray>{q, q, Asterisques, q, q, "R"} << QStringList{};
+            << 2 << true << EtatEchange::Aucun << QList<QByteArray>{q, q, Asterisques, q, q, "R"}
+            << QStringList{};
         QTest::newRow("carte muette, pas de R")
-            << -1 << true << "" << QList<QByteArray>{q, q, Asterisques, q, q}
+            << -1 << true << EtatEchange::Aucun << QList<QByteArray>{q, q, Asterisques, q, q}
             << QStringList{DefautDialogue};
         QTest::newRow("port indisponible, aucun échange avant")
-            << 0 << false << "" << QList<QByteArray>{}
+            << 0 << false << EtatEchange::Aucun << QList<QByteArray>{}
             << QStringList{com1, com1, PortNonDisponible};
         QTest::newRow("port indisponible après un échange manqué")
-            << 0 << false << "non" << QList<QByteArray>{} << QStringList{com1};
+            << 0 << false << EtatEchange::Muet << QList<QByteArray>{} << QStringList{com1};
     }
     void reset() {
         QFETCH(int, silences);
         QFETCH(bool, portOuvrable);
-        QFETCH(QString, etatAvant);
+        QFETCH(EtatEchange, etatAvant);
         Poste p;
         p.port.carteSaine().silence("?", silences);
         p.port.erreurOuverture = portOuvrable ? 0 : 8002;

@@ -115,7 +115,7 @@ private slots:
             poste->TxRx("F", 1);
         });
 
-        QCOMPARE(poste->EtatCom, QStringLiteral("non"));
+        QCOMPARE(poste->EtatCom, EtatEchange::Muet);
         QVERIFY(duree <= 4 * 1500 + 500);
         QVERIFY(processeur * 20 < duree);
         poste->DemandeVersionCarte();

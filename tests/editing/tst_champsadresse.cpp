@@ -124,13 +124,13 @@ private slots:
         QCOMPARE(b->HScroll1Max(), maximum);
         b->setHScroll1Value(texte2.toInt()); // where the user stands when deleting
         b->Ctl.Text2 = texte2;
-        b->Modifie = u"N"_s; // as after a save
+        b->Modifie = false; // as after a save
         const auto magasin = b->TabTrames;
         b->CmdSUPP_Click();
         if (attendus.isEmpty()) {
             QVERIFY(b->TabTrames == magasin);
             QCOMPARE(b->Text3(), texte3);
-            QCOMPARE(b->Modifie, u"N"_s);
+            QVERIFY(!b->Modifie);
             return;
         }
         QCOMPARE(b->Text3(), maximum > 0 ? u" %1"_s.arg(maximum - 1) : u"0"_s);
@@ -140,7 +140,7 @@ private slots:
         QCOMPARE(b->TabTrames[3][9], qint16(77)); // rows past the code stay with their record
         QCOMPARE(b->EnrCours, qint16(enrCours));
         QCOMPARE(grille(*b), enr(*b, enrCours)); // the grid, all lit before, shows the record
-        QCOMPARE(b->Modifie, u"O"_s);
+        QVERIFY(b->Modifie);
     }
 };
 

@@ -13,8 +13,9 @@ private slots:
     void etatInitial() {
         QLocale::setDefault(QLocale::c());
         Banc b;
-        QCOMPARE((QStringList{b->Ctl.Text1, b->Ctl.Text2, b->Text3(), b->Modifie, b->Titre}),
-                 (QStringList{"0", "0", "0", "N", "* LT840 *"}));
+        QCOMPARE((QStringList{b->Ctl.Text1, b->Ctl.Text2, b->Text3(), b->Titre}),
+                 (QStringList{"0", "0", "0", "* LT840 *"}));
+        QVERIFY(!b->Modifie);
         QCOMPARE((QList<int>{b->EnrCours, b->HScroll1Max(), b->HScroll1Value(), b->IndTempo,
                              b->Ctl.Option1, b->Ctl.List1Index}),
                  (QList<int>{0, 0, 0, 1, 0, 0}));
@@ -65,7 +66,7 @@ private slots:
         Banc b;
         b->Ctl.List1Index = liste;
         b->List1_Click();
-        b->Option1_MouseDown(bouton, souris);
+        b->Option1_MouseDown(bouton, Souris(souris));
         QCOMPARE(b->IndTempo, qint16(bouton));
         QCOMPARE(b->Ctl.Option1, bouton);
         QCOMPARE(b->Ctl.Cpt2, attendu);

@@ -71,16 +71,16 @@ private slots:
         Banc b;
         peindre(*b, "11000000");
         if (controle == 0)
-            b->Cmd1_MouseDown(souris);
+            b->Cmd1_MouseDown(Souris(souris));
         else if (controle == 1)
-            b->RaccourciDroit_MouseDown(souris);
+            b->RaccourciDroit_MouseDown(Souris(souris));
         else
-            b->Option1_MouseDown(5, souris);
+            b->Option1_MouseDown(5, Souris(souris));
         QCOMPARE(b->EnrCours, qint16(enregistre));
         QCOMPARE(enr(*b, 0), enregistre ? QStringLiteral("11000000") : seule(-1));
         QCOMPARE(b->TabTrames[0][8], qint16(1 + enregistre));
         QCOMPARE(b->IndTempo, qint16(1));
-        QCOMPARE(b->Modifie, enregistre ? QStringLiteral("O") : QStringLiteral("N"));
+        QCOMPARE(b->Modifie, enregistre);
     }
 
     // Records 0..249 made, then "Maximum" and the navigator set (a typed count or a longer
@@ -99,7 +99,8 @@ private slots:
         QCOMPARE(compteurs(*b), compteurs(250, 250));
         b->setText3(maximum);
         b->setHScroll1Value(position);
-        b->Option1_MouseDown(5, 1); // record 249 keeps code 2, the new frame asks for x20
+        b->Option1_MouseDown(5,
+                             Souris::Gauche); // record 249 keeps code 2, the new frame asks for x20
         peindre(*b, "10101010");
         b->CLICK();
         QCOMPARE(compteurs(*b), compteurs(250, 250));
@@ -162,7 +163,7 @@ private slots:
         QFETCH(QString, periode);
         Banc b;
         enregistrerSuite(*b, 2);
-        b->Option1_MouseDown(3, 1);
+        b->Option1_MouseDown(3, Souris::Gauche);
         b->TabTrames[0][8] = qint16(code);
         b->TabTrames[0][1] = 2;
         b->TabTrames[0][5] = -1;

@@ -44,14 +44,14 @@ struct PosteReel {
         ed.Ctl.List1Index = 3;
         ed.List1_Click();
         for (int k = 0; k < n; ++k) {
-            ed.Cmd9_MouseDown(1);
+            ed.Cmd9_MouseDown(Souris::Gauche);
             const int motif = (37 * k + 1) & 0xFF;
             for (int j = 0; j < 8; ++j) {
                 if (motif & (1 << j))
-                    ed.Frame1_MouseDown(1, 0, Lampes[j], 600);
+                    ed.Frame1_MouseDown(Souris::Gauche, 0, Lampes[j], 600);
             }
-            ed.Option1_MouseDown(k % 6, 1);
-            ed.Cmd1_MouseDown(1);
+            ed.Option1_MouseDown(k % 6, Souris::Gauche);
+            ed.Cmd1_MouseDown(Souris::Gauche);
         }
     }
 };

@@ -6,8 +6,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Oui = u"oui"_s;
-const QString Non = u"non"_s;
 using L = QList<int>;
 
 // Record r lights the lamps of the bits of r % 251 + 1: every record used here has a
@@ -38,7 +36,7 @@ void demarrer(Banc& b, const QList<int>& codes, const QString& n, const QString&
     b->Ctl.List1[0] = periode;
     b->Ctl.List1Index = 0;
     b->Ctl.Text1 = depart;
-    b->Cmd3_MouseDown(1);
+    b->Cmd3_MouseDown(Souris::Gauche);
 }
 
 // The run as "record:interval" for each record shown, from the start on, ticking as the timer
@@ -51,7 +49,7 @@ void jouer(Banc& b, QStringList& etapes) {
         if (!b.minuterie.tournerait())
             return;
         b->Timer1_Timer();
-        if (b->EnLecture != Oui)
+        if (!b->EnLecture)
             return;
     }
     QFAIL("playback never ends");
@@ -61,11 +59,11 @@ void jouer(Banc& b, QStringList& etapes) {
 // without ever being disabled.
 void verifierEtat(Banc& b, bool joue) {
     if (joue) {
-        QCOMPARE(b->EnLecture, Oui);
+        QVERIFY(b->EnLecture);
         QCOMPARE(b->Ctl.Cmd3BackColor, b->Couleurs[0]);
         return;
     }
-    QCOMPARE(b->EnLecture, Non);
+    QVERIFY(!b->EnLecture);
     QCOMPARE(b->Ctl.Cmd3BackColor, CouleurSysteme::FaceBouton);
     QVERIFY(b.minuterie.actif);
     const int montre = b->EnrCours;
@@ -181,9 +179,9 @@ private slots:
         b->Timer1_Timer();
         b->Timer1_Timer();
         if (commande == 3)
-            b->Cmd3_MouseDown(bouton);
+            b->Cmd3_MouseDown(Souris(bouton));
         else
-            b->Cmd4_MouseDown(bouton);
+            b->Cmd4_MouseDown(Souris(bouton));
         QCOMPARE(int(b->EnrCours), enrCours);
         QCOMPARE(grille(*b), motifDe(enrCours));
         verifierEtat(b, joue);
@@ -191,8 +189,8 @@ private slots:
 
     void stopAvantToutDepart() {
         Banc b;
-        b->Cmd4_MouseDown(1);
-        QCOMPARE(b->EnLecture, Non);
+        b->Cmd4_MouseDown(Souris::Gauche);
+        QVERIFY(!b->EnLecture);
         QCOMPARE(b.minuterie.intervalle, 10000);
         QVERIFY(!b.minuterie.actif);
     }

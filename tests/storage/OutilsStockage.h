@@ -45,7 +45,7 @@ inline void enregistrer(LT840& ed, const QString& lampes) {
 
 // Three frames recorded at x10, not saved.
 inline void troisTrames(Banc& b) {
-    b->Option1_MouseDown(3, 1);
+    b->Option1_MouseDown(3, Souris::Gauche);
     enregistrer(*b, "11000000");
     enregistrer(*b, "00110000");
     enregistrer(*b, "00001100");
@@ -58,7 +58,7 @@ inline QStringList vue(const LT840& ed) {
             QString::number(ed.HScroll1Value()),
             ed.Text3(),
             ed.Ctl.Caption,
-            ed.Modifie,
+            ed.Modifie ? QStringLiteral("modifie") : QStringLiteral("intact"),
             grille(ed)};
 }
 

@@ -64,7 +64,7 @@ private slots:
         b.fichiers.chemins << dansProgramme(b, choisi) << dansProgramme(b, choisi) << c;
         b->Sauvegarder_Click();
         QCOMPARE(contenu(dansProgramme(b, fichier)), Exemple);
-        QCOMPARE(b->Modifie, QStringLiteral("N"));
+        QVERIFY(!b->Modifie);
         b->Lecture_Click();
         QCOMPARE(b->Ctl.Caption, "FICHIER = " + dansProgramme(b, fichier));
         QVERIFY(b->Sauvegarde());
@@ -106,7 +106,7 @@ private slots:
                                : panne == ParentAbsent ? dansProgramme(b, "absent/seq.dat")
                                                        : f);
         QVERIFY(!sauver(*b, panne == DisquePlein));
-        QCOMPARE(b->Modifie, QStringLiteral("O"));
+        QVERIFY(b->Modifie);
         QCOMPARE(boites(b.messages), QStringList{boite(message, Erreur)});
         QCOMPARE(entrees(b), avant);
         QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
@@ -139,7 +139,7 @@ private slots:
         QCOMPARE(b->Sauvegarde(), sauve);
         const QString message = sauve ? QStringLiteral(" Sauvegarde effectuée ") : Disponible;
         QCOMPARE(boites(b.messages), QStringList{boite(message, sauve ? Msg::OK : Erreur)});
-        QCOMPARE(b->Modifie, sauve ? QStringLiteral("N") : QStringLiteral("O"));
+        QCOMPARE(b->Modifie, !sauve);
         const QByteArray sequence = Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
                                              "400000000\r\n";
         QCOMPARE(contenu(f), sauve ? sequence : avant.isNull() ? "<illisible>" : avant);
@@ -227,21 +227,21 @@ private slots:
         for (int r = 0; r <= LT840::DernierEnr; ++r)
             for (int l = r > 512 ? 0 : 9; l <= LT840::DerniereLigne; ++l)
                 QCOMPARE(b->TabTrames[r][l], qint16(0));
-        QCOMPARE(vue(*b), (QStringList{"2", "0", "2", "FICHIER = " + f, "N", grille}));
+        QCOMPARE(vue(*b), (QStringList{"2", "0", "2", "FICHIER = " + f, "intact", grille}));
     }
 
     // New keeps the lamp rows and clears the codes of records 1..255; the grid is unlit whatever
     // record the navigator showed, and the time base in force (x10) stays.
     void nouveau_data() {
-        QTest::addColumn<QString>("modifie");
+        QTest::addColumn<bool>("modifie");
         QTest::addColumn<int>("reponse");
         QTest::addColumn<int>("position");
-        QTest::newRow("oui, navigateur en fin") << "O" << Msg::RepOui << 3;
-        QTest::newRow("rien a perdre, navigateur a 0") << "N" << Msg::RepNon << 0;
-        QTest::newRow("non") << "O" << Msg::RepNon << 3;
+        QTest::newRow("oui, navigateur en fin") << true << Msg::RepOui << 3;
+        QTest::newRow("rien a perdre, navigateur a 0") << false << Msg::RepNon << 0;
+        QTest::newRow("non") << true << Msg::RepNon << 3;
     }
     void nouveau() {
-        QFETCH(QString, modifie);
+        QFETCH(bool, modifie);
         QFETCH(int, reponse);
         QFETCH(int, position);
         Banc b;
@@ -253,13 +253,13 @@ private slots:
         const auto magasin = b->TabTrames;
         const QStringList avant = vue(*b);
         b->Nouveau_Click();
-        QCOMPARE(boites(b.messages), QStringList(modifie == u"O" ? 1 : 0, QuestionNouveau));
-        if (modifie == u"O" && reponse == Msg::RepNon) {
+        QCOMPARE(boites(b.messages), QStringList(modifie ? 1 : 0, QuestionNouveau));
+        if (modifie && reponse == Msg::RepNon) {
             QVERIFY(b->TabTrames == magasin);
             QCOMPARE(vue(*b), avant);
             return;
         }
-        QCOMPARE(vue(*b), (QStringList{"0", "0", "0", TitreLT840, "N", "00000000"}));
+        QCOMPARE(vue(*b), (QStringList{"0", "0", "0", TitreLT840, "intact", "00000000"}));
         QCOMPARE(ligne(b->TabTrames[0]), QStringLiteral("111000000"));
         QCOMPARE(ligne(b->TabTrames[1]), QStringLiteral("000110000"));
         QCOMPARE(b->TabTrames[255][8], qint16(0));
@@ -272,24 +272,24 @@ private slots:
     // leaves the program's ending to the window.
     void quitter_data() {
         QTest::addColumn<bool>("fermer");
-        QTest::addColumn<QString>("modifie");
+        QTest::addColumn<bool>("modifie");
         QTest::addColumn<int>("choix");
         QTest::addColumn<bool>("fin");
-        auto cas = [](const char* nom, bool fermer, const char* modifie, Choix choix, bool fin) {
-            QTest::newRow(nom) << fermer << QString(modifie) << int(choix) << fin;
+        auto cas = [](const char* nom, bool fermer, bool modifie, Choix choix, bool fin) {
+            QTest::newRow(nom) << fermer << modifie << int(choix) << fin;
         };
-        cas("quitter: non", false, "O", Non, true);
-        cas("quitter: oui, enregistre", false, "O", OuiEnregistre, true);
-        cas("quitter: oui, echec", false, "O", OuiEchec, false);
-        cas("quitter sans modification", false, "N", Non, true);
-        cas("fermer: rien a perdre", true, "N", Non, true);
-        cas("fermer: non", true, "O", Non, true);
-        cas("fermer: oui, enregistre", true, "O", OuiEnregistre, true);
-        cas("fermer: oui, echec", true, "O", OuiEchec, false);
+        cas("quitter: non", false, true, Non, true);
+        cas("quitter: oui, enregistre", false, true, OuiEnregistre, true);
+        cas("quitter: oui, echec", false, true, OuiEchec, false);
+        cas("quitter sans modification", false, false, Non, true);
+        cas("fermer: rien a perdre", true, false, Non, true);
+        cas("fermer: non", true, true, Non, true);
+        cas("fermer: oui, enregistre", true, true, OuiEnregistre, true);
+        cas("fermer: oui, echec", true, true, OuiEchec, false);
     }
     void quitter() {
         QFETCH(bool, fermer);
-        QFETCH(QString, modifie);
+        QFETCH(bool, modifie);
         QFETCH(int, choix);
         QFETCH(bool, fin);
         Banc b;
@@ -302,9 +302,9 @@ private slots:
         else
             b->Quitter_Click();
         QCOMPARE(b.evenements.termine, fin && !fermer);
-        const bool demande = !fermer || modifie == u"O";
+        const bool demande = !fermer || modifie;
         QCOMPARE(boites(b.messages).value(0), demande ? QuestionQuitter : QString());
-        QCOMPARE(b->Modifie, choix == OuiEnregistre ? QStringLiteral("N") : modifie);
+        QCOMPARE(b->Modifie, choix != OuiEnregistre && modifie);
         // The window closing as the program ends must not ask a second time.
         const qsizetype boitesAvant = b.messages.affichees.size();
         if (b.evenements.termine)
