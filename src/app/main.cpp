@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("LT840"));
+    QApplication::setApplicationName(TitreApplication);
     // Lets the desktop match the window with the menu entry and its icon; an editor run from
     // its build folder finds no installed icon and keeps Qt's.
     QGuiApplication::setDesktopFileName(QStringLiteral(LT840_APP_ID));

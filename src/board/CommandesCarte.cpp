@@ -1,18 +1,11 @@
 #include "board/ReservationCarte.h"
 #include "editor/LT840.h"
 
-namespace {
-
-const QByteArray Signature = QByteArrayLiteral("LT840:");
-constexpr int LongueurIdentification = 12;
-
-} // namespace
-
 // The reply is looked at even when the port did not open: it then still holds what an
 // earlier exchange left.
 void LT840::DemandeVersionCarte() {
     OuvreCom();
-    const qsizetype debut = ReponseCarte.indexOf(Signature);
+    const qsizetype debut = ReponseCarte.indexOf(SignatureCarte);
     if (debut >= 0)
         Ctl.Versions = QString::fromLatin1(ReponseCarte.mid(debut, LongueurIdentification));
 }
@@ -22,7 +15,7 @@ void LT840::TestCarte_Click() {
     if (!reservation.acquise())
         return;
     DemandeVersionCarte();
-    if (!ReponseCarte.contains(Signature))
+    if (!ReponseCarte.contains(SignatureCarte))
         return;
     Ctl.DialogText1 = QStringLiteral(" Carte    ") + QString::fromLatin1(ReponseCarte);
     Ctl.DialogVisible = true;
@@ -49,7 +42,6 @@ void LT840::Version_Click() {
     MsgTexte = QStringLiteral("LT840 V1.02\n\nÉditeur et programmateur de séquences lumineuses "
                               "pour la carte chenillard LT840 à 8 lampes.");
     MsgBoutons = Msg::OK;
-    Titre = QStringLiteral("* LT840 *");
     MsgAide.clear();
     MsgContexte = 1000;
     MsgReponse = QString::number(MsgBox(MsgTexte, MsgBoutons, Titre));

@@ -38,8 +38,7 @@ bool reponseArrivee(ISerialPort& port, IClock& horloge, int attendus) {
 void LT840::TxRx(const QByteArray& message1, int Nbre) {
     ISerialPort* port = m_p.serie;
     if (!port || !port->estOuvert()) {
-        MsgBox(QStringLiteral("PORT de communication non disponible"), Msg::OK,
-               QStringLiteral("* LT840 *"));
+        MsgBox(QStringLiteral("PORT de communication non disponible"), Msg::OK, Titre);
         return;
     }
     for (int envoi = 0; envoi < 2; ++envoi) {
@@ -47,7 +46,7 @@ void LT840::TxRx(const QByteArray& message1, int Nbre) {
         const int code = port->ecrire(message1.left(LongueurMaxMessage));
         if (code != 0)
             MsgBox(QStringLiteral("ERREUR :%1").arg(code), Msg::OK | Msg::Critique,
-                   QStringLiteral("LT840"));
+                   TitreApplication);
         if (reponseArrivee(*port, *m_p.horloge, Nbre)) {
             ReponseCarte = port->lireTout();
             EtatCom = EtatEchange::Repondu;

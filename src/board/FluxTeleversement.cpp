@@ -25,10 +25,10 @@ quint8 octetTempsBase(const QString& periodeBase) {
     return octet(presqueEntier ? entier : std::floor(quotient));
 }
 
-quint8 octetDuree(qint16 code, const TableVitesses& tabVitesse) {
-    if (code < 0 || code >= qint16(tabVitesse.size()))
+quint8 octetDuree(qint16 code) {
+    if (code < 0 || code >= qint16(TabVitesse.size()))
         return 0;
-    return octet(tabVitesse[code]);
+    return octet(TabVitesse[code]);
 }
 
 quint8 octetLampes(const LT840::Enregistrement& enr) {
@@ -40,14 +40,13 @@ quint8 octetLampes(const LT840::Enregistrement& enr) {
     return octet;
 }
 
-QByteArray construire(const Magasin& tabTrames, const TableVitesses& tabVitesse,
-                      const QString& periodeBase) {
+QByteArray construire(const Magasin& tabTrames, const QString& periodeBase) {
     QByteArray flux;
-    flux.reserve(Taille);
+    flux.reserve(TailleFlux);
     flux.append(OctetDebut);
     flux.append(char(octetTempsBase(periodeBase)));
     for (int k = 0; k <= DernierEnrCarte; ++k) {
-        flux.append(char(octetDuree(tabTrames[k][LigneCode], tabVitesse)));
+        flux.append(char(octetDuree(tabTrames[k][LigneCode])));
         flux.append(char(octetLampes(tabTrames[k])));
     }
     return flux;

@@ -18,7 +18,7 @@ void LT840::OuvreCom() {
         port->fermer();
     const int numero = PortCom + 1;
     if (!port || numero < 1 || port->ouvrir(numero) != 0) {
-        MsgBox(portIndisponible(numero), Msg::OK, QStringLiteral("LT840"));
+        MsgBox(portIndisponible(numero), Msg::OK, TitreApplication);
         return;
     }
     port->viderReception();
@@ -41,7 +41,6 @@ void LT840::VersionCarte() {
 void LT840::AfficheMessage(const QString& a) {
     MsgTexte = a;
     MsgBoutons = a.startsWith(u'T') ? Msg::OK : Msg::OK | Msg::Critique;
-    Titre = QStringLiteral("* LT840 *");
     MsgAide.clear();
     MsgContexte = 10;
     MsgReponse = QString::number(MsgBox(MsgTexte, MsgBoutons, Titre));

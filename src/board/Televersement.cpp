@@ -33,8 +33,8 @@ bool echanger(LT840& ed, const QByteArray& message, std::optional<QByteArrayView
 void marquerFinSequence(flux::Magasin& tabTrames, double n) {
     for (int i = 1; i <= 4; ++i) {
         const double r = n + i;
-        if (r >= 0 && r <= LT840::DernierEnr)
-            tabTrames[qsizetype(r)][flux::LigneCode] = 0;
+        if (r >= 0 && r <= DernierEnr)
+            tabTrames[qsizetype(r)][LigneCode] = 0;
     }
 }
 
@@ -46,7 +46,7 @@ void LT840::transmet_Click() {
         return;
     Ctl.HScroll1Visible = false;
     OuvreCom();
-    if (!Ctl.Versions.contains(QStringLiteral("LT840:")))
+    if (!Ctl.Versions.contains(QLatin1String(SignatureCarte)))
         DemandeVersionCarte();
     Transmettre();
     Ctl.HScroll1Visible = true;
@@ -55,7 +55,7 @@ void LT840::transmet_Click() {
 
 void LT840::Transmettre() {
     marquerFinSequence(TabTrames, arrondiPair(valeurNumerique(Text3())));
-    const QByteArray octets = flux::construire(TabTrames, TabVitesse, Ctl.List1Text());
+    const QByteArray octets = flux::construire(TabTrames, Ctl.List1Text());
     if (m_p.serie && m_p.serie->estOuvert())
         m_p.serie->viderReception();
     Ctl.ProgressBar1Max = flux::blocsAEnvoyer(octets);
@@ -69,7 +69,7 @@ void LT840::Transmettre() {
             return;
         const QByteArray bloc = flux::bloc(octets, b);
         const bool finSequence = bloc.startsWith('\0');
-        if (finSequence ? !echanger(*this, QByteArray(flux::TailleBloc, '\0'), std::nullopt)
+        if (finSequence ? !echanger(*this, QByteArray(TailleBloc, '\0'), std::nullopt)
                         : !echanger(*this, bloc, "?"))
             return;
         // The exchanges keep input events out; the bar is repainted all the same.

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr int ToucheEntree = 13;
-constexpr int LignesDeplacees = 9; // the lamps and the time-base code; rows 9..16 stay put
 
 // The record a field names, when it names one the store has.
 std::optional<int> numeroEnregistrement(const QString& texte) {
@@ -15,7 +14,7 @@ std::optional<int> numeroEnregistrement(const QString& texte) {
     if (!nombre)
         return std::nullopt;
     const double v = *nombre;
-    if (v != std::trunc(v) || v < 0 || v > LT840::DernierEnr)
+    if (v != std::trunc(v) || v < 0 || v > DernierEnr)
         return std::nullopt;
     return int(v);
 }
@@ -64,14 +63,14 @@ void LT840::CmdSUPP_Click() {
         return;
     Modifie = true;
     const int fin = *b;
-    for (int ligne = 0; ligne < LignesDeplacees; ++ligne)
+    for (int ligne = 0; ligne < LignesUtiles; ++ligne)
         TabTrames[fin][ligne] = 0;
     if (fin <= 0) {
         VISU();
         return;
     }
     for (int r = *a; r < fin; ++r)
-        for (int ligne = 0; ligne < LignesDeplacees; ++ligne)
+        for (int ligne = 0; ligne < LignesUtiles; ++ligne)
             TabTrames[r][ligne] = TabTrames[r + 1][ligne];
     setText3(u' ' + QString::number(fin - 1));
     setHScroll1Max(fin - 1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Couleur.h"
+#include "editor/Format.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,7 +17,7 @@ struct Lampe {
 };
 
 struct Controles {
-    QString Caption = QStringLiteral("* LT840 *");
+    QString Caption = Titre;
 
     // "Séquence"
     QString Text1 = QStringLiteral("0");
@@ -24,7 +25,7 @@ struct Controles {
     bool HScroll1Visible = true;
 
     // The lamp grid
-    std::array<Lampe, 8> Shape1{};
+    std::array<Lampe, NombreLampes> Shape1{};
 
     // "Base de temps"
     QStringList List1{QStringLiteral("0.01"), QStringLiteral("0.02"), QStringLiteral("0.05"),

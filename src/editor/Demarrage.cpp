@@ -20,7 +20,6 @@ void LT840::Form_Load() {
     setTimer1Enabled(false);
     Modifie = false;
     Ctl.List1Index = 1;
-    LedMax = 7;
     IndTempo = 1;
     LitCfg();
     Couleurs = TableCouleurs;
@@ -33,10 +32,8 @@ void LT840::Form_Load() {
         Ctl.Shape1[i].FillColor = CouleurOff;
         TabTrames[0][i] = 0;
     }
-    TabTrames[0][8] = 1;
-    TabVitesse = {0, 1, 2, 5, 10, 15, 20, 0, 0};
+    TabTrames[0][LigneCode] = 1;
     Ctl.List1Index = 0;
     IndTempo = 1;
     AfficheValTempo();
-    Titre = QStringLiteral("* LT840 *");
 }

@@ -7,11 +7,11 @@ namespace {
 // its handler shows the record it lands on; the frame recorded there is still the one the
 // user composed, with the time base chosen for it.
 void ramenerALaButee(LT840& ed) {
-    const std::array<Lampe, 8> lampes = ed.Ctl.Shape1;
+    const auto lampes = ed.Ctl.Shape1;
     const qint16 indTempo = ed.IndTempo;
     const int option = ed.Ctl.Option1;
     const int position = ed.HScroll1Value();
-    ed.EnrCours = LT840::EnrMaxEditeur;
+    ed.EnrCours = DernierEnrCarte;
     ed.setText3(QString::number(ed.EnrCours));
     ed.setHScroll1Max(ed.EnrCours);
     if (ed.HScroll1Value() == position)
@@ -26,7 +26,7 @@ void ramenerALaButee(LT840& ed) {
 
 // Recording changes the stored sequence, so it is unsaved work, as a lamp click is.
 void LT840::CLICK() {
-    if (EnrCours >= EnrMaxEditeur)
+    if (EnrCours >= DernierEnrCarte)
         ramenerALaButee(*this);
     if (EnrCours < 0)
         return; // no handler leaves it there; never index the store with it
@@ -34,8 +34,8 @@ void LT840::CLICK() {
     auto& enr = TabTrames[EnrCours];
     for (int i = 0; i <= LedMax; ++i)
         enr[i] = Ctl.Shape1[i].FillColor == CouleurOn ? 1 : 0;
-    enr[LedMax + 1] = qint16(IndTempo + 1);
-    if (EnrCours < EnrMaxEditeur) {
+    enr[LigneCode] = qint16(IndTempo + 1);
+    if (EnrCours < DernierEnrCarte) {
         ++EnrCours;
         Ctl.Text2 = QString::number(EnrCours);
     }
@@ -45,9 +45,9 @@ void LT840::CLICK() {
     } else {
         // The sequence grows: the next record starts with the time base just used, and
         // the frame stays on the grid as the starting point of the next one.
-        TabTrames[EnrCours][LedMax + 1] = TabTrames[EnrCours - 1][LedMax + 1];
-        if (TabTrames[EnrCours][LedMax + 1] < 1)
-            TabTrames[EnrCours - 1][LedMax + 1] = 1;
+        TabTrames[EnrCours][LigneCode] = TabTrames[EnrCours - 1][LigneCode];
+        if (TabTrames[EnrCours][LigneCode] < 1)
+            TabTrames[EnrCours - 1][LigneCode] = 1;
         setHScroll1Max(EnrCours);
         setHScroll1Value(EnrCours);
     }
@@ -74,7 +74,7 @@ void LT840::VISU() {
             enr[i] = 0;
         }
     }
-    const int indice = qBound(-1, enr[8] - 1, 5);
+    const int indice = qBound(-1, enr[LigneCode] - 1, NombreBoutonsTempo - 1);
     IndTempo = qint16(indice);
     TempoEnr = qint16(indice);
     if (TempoEnr >= 0)

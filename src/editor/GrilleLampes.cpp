@@ -8,14 +8,14 @@ struct Zone {
     float de;
     float a;
 };
-constexpr std::array<Zone, 8> Zones{{{240, 690},
-                                     {855, 1290},
-                                     {1455, 1875},
-                                     {2070, 2505},
-                                     {2655, 3090},
-                                     {3255, 3705},
-                                     {3855, 4290},
-                                     {4470, 4890}}};
+constexpr std::array<Zone, NombreLampes> Zones{{{240, 690},
+                                                {855, 1290},
+                                                {1455, 1875},
+                                                {2070, 2505},
+                                                {2655, 3090},
+                                                {3255, 3705},
+                                                {3855, 4290},
+                                                {4470, 4890}}};
 constexpr float HautBande = 375;
 constexpr float BasBande = 825;
 

@@ -2,6 +2,7 @@
 
 #include "editor/Controles.h"
 #include "editor/Couleur.h"
+#include "editor/Format.h"
 #include "editor/Plateforme.h"
 #include "editor/Souris.h"
 
@@ -17,9 +18,6 @@ enum class EtatEchange { Aucun, Repondu, Muet };
 // through the setters below, which run the same notifications a user's action would.
 class LT840 {
 public:
-    static constexpr int DernierEnr = 1024;   // records 0..1024
-    static constexpr int DerniereLigne = 16;  // rows 0..16
-    static constexpr int EnrMaxEditeur = 250; // recording never goes past this record
     using Enregistrement = std::array<qint16, DerniereLigne + 1>;
 
     explicit LT840(const Plateforme& p);
@@ -41,7 +39,6 @@ public:
     std::array<Enregistrement, DernierEnr + 1> TabTrames{};
     static bool enregistrementValide(int r) { return r >= 0 && r <= DernierEnr; }
     qint16 EnrCours = 0;
-    qint16 LedMax = 7;
     bool Modifie = false; // the sequence holds changes not saved yet
     qint16 IndLed = 0;
 
@@ -53,7 +50,6 @@ public:
     // --- Time base ---
     qint16 IndTempo = 0;
     qint16 TempoEnr = 0;
-    std::array<qint16, 9> TabVitesse{};
     bool EnLecture = false; // the simulator is playing
 
     // --- Files ---
@@ -65,7 +61,6 @@ public:
     // --- Board link and its message boxes ---
     EtatEchange EtatCom = EtatEchange::Aucun;
     QByteArray ReponseCarte;
-    QString Titre;
     QString MsgTexte;
     int MsgBoutons = 0;
     QString MsgReponse;

@@ -17,9 +17,9 @@ void LT840::Nouveau_Click() {
     Modifie = false;
     EnrCours = 0;
     CouleurOn = Couleurs[0];
-    TabTrames[0][8] = 1;
+    TabTrames[0][LigneCode] = 1;
     for (int r = 1; r <= DernierEnrEfface; ++r)
-        TabTrames[r][8] = 0;
+        TabTrames[r][LigneCode] = 0;
     // Bringing the navigator back to 0 shows record 0 through its handler, with the lamps and
     // the time base it holds; New starts from an unlit grid and keeps the time base in force.
     const qint16 indTempo = IndTempo;

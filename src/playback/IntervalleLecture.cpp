@@ -1,5 +1,6 @@
 #include "playback/IntervalleLecture.h"
 
+#include "editor/Format.h"
 #include "editor/ValeurNumerique.h"
 
 #include <cmath>
@@ -14,8 +15,8 @@ int versEntier(double ms) {
 
 } // namespace
 
-int facteurDuCode(const std::array<qint16, 9>& tabVitesse, int code) {
-    return code >= 0 && code < int(tabVitesse.size()) ? tabVitesse[code] : 0;
+int facteurDuCode(int code) {
+    return code >= 0 && code < int(TabVitesse.size()) ? TabVitesse[code] : 0;
 }
 
 int intervalleDepartMs(double periode, int facteur) {

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QtGlobal>
-#include <array>
-
 // How long a record stays on during playback.
 
 // Once started, the timer never stops; while playback is stopped it idles at this interval.
@@ -10,7 +7,7 @@ inline constexpr int IntervalleReposMs = 10000;
 
 // The multiplier of a time-base code. A code outside the table, which only a damaged file
 // can bring, counts as 0 like codes 7 and 8: a record without a duration.
-int facteurDuCode(const std::array<qint16, 9>& tabVitesse, int code);
+int facteurDuCode(int code);
 
 // The interval for a base period in seconds and a multiplier. The start rounds to the
 // nearest millisecond, an exact half going to the even neighbour; a step drops the fraction.

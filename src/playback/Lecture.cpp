@@ -4,9 +4,6 @@
 
 namespace {
 
-constexpr int LigneCode = 8;
-constexpr int DernierBouton = 5; // the time-base buttons x1..x20
-
 double periodeChoisie(const LT840& ed) {
     return valeurNumerique(ed.Ctl.List1Text());
 }
@@ -37,7 +34,7 @@ void corrigerDepart(LT840& ed) {
 
 // Disabling first restarts the count, so the first record lasts its full interval.
 void lancerMinuterie(LT840& ed) {
-    const int facteur = facteurDuCode(ed.TabVitesse, codeDe(ed, ed.EnrCours));
+    const int facteur = facteurDuCode(codeDe(ed, ed.EnrCours));
     ed.setTimer1Enabled(false);
     ed.setTimer1Interval(intervalleDepartMs(periodeChoisie(ed), facteur));
     ed.setTimer1Enabled(true);
@@ -55,7 +52,7 @@ void demarrer(LT840& ed) {
     ed.Ctl.Text2 = ed.Ctl.Text1;
     corrigerDepart(ed);
     const double depart = arrondiPair(valeurNumerique(ed.Ctl.Text2));
-    if (depart < 0 || depart > LT840::DernierEnr) {
+    if (depart < 0 || depart > DernierEnr) {
         refuserDepart(ed);
         return;
     }
@@ -86,8 +83,8 @@ void appliquerCode(LT840& ed) {
     if (code < 2)
         return;
     ed.IndTempo = qint16(code - 1);
-    ed.Ctl.Option1 = qMin(code - 1, DernierBouton);
-    ed.setTimer1Interval(intervalleEtapeMs(periodeChoisie(ed), facteurDuCode(ed.TabVitesse, code)));
+    ed.Ctl.Option1 = qMin(code - 1, NombreBoutonsTempo - 1);
+    ed.setTimer1Interval(intervalleEtapeMs(periodeChoisie(ed), facteurDuCode(code)));
     ed.AfficheValTempo();
     ed.setTimer1Enabled(true);
 }

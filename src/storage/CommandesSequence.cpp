@@ -4,7 +4,6 @@
 
 namespace {
 
-const QString TitreVersion = QStringLiteral("* LT840  V1.02 *");
 const QString FichierNonDisponible = QStringLiteral("Fichier non disponible ! ");
 
 // Far beyond the 1,025 records a file can hold, even with long lines.
@@ -48,7 +47,7 @@ void remplirMagasin(LT840& ed, const Sequence& s) {
     for (auto& enr : ed.TabTrames)
         enr.fill(0);
     for (int r = 0; r <= DernierEnrAllume; ++r)
-        std::fill_n(ed.TabTrames[r].begin(), 8, qint16(1));
+        std::fill_n(ed.TabTrames[r].begin(), NombreLampes, qint16(1));
     for (int r = 0; r < s.nombre; ++r)
         std::copy(s.enregistrements[r].begin(), s.enregistrements[r].end(),
                   ed.TabTrames[r].begin());
@@ -62,7 +61,7 @@ void charger(LT840& ed, const Sequence& s) {
     ed.setHScroll1Value(0);
     ed.Ctl.Text2 = QStringLiteral("0");
     ed.setText3(QString::number(s.nombre));
-    ed.Ctl.Caption = QStringLiteral("FICHIER = ") + ed.NomFichier;
+    ed.Ctl.Caption = PrefixeTitreFichier + ed.NomFichier;
     ed.Modifie = false;
 }
 
@@ -103,7 +102,7 @@ void LT840::Lecture_Click() {
     const ParametresDialogue p = preparerDialogue(*this);
     if (!prendreNom(*this, m_p.fichiers ? m_p.fichiers->ouvrir(p) : QString())) {
         MsgBox(QStringLiteral("Vous n'avez ouvert aucun fichier."), Msg::Critique | Msg::OK,
-               TitreVersion);
+               TitreFichier);
         return;
     }
     const auto octets = lireFichier(NomFichier, TailleMaxSequence);
@@ -113,7 +112,7 @@ void LT840::Lecture_Click() {
     }
     const auto sequence = lireSequence(*octets);
     if (!sequence) {
-        MsgBox(QStringLiteral("Fichier non compatible."), Msg::Critique | Msg::OK, TitreVersion);
+        MsgBox(QStringLiteral("Fichier non compatible."), Msg::Critique | Msg::OK, TitreFichier);
         return;
     }
     charger(*this, *sequence);

@@ -6,7 +6,6 @@
 namespace {
 
 constexpr char Entete[] = "LT840  V1.02";
-constexpr int LigneCode = 8;
 
 bool estChiffre(char c) {
     return c >= '0' && c <= '9';

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Format.h"
+
 #include <QByteArray>
 #include <QList>
 #include <array>
@@ -7,16 +9,16 @@
 #include <span>
 
 // One record as the sequence file holds it: rows 0..7 the lamps, row 8 the time-base code.
-using CellulesEnr = std::array<qint16, 9>;
+using CellulesEnr = std::array<qint16, LignesUtiles>;
 
 struct Sequence {
     qint16 nombre = 0;                  // the record count N
     QList<CellulesEnr> enregistrements; // records 0..N-1
 };
 
-// The highest record count a file may bring: the store ends at record 1024, and both
-// saving and playback use record N itself.
-inline constexpr int NombreMaxSequence = 1024;
+// The highest record count a file may bring: both saving and playback use record N itself,
+// which the store must hold.
+inline constexpr int NombreMaxSequence = DernierEnr;
 
 // The header, the count line, then one line per record given (the program gives records
 // 0..N, one more than it reads back).

@@ -14,7 +14,7 @@ bool confirme(LT840& ed, const QString& titre) {
 void appliquer(LT840& ed, Schema s) {
     ed.CouleurOn = couleurAllumee(ed.Couleurs, s);
     ed.CouleurOff = couleurEteinte(ed.Couleurs, s);
-    for (int i = 0; i <= ed.LedMax; ++i) {
+    for (int i = 0; i <= LedMax; ++i) {
         Lampe& lampe = ed.Ctl.Shape1[i];
         lampe.BorderColor = ed.CouleurOn;
         lampe.FillColor = convertirCouleur(lampe.FillColor, s, ed.Couleurs);
@@ -24,7 +24,7 @@ void appliquer(LT840& ed, Schema s) {
 } // namespace
 
 void LT840::Jaune_Click() {
-    if (confirme(*this, QStringLiteral(" * LT840 V1.02 *")))
+    if (confirme(*this, TitreCouleurs))
         appliquer(*this, Schema::Jaune);
 }
 
@@ -33,6 +33,6 @@ void LT840::Rouge_Click() {
 }
 
 void LT840::Vert_Click() {
-    if (confirme(*this, QStringLiteral("* LT840 *")))
+    if (confirme(*this, Titre))
         appliquer(*this, Schema::Vert);
 }

@@ -37,13 +37,12 @@ bool marque(Marque m, Souris bouton) {
 }
 
 void deplacerGrille(LT840& ed, Mouvement m) {
-    std::array<Couleur, 8> couleurs{};
-    const auto rangee = std::span(couleurs).first(ed.LedMax + 1);
-    for (std::size_t i = 0; i < rangee.size(); ++i)
-        rangee[i] = ed.Ctl.Shape1[i].FillColor;
-    deplacer(m, rangee, ed.CouleurOn, ed.CouleurOff);
-    for (std::size_t i = 0; i < rangee.size(); ++i)
-        ed.Ctl.Shape1[i].FillColor = rangee[i];
+    std::array<Couleur, NombreLampes> couleurs{};
+    for (int i = 0; i < NombreLampes; ++i)
+        couleurs[i] = ed.Ctl.Shape1[i].FillColor;
+    deplacer(m, std::span<Couleur>(couleurs), ed.CouleurOn, ed.CouleurOff);
+    for (int i = 0; i < NombreLampes; ++i)
+        ed.Ctl.Shape1[i].FillColor = couleurs[i];
 }
 
 // The record moves from its own content, not from the lamps, so a frame that differs from
@@ -51,7 +50,7 @@ void deplacerGrille(LT840& ed, Mouvement m) {
 void deplacerEnregistrement(LT840& ed, Mouvement m) {
     if (!LT840::enregistrementValide(ed.EnrCours))
         return;
-    const auto lignes = std::span(ed.TabTrames[ed.EnrCours]).first(ed.LedMax + 1);
+    const auto lignes = std::span(ed.TabTrames[ed.EnrCours]).first(NombreLampes);
     deplacer<qint16>(m, lignes, 1, 0);
 }
 

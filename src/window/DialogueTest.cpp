@@ -1,5 +1,6 @@
 #include "window/DialogueTest.h"
 
+#include "editor/Format.h"
 #include "window/Twips.h"
 
 #include <QLineEdit>
@@ -8,7 +9,7 @@
 DialogueTest::DialogueTest(QWidget* parent, std::function<void()> surOK)
     : QDialog(parent), m_texte(new QLineEdit(this)), m_surOK(std::move(surOK)) {
     setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("TEST CARTE"));
+    setWindowTitle(TitreDialogueTest);
     setModal(false);
     setFixedSize(px(3060), px(1455));
     m_texte->setObjectName(QStringLiteral("Text1"));

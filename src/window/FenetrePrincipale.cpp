@@ -32,7 +32,7 @@ FenetrePrincipale::FenetrePrincipale(LT840& editeur, QWidget* parent)
 
     auto* fond = new QWidget(this);
     fond->setObjectName(QStringLiteral("fond"));
-    fond->setAccessibleName(QStringLiteral("LT840"));
+    fond->setAccessibleName(TitreApplication);
     setCentralWidget(fond);
     m_c = construireControles(fond);
     m_m = construireMenus(this);

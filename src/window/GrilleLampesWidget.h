@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Format.h"
+
 #include <QColor>
 #include <QGroupBox>
 #include <array>
@@ -27,7 +29,6 @@ class GrilleLampesWidget : public QGroupBox {
     Q_OBJECT
 
 public:
-    static constexpr int NombreLampes = 8;
     explicit GrilleLampesWidget(QWidget* parent);
     VoyantLampe* lampe(int i) const { return m_lampes.at(i); }
 

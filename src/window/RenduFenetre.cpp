@@ -70,7 +70,7 @@ void FenetrePrincipale::rendreTextes() {
 }
 
 void FenetrePrincipale::rendreLampes() {
-    for (int i = 0; i < GrilleLampesWidget::NombreLampes; ++i) {
+    for (int i = 0; i < NombreLampes; ++i) {
         const Lampe& l = m_ed.Ctl.Shape1[i];
         VoyantLampe* v = m_c.Frame1->lampe(i);
         v->peindre(couleurQt(l.FillColor, v->palette()), couleurQt(l.BorderColor, v->palette()),

@@ -11,18 +11,18 @@ using Reaction = FakeSerie::Reaction;
 namespace {
 
 // A message box as "title | buttons and icon | text".
-QString boite(const QString& texte, int boutons, const QString& titre = "* LT840 *") {
+QString boite(const QString& texte, int boutons, const QString& titre = Titre) {
     return QStringLiteral("%1 | %2 | %3").arg(titre).arg(boutons).arg(texte);
 }
 
 QString comIndisponible(const QString& port) {
     return boite(port + ": n'est pas disponible. Changez dans la propriété Option pour un autre "
                         "port.",
-                 Msg::OK, "LT840");
+                 Msg::OK, TitreApplication);
 }
 
 const QByteArray Asterisques(32, '*');
-const QByteArray Identification = QByteArrayLiteral("LT840:V1.02 ");
+const QByteArray Identification = IdentificationCarte;
 const QString PortNonDisponible = boite("PORT de communication non disponible", Msg::OK);
 const QString DefautDialogue = boite("DEFAUT DE DIALOGUE", Msg::OK | Msg::Critique);
 
@@ -127,7 +127,7 @@ private slots:
 
         p->TxRx("P", 1);
 
-        const QString erreur = boite("ERREUR :8005", Msg::OK | Msg::Critique, "LT840");
+        const QString erreur = boite("ERREUR :8005", Msg::OK | Msg::Critique, TitreApplication);
         QCOMPARE(p.boites(), (QStringList{erreur, PortNonDisponible}));
         QCOMPARE(p.port.attentes.first(), 1000);
         QCOMPARE(p.port.ecrits, (QList<QByteArray>{"?", "?"}));

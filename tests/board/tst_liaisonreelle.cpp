@@ -11,7 +11,7 @@
 namespace {
 
 const QByteArray Asterisques(32, '*');
-const QString Identification = QStringLiteral("LT840:V1.02 ");
+const QString Identification = QString::fromLatin1(IdentificationCarte);
 // The error box of a line gone: the device fails to read, or has vanished.
 const QStringList LigneCoupee{QStringLiteral("ERREUR :%1").arg(QSerialPort::ReadError),
                               QStringLiteral("ERREUR :%1").arg(QSerialPort::ResourceError)};

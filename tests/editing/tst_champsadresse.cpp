@@ -19,17 +19,17 @@ void preparer(LT840& ed) {
         ed.CLICK();
     }
     ed.TabTrames[5].fill(1);
-    ed.TabTrames[LT840::DernierEnr].fill(3);
+    ed.TabTrames[DernierEnr].fill(3);
     peindre(ed, "11111111");
 }
 
 // k for record k as preparer made it, -1 for an emptied one (rows 0..8), -2 for anything else.
 int signature(const LT840::Enregistrement& r) {
-    const int k = r[8] - 1;
+    const int k = r[LigneCode] - 1;
     LT840::Enregistrement attendu{};
-    if (k >= 0 && k < 8) {
+    if (k >= 0 && k < NombreLampes) {
         attendu[k] = 1;
-        attendu[8] = r[8];
+        attendu[LigneCode] = r[LigneCode];
     }
     return std::equal(r.begin(), r.begin() + 9, attendu.begin()) ? k : -2;
 }

@@ -13,7 +13,7 @@ private slots:
     void etatInitial() {
         QLocale::setDefault(QLocale::c());
         Banc b;
-        QCOMPARE((QStringList{b->Ctl.Text1, b->Ctl.Text2, b->Text3(), b->Titre}),
+        QCOMPARE((QStringList{b->Ctl.Text1, b->Ctl.Text2, b->Text3(), b->Ctl.Caption}),
                  (QStringList{"0", "0", "0", "* LT840 *"}));
         QVERIFY(!b->Modifie);
         QCOMPARE((QList<int>{b->EnrCours, b->HScroll1Max(), b->HScroll1Value(), b->IndTempo,
@@ -29,9 +29,19 @@ private slots:
         for (const Lampe& l : b->Ctl.Shape1)
             QVERIFY(l.FillColor == b->CouleurOff && l.BorderColor == b->CouleurOn);
         QCOMPARE(enr(*b, 0), QStringLiteral("00000000"));
-        QCOMPARE(b->TabTrames[0][8], qint16(1));
-        QCOMPARE(b->TabVitesse, (std::array<qint16, 9>{0, 1, 2, 5, 10, 15, 20, 0, 0}));
+        QCOMPARE(b->TabTrames[0][LigneCode], qint16(1));
         QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0.02"));
+    }
+
+    // The fixed format everything else relies on, as the system spells it.
+    void format() {
+        QCOMPARE(TabVitesse, (std::array<qint16, 9>{0, 1, 2, 5, 10, 15, 20, 0, 0}));
+        QCOMPARE((QStringList{TitreFichier, TitreCouleurs, TitreApplication, TitreDialogueTest,
+                              PrefixeTitreFichier}),
+                 (QStringList{"* LT840  V1.02 *", " * LT840 V1.02 *", "LT840", "TEST CARTE",
+                              "FICHIER = "}));
+        QCOMPARE(QByteArray(IdentificationCarte), QByteArray("LT840:V1.02 "));
+        QVERIFY(QByteArray(IdentificationCarte).startsWith(SignatureCarte));
     }
 
     // A list entry, then a left or middle press on a multiplier button, on desktops of several

@@ -5,10 +5,10 @@
 
 namespace {
 
-// Records `n` frames from the current one, frame k lighting lamp k % 8.
+// Records `n` frames from the current one, frame k lighting lamp k % NombreLampes.
 void enregistrerSuite(LT840& ed, int n) {
     for (int k = 0; k < n; ++k) {
-        peindre(ed, seule(k % 8));
+        peindre(ed, seule(k % NombreLampes));
         ed.CLICK();
     }
 }
@@ -39,7 +39,7 @@ private slots:
         for (int k = 0; k < 5; ++k)
             QCOMPARE(enr(*b, k), seule(k));
         for (int k = 0; k <= 5; ++k)
-            QCOMPARE(b->TabTrames[k][8], qint16(2));
+            QCOMPARE(b->TabTrames[k][LigneCode], qint16(2));
         QCOMPARE(compteurs(*b), compteurs(5, 5));
         QCOMPARE(grille(*b), seule(4));
         b->setHScroll1Value(2);
@@ -78,7 +78,7 @@ private slots:
             b->Option1_MouseDown(5, Souris(souris));
         QCOMPARE(b->EnrCours, qint16(enregistre));
         QCOMPARE(enr(*b, 0), enregistre ? QStringLiteral("11000000") : seule(-1));
-        QCOMPARE(b->TabTrames[0][8], qint16(1 + enregistre));
+        QCOMPARE(b->TabTrames[0][LigneCode], qint16(1 + enregistre));
         QCOMPARE(b->IndTempo, qint16(1));
         QCOMPARE(b->Modifie, enregistre);
     }
@@ -107,8 +107,8 @@ private slots:
         QCOMPARE(enr(*b, 250), QStringLiteral("10101010"));
         QCOMPARE(grille(*b), QStringLiteral("10101010"));
         QCOMPARE((QList<int>{b->IndTempo, b->Ctl.Option1}), (QList<int>{5, 5}));
-        QCOMPARE(b->TabTrames[250][8], b->TabTrames[249][8]);
-        QCOMPARE(b->TabTrames[251][8], qint16(0));
+        QCOMPARE(b->TabTrames[250][LigneCode], b->TabTrames[249][LigneCode]);
+        QCOMPARE(b->TabTrames[251][LigneCode], qint16(0));
         b->CLICK();
         QCOMPARE(compteurs(*b), compteurs(250, 250));
     }
@@ -118,12 +118,12 @@ private slots:
     void heritageSansCode() {
         Banc b;
         enregistrerSuite(*b, 2);
-        b->TabTrames[1][8] = 0;
+        b->TabTrames[1][LigneCode] = 0;
         b->setHScroll1Value(1);
         QCOMPARE(b->IndTempo, qint16(-1));
         b->CLICK();
-        QCOMPARE(b->TabTrames[1][8], qint16(1));
-        QCOMPARE(b->TabTrames[2][8], qint16(0));
+        QCOMPARE(b->TabTrames[1][LigneCode], qint16(1));
+        QCOMPARE(b->TabTrames[2][LigneCode], qint16(0));
     }
 
     void moins() {
@@ -164,7 +164,7 @@ private slots:
         Banc b;
         enregistrerSuite(*b, 2);
         b->Option1_MouseDown(3, Souris::Gauche);
-        b->TabTrames[0][8] = qint16(code);
+        b->TabTrames[0][LigneCode] = qint16(code);
         b->TabTrames[0][1] = 2;
         b->TabTrames[0][5] = -1;
         b->setHScroll1Value(0);
@@ -173,7 +173,7 @@ private slots:
         QCOMPARE(int(b->IndTempo), indTempo);
         QCOMPARE(b->Ctl.Option1, bouton);
         QCOMPARE(b->Ctl.Cpt2, periode);
-        QCOMPARE(int(b->TabTrames[0][8]), code);
+        QCOMPARE(int(b->TabTrames[0][LigneCode]), code);
     }
 
     // Setting the navigator where it stands shows nothing; a maximum below it moves it and
@@ -190,9 +190,9 @@ private slots:
         QCOMPARE(compteurs(*b), compteurs(2, 2));
         QCOMPARE(grille(*b), seule(2));
         b->setText3(QStringLiteral("5000"));
-        QCOMPARE(b->HScroll1Max(), int(LT840::DernierEnr));
+        QCOMPARE(b->HScroll1Max(), int(DernierEnr));
         b->setHScroll1Value(5000);
-        QCOMPARE(int(b->EnrCours), int(LT840::DernierEnr));
+        QCOMPARE(int(b->EnrCours), int(DernierEnr));
     }
 };
 

@@ -20,7 +20,7 @@
 // instead of sleeping, so an exchange that would last seconds runs in no time.
 //
 //   FakeSerie port(banc.horloge);
-//   port.repondre("?", "LT840:V1.02 ");               // every "?" answered after 5 ms
+//   port.repondre("?", IdentificationCarte);          // every "?" answered after 5 ms
 //   port.silence("?", 2);                              // but not the next two
 //   port.quand("?", {{"LT8", 5}, {"40:V1.02 ", 900}}); // a reply in two parts
 //   port.deposer("xy");                                // stale bytes already waiting
@@ -60,7 +60,7 @@ public:
     // A board that answers every message as a sound one does: the identification, "B" to
     // "P", "FR" to "F", "?" to any block (the end block included), nothing to "R" and to the
     // asterisks.
-    FakeSerie& carteSaine(const QByteArray& identification = "LT840:V1.02 ") {
+    FakeSerie& carteSaine(const QByteArray& identification = IdentificationCarte) {
         repondre("?", identification);
         silence("R", -1);
         silence(QByteArray(32, '*'), -1);

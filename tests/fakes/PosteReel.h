@@ -40,13 +40,14 @@ struct PosteReel {
     // Records `n` frames as a user would: frame k lights the lamps of the bits of 37k + 1
     // and takes time-base button k % 6, on the base period "0.1".
     void composer(int n) {
-        constexpr std::array<float, 8> Lampes{465, 1072, 1665, 2287, 2872, 3480, 4072, 4680};
+        constexpr std::array<float, NombreLampes> Lampes{465,  1072, 1665, 2287,
+                                                         2872, 3480, 4072, 4680};
         ed.Ctl.List1Index = 3;
         ed.List1_Click();
         for (int k = 0; k < n; ++k) {
             ed.Cmd9_MouseDown(Souris::Gauche);
             const int motif = (37 * k + 1) & 0xFF;
-            for (int j = 0; j < 8; ++j) {
+            for (int j = 0; j < NombreLampes; ++j) {
                 if (motif & (1 << j))
                     ed.Frame1_MouseDown(Souris::Gauche, 0, Lampes[j], 600);
             }

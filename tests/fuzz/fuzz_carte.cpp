@@ -20,7 +20,8 @@ void scenario(FakeSerie& port, const QByteArray& octets) {
 }
 
 bool identificationValide(const QString& versions) {
-    return versions == u"?" || (versions.startsWith(u"LT840:") && versions.size() <= 12);
+    return versions == u"?" || (versions.startsWith(QLatin1String(SignatureCarte)) &&
+                                versions.size() <= LongueurIdentification);
 }
 
 } // namespace
@@ -36,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ed.TestCarte_Click();
     if (!identificationValide(ed.Ctl.Versions) ||
-        (ed.Ctl.DialogVisible &&
-         !(ed.Ctl.DialogText1.startsWith(u" Carte    ") && ed.Ctl.DialogText1.contains(u"LT840:"))))
+        (ed.Ctl.DialogVisible && !(ed.Ctl.DialogText1.startsWith(u" Carte    ") &&
+                                   ed.Ctl.DialogText1.contains(QLatin1String(SignatureCarte)))))
         std::abort();
     for (int k = 0; k < 20; ++k)
         ed.CLICK();

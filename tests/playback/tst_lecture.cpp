@@ -16,7 +16,7 @@ int motifDe(int r) {
 
 int grille(const LT840& ed) {
     int motif = 0;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < NombreLampes; ++i)
         motif |= ed.Ctl.Shape1[i].FillColor == ed.CouleurOn ? 1 << i : 0;
     return motif;
 }
@@ -26,10 +26,10 @@ int grille(const LT840& ed) {
 // step must show record 1 all the same.
 void demarrer(Banc& b, const QList<int>& codes, const QString& n, const QString& periode,
               const QString& depart = u"0"_s) {
-    for (int r = 0; r <= LT840::DernierEnr; ++r) {
-        for (int i = 0; i < 8; ++i)
+    for (int r = 0; r <= DernierEnr; ++r) {
+        for (int i = 0; i < NombreLampes; ++i)
             b->TabTrames[r][i] = qint16((motifDe(r) >> i) & 1);
-        b->TabTrames[r][8] = qint16(r < codes.size() ? codes[r] : 2);
+        b->TabTrames[r][LigneCode] = qint16(r < codes.size() ? codes[r] : 2);
     }
     b->setText3(n);
     b->setHScroll1Value(1);
@@ -42,7 +42,7 @@ void demarrer(Banc& b, const QList<int>& codes, const QString& n, const QString&
 // The run as "record:interval" for each record shown, from the start on, ticking as the timer
 // would until playback ends or no tick would come. Every record must reach the grid and Text2.
 void jouer(Banc& b, QStringList& etapes) {
-    for (int garde = 0; garde < LT840::DernierEnr; ++garde) {
+    for (int garde = 0; garde < DernierEnr; ++garde) {
         QCOMPARE(grille(*b), motifDe(b->EnrCours));
         QCOMPARE(b->Ctl.Text2, QString::number(b->EnrCours));
         etapes << u"%1:%2"_s.arg(b->EnrCours).arg(b.minuterie.intervalle);

@@ -10,7 +10,6 @@
 // Helpers shared by the storage tests: files on disk byte for byte, records and the window as
 // text, and the message boxes shown.
 
-inline const QString TitreLT840 = QStringLiteral("* LT840 *");
 inline const QByteArray Entete = "LT840  V1.02\r\n";
 inline const QByteArray Exemple = Entete + " 2 \r\n210000000\r\n201000000\r\n200000000\r\n";
 
@@ -31,8 +30,8 @@ inline QString dansProgramme(Banc& b, const QString& nom) {
 
 // A record as a file line holds it: the code (row 8), then lamps 0..7.
 template <typename Cellules> QString ligne(const Cellules& c) {
-    QString s = QString::number(c[8]);
-    for (int i = 0; i < 8; ++i)
+    QString s = QString::number(c[LigneCode]);
+    for (int i = 0; i < NombreLampes; ++i)
         s += QString::number(c[i]);
     return s;
 }
@@ -62,7 +61,7 @@ inline QStringList vue(const LT840& ed) {
             grille(ed)};
 }
 
-inline QString boite(const QString& prompt, int boutons, const QString& titre = TitreLT840) {
+inline QString boite(const QString& prompt, int boutons, const QString& titre = Titre) {
     return titre + u'|' + QString::number(boutons) + u'|' + prompt;
 }
 

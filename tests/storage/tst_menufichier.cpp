@@ -7,7 +7,6 @@
 
 namespace {
 
-const QString TitreVersion = QStringLiteral("* LT840  V1.02 *");
 const QString Disponible = QStringLiteral("Fichier non disponible ! ");
 const int Erreur = Msg::Critique | Msg::OK;
 const QString QuestionOuvrir =
@@ -66,7 +65,7 @@ private slots:
         QCOMPARE(contenu(dansProgramme(b, fichier)), Exemple);
         QVERIFY(!b->Modifie);
         b->Lecture_Click();
-        QCOMPARE(b->Ctl.Caption, "FICHIER = " + dansProgramme(b, fichier));
+        QCOMPARE(b->Ctl.Caption, PrefixeTitreFichier + dansProgramme(b, fichier));
         QVERIFY(b->Sauvegarde());
         QCOMPARE(contenu(c), Entete + " 2 \r\n210000000\r\n201000000\r\n011111111\r\n");
         QCOMPARE(boites(b.messages),
@@ -190,9 +189,9 @@ private slots:
         cas("navigateur deja a 0", Msg::RepOui, Exemple, 0, {}, "11000000");
         cas("question refusee", Msg::RepNon, Exemple, 1, {});
         cas("dialogue annule", Msg::RepOui, Annule, 1,
-            {boite("Vous n'avez ouvert aucun fichier.", Erreur, TitreVersion)});
+            {boite("Vous n'avez ouvert aucun fichier.", Erreur, TitreFichier)});
         cas("compte 2000", Msg::RepOui, compte2000, 1,
-            {boite("Fichier non compatible.", Erreur, TitreVersion)});
+            {boite("Fichier non compatible.", Erreur, TitreFichier)});
         cas("trop grand", Msg::RepOui, tropGrand, 1, {boite(Disponible, Erreur)});
         cas("illisible", Msg::RepOui, Dossier, 1, {boite(Disponible, Erreur)});
     }
@@ -224,10 +223,10 @@ private slots:
         QCOMPARE(ligne(b->TabTrames[1]), QStringLiteral("201000000"));
         for (int r = 2; r <= 512; ++r)
             QCOMPARE(ligne(b->TabTrames[r]), QStringLiteral("011111111"));
-        for (int r = 0; r <= LT840::DernierEnr; ++r)
-            for (int l = r > 512 ? 0 : 9; l <= LT840::DerniereLigne; ++l)
+        for (int r = 0; r <= DernierEnr; ++r)
+            for (int l = r > 512 ? 0 : 9; l <= DerniereLigne; ++l)
                 QCOMPARE(b->TabTrames[r][l], qint16(0));
-        QCOMPARE(vue(*b), (QStringList{"2", "0", "2", "FICHIER = " + f, "intact", grille}));
+        QCOMPARE(vue(*b), (QStringList{"2", "0", "2", PrefixeTitreFichier + f, "intact", grille}));
     }
 
     // New keeps the lamp rows and clears the codes of records 1..255; the grid is unlit whatever
@@ -248,7 +247,7 @@ private slots:
         troisTrames(b);
         b->Modifie = modifie;
         b->setHScroll1Value(position);
-        b->TabTrames[256][8] = 3;
+        b->TabTrames[256][LigneCode] = 3;
         b.messages.reponses << reponse;
         const auto magasin = b->TabTrames;
         const QStringList avant = vue(*b);
@@ -259,13 +258,13 @@ private slots:
             QCOMPARE(vue(*b), avant);
             return;
         }
-        QCOMPARE(vue(*b), (QStringList{"0", "0", "0", TitreLT840, "intact", "00000000"}));
+        QCOMPARE(vue(*b), (QStringList{"0", "0", "0", Titre, "intact", "00000000"}));
         QCOMPARE(ligne(b->TabTrames[0]), QStringLiteral("111000000"));
         QCOMPARE(ligne(b->TabTrames[1]), QStringLiteral("000110000"));
-        QCOMPARE(b->TabTrames[255][8], qint16(0));
-        QCOMPARE(b->TabTrames[256][8], qint16(3));
+        QCOMPARE(b->TabTrames[255][LigneCode], qint16(0));
+        QCOMPARE(b->TabTrames[256][LigneCode], qint16(3));
         b->CLICK();
-        QCOMPARE(b->TabTrames[0][8], qint16(4));
+        QCOMPARE(b->TabTrames[0][LigneCode], qint16(4));
     }
 
     // Quit always asks; closing the window asks only when there is something to lose, and

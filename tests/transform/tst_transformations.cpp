@@ -28,7 +28,7 @@ void presser(LT840& ed, const QString& commande, Souris bouton) {
 // "lamps record": the lamps, '1' lit, '0' unlit, 'x' a colour of no scheme, then rows 0..7
 // of record r.
 void poser(LT840& ed, const QString& etat, int r = 0) {
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < NombreLampes; ++i) {
         const QChar c = etat[i];
         ed.Ctl.Shape1[i].FillColor = c == u'1'   ? ed.CouleurOn
                                      : c == u'0' ? ed.CouleurOff
@@ -52,7 +52,7 @@ QString etat(const LT840& ed, int r = 0) {
 // The lamps and record 0, with time-base code 3; Text2 holds "-".
 void preparer(LT840& ed, const QString& avant) {
     poser(ed, avant);
-    ed.TabTrames[0][8] = 3;
+    ed.TabTrames[0][LigneCode] = 3;
     ed.Ctl.Text2 = u"-"_s;
 }
 
@@ -102,7 +102,7 @@ private slots:
             presser(*b, commande, bouton);
             const QString modifie = b->Modifie ? u"modifie"_s : u"intact"_s;
             QCOMPARE(QStringList({etat(*b), modifie, b->Ctl.Text2}).join(u' '), apres);
-            QCOMPARE(b->TabTrames[0][8], qint16(3));
+            QCOMPARE(b->TabTrames[0][LigneCode], qint16(3));
         }
         // A right press records the frame, even with "Mode Auto." ticked, and moves nothing.
         Banc b;
@@ -136,9 +136,9 @@ private slots:
             b->CLICK();
         b->Ctl.Check1 = 1;
         poser(*b, seule(depart) + u" 00000000"_s, 4); // the working record, overwritten first
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < NombreLampes; ++i)
             presser(*b, commande, Souris::Gauche);
-        for (int i = 0; i < 8; ++i)
+        for (int i = 0; i < NombreLampes; ++i)
             QCOMPARE(enr(*b, 4 + i), seule(depart + i * pas));
         QCOMPARE(b->EnrCours, qint16(12));
         QCOMPARE(etat(*b).left(8), lampesFinales);
@@ -180,9 +180,9 @@ private slots:
         QFETCH(Couleur, off);
         // Each menu with the title of the question it asks first; red asks none.
         static const QHash<QString, std::pair<void (LT840::*)(), QString>> menu{
-            {u"Jaune"_s, {&LT840::Jaune_Click, u" * LT840 V1.02 *"_s}},
+            {u"Jaune"_s, {&LT840::Jaune_Click, TitreCouleurs}},
             {u"Rouge"_s, {&LT840::Rouge_Click, QString()}},
-            {u"Vert"_s, {&LT840::Vert_Click, u"* LT840 *"_s}}};
+            {u"Vert"_s, {&LT840::Vert_Click, Titre}}};
         Banc b;
         poser(*b, u"1010x000 00000000"_s);
         for (Lampe& l : b->Ctl.Shape1)

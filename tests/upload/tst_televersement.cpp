@@ -8,7 +8,7 @@
 
 namespace {
 
-using Lampes = std::array<qint16, 8>;
+using Lampes = std::array<qint16, NombreLampes>;
 struct Ligne {
     const char* periode;
     int k; // the one record made
@@ -17,7 +17,6 @@ struct Ligne {
     const char* octets; // time base, duration, lamps
 };
 
-constexpr flux::TableVitesses Vitesses{0, 1, 2, 5, 10, 15, 20, 0, 0};
 const QString Defaut = QStringLiteral("DEFAUT DE DIALOGUE");
 const QString DefautCordon = Defaut + QChar(12) + QStringLiteral(" Vérifiez le cordon");
 
@@ -38,7 +37,7 @@ struct Cas {
 };
 
 QString boite(const QString& texte) {
-    return QStringLiteral("* LT840 *|%1|%2").arg(Msg::OK + Msg::Critique).arg(texte);
+    return QStringLiteral("%1|%2|%3").arg(Titre).arg(Msg::OK + Msg::Critique).arg(texte);
 }
 
 // An editor, started, on a board that says nothing until the test scripts it: rules given
@@ -47,17 +46,17 @@ struct Poste {
     Banc banc{nullptr, false};
     FakeSerie port{banc.horloge};
 
-    // Records 0 .. n - 1 as recording leaves them: lamp k % 8 lit in record k, codes cycling
-    // through 1..6, record n with the code of record n - 1 and the count n in Text3. The
+    // Records 0 .. n - 1 as recording leaves them: lamp k % NombreLampes lit in record k, codes
+    // cycling through 1..6, record n with the code of record n - 1 and the count n in Text3. The
     // records after n hold code 3, as a file may leave them.
     explicit Poste(int n = 27) {
         banc.serie = &port;
         banc.ed = std::make_unique<LT840>(banc.plateforme());
         banc->Form_Load();
-        for (int k = 0; k <= LT840::DernierEnr; ++k) {
+        for (int k = 0; k <= DernierEnr; ++k) {
             banc->TabTrames[k].fill(0);
-            banc->TabTrames[k][k % 8] = qint16(k < n);
-            banc->TabTrames[k][8] = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
+            banc->TabTrames[k][k % NombreLampes] = qint16(k < n);
+            banc->TabTrames[k][LigneCode] = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
         }
         banc->setText3(QString::number(n));
     }
@@ -120,13 +119,13 @@ private slots:
         auto magasin = std::make_unique<flux::Magasin>();
         auto& enr = (*magasin)[ligne.k];
         std::copy(ligne.lampes.begin(), ligne.lampes.end(), enr.begin());
-        enr[8] = qint16(ligne.code);
+        enr[LigneCode] = qint16(ligne.code);
 
         const QByteArray octets(ligne.octets, 3);
         QByteArray attendu = "\xA5" + octets.left(1);
-        for (int r = 0; r <= flux::DernierEnrCarte; ++r)
+        for (int r = 0; r <= DernierEnrCarte; ++r)
             attendu += r == ligne.k ? octets.mid(1) : QByteArray("\x00\xFF", 2);
-        QCOMPARE(flux::construire(*magasin, Vitesses, QString::fromLatin1(ligne.periode)), attendu);
+        QCOMPARE(flux::construire(*magasin, QString::fromLatin1(ligne.periode)), attendu);
     }
 
     // The codes of the four records right after the count are cleared so that the board's
@@ -185,13 +184,13 @@ private slots:
         Poste poste(cas.nombre);
         poste->Ctl.Versions = cas.versions;
         if (cas.nul >= 0)
-            poste->TabTrames[cas.nul][8] = 0;
+            poste->TabTrames[cas.nul][LigneCode] = 0;
         if (!cas.texte3.isEmpty())
             poste->setText3(cas.texte3);
         auto attendu = std::make_unique<flux::Magasin>(poste->TabTrames);
         for (int r : cas.effaces)
-            (*attendu)[r][8] = 0;
-        const QByteArray octets = flux::construire(*attendu, Vitesses, poste->Ctl.List1Text());
+            (*attendu)[r][LigneCode] = 0;
+        const QByteArray octets = flux::construire(*attendu, poste->Ctl.List1Text());
         if (!cas.cible.isEmpty())
             poste.port.quand(echanges({cas.cible}, octets).first(), cas.reaction);
         poste.port.carteSaine();

@@ -38,8 +38,8 @@ private slots:
         QCOMPARE(programme->records.size(), recus);
         for (int k = 0; k < recus; ++k) { // past the sequence the store holds code 0, no lamp
             const auto& enr = poste->TabTrames[k];
-            QCOMPARE(programme->records[k].duration, int(poste->TabVitesse[enr[8]]));
-            for (int j = 0; j < 8; ++j)
+            QCOMPARE(programme->records[k].duration, int(TabVitesse[enr[LigneCode]]));
+            for (int j = 0; j < NombreLampes; ++j)
                 QCOMPARE(programme->records[k].lit[j], enr[j] == 1);
         }
     }
@@ -62,7 +62,7 @@ private slots:
                      boites[0] ==
                          QStringLiteral("LT840|ERREUR :%1").arg(QSerialPort::ResourceError),
                  qPrintable(boites[0]));
-        QCOMPARE(boites[1], QStringLiteral("* LT840 *|DEFAUT DE DIALOGUE"));
+        QCOMPARE(boites[1], Titre + QStringLiteral("|DEFAUT DE DIALOGUE"));
     }
 };
 

@@ -19,13 +19,13 @@ const QByteArray ident = BoardProtocol::defaultIdent();
 const TimePoint t0 = TimePoint{} + 1h;
 
 // A full upload stream; no block starts with the 0 of the end block.
-const QByteArray fullStream = QByteArray(1, kStartByte) + QByteArray(kStreamSize - 1, '\1');
+const QByteArray fullStream = QByteArray(1, OctetDebut) + QByteArray(TailleFlux - 1, '\1');
 
 // "P" and one block of the stream for each of the first `count` blocks.
 QByteArray blocks(const QByteArray& stream, int count) {
     QByteArray bytes;
     for (int b = 0; b < count; ++b)
-        bytes += 'P' + stream.mid(b * kBlockSize, kBlockSize);
+        bytes += 'P' + stream.mid(b * TailleBloc, TailleBloc);
     return bytes;
 }
 
@@ -86,15 +86,15 @@ private slots:
             << "B?" + ident << QByteArrayList();
         QTest::newRow("a 32-byte end block completes the program, F then hands nothing out")
             << Fault::None << blocks(fullStream, 1) + 'P' + QByteArray(31, '\0') + "?F"
-            << QByteArray("B?B?FR") << QByteArrayList{fullStream.first(kBlockSize)};
+            << QByteArray("B?B?FR") << QByteArrayList{fullStream.first(TailleBloc)};
         QTest::newRow("the last block is 24 bytes, bytes past the stream are dropped")
             << Fault::None
-            << blocks(fullStream, 16) + 'P' + fullStream.mid(kBlockSize, kBlockSize) + 'F'
+            << blocks(fullStream, 16) + 'P' + fullStream.mid(TailleBloc, TailleBloc) + 'F'
             << QByteArray("B?").repeated(17) + "FR" << QByteArrayList{fullStream};
         QTest::newRow("an upload after an aborted one starts over")
             << Fault::None
             << blocks(fullStream, 2) + blocks(otherStream, 1) + 'P' + QByteArray(32, '\0')
-            << QByteArray("B?").repeated(4) << QByteArrayList{otherStream.first(kBlockSize)};
+            << QByteArray("B?").repeated(4) << QByteArrayList{otherStream.first(TailleBloc)};
         QTest::newRow("wrongack refuses the block")
             << Fault::WrongAck << QByteArray("P?F") << "X" + ident + "FR" << QByteArrayList();
         QTest::newRow("asterisks: silent until 32 have come")
@@ -138,7 +138,7 @@ private slots:
             << QStringList{at(2 * byte, "F"), at(3 * byte + 300ms, "R"),
                            at(15 * byte + 300ms, ident)};
         QTest::newRow("hangup after half the first block")
-            << Fault::Hangup << "P" + QByteArray(1, kStartByte) + QByteArray(31, '\1')
+            << Fault::Hangup << "P" + QByteArray(1, OctetDebut) + QByteArray(31, '\1')
             << QStringList{at(2 * byte, "B"), at(17 * byte, "hangup")};
     }
 

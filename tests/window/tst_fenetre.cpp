@@ -15,7 +15,7 @@
 namespace {
 
 // The pixel where each lamp's zone begins, and the middle of the band.
-constexpr int DebutZonePx[8] = {16, 57, 97, 138, 177, 217, 257, 298};
+constexpr int DebutZonePx[NombreLampes] = {16, 57, 97, 138, 177, 217, 257, 298};
 constexpr int MilieuBandePx = 40;
 
 void basculer(PosteFenetre& f, int lampe) {
@@ -53,7 +53,7 @@ private slots:
         f.presser("Frame1", Qt::LeftButton, pixel);
         QCOMPARE(grille(f.ed()), seule(lampe));
         QCOMPARE(enr(f.ed(), 0), seule(lampe));
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < NombreLampes; ++i) {
             auto* voyant = f.controle<VoyantLampe>(QStringLiteral("Shape1_%1").arg(i));
             QCOMPARE(voyant->remplissage(), i == lampe ? QColor(255, 0, 0) : QColor(255, 128, 128));
             QCOMPARE(voyant->accessibleDescription(), i == lampe ? u"allumée" : u"éteinte");

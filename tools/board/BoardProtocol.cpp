@@ -12,8 +12,8 @@ constexpr int kResyncAsterisks = 32;
 // Block 15 holds only the last 24 bytes of the stream. Blocks past the end of the stream are
 // taken at full size so that the board stays in step with an editor that sends too many.
 int blockLength(int block) {
-    const int left = kStreamSize - block * kBlockSize;
-    return left > 0 ? std::min(kBlockSize, left) : kBlockSize;
+    const int left = TailleFlux - block * TailleBloc;
+    return left > 0 ? std::min(TailleBloc, left) : TailleBloc;
 }
 
 } // namespace
@@ -59,17 +59,17 @@ BoardStep BoardProtocol::onIdle(char byte) {
 BoardStep BoardProtocol::onBlockStart(char byte) {
     endBlock_ = byte == 0;
     // Only block 0 begins with the start byte: an upload that follows an aborted one starts over.
-    if (byte == kStartByte) {
+    if (byte == OctetDebut) {
         stream_.clear();
         blocks_ = 0;
     }
-    remaining_ = endBlock_ ? kBlockSize : blockLength(blocks_);
+    remaining_ = endBlock_ ? TailleBloc : blockLength(blocks_);
     state_ = State::InBlock;
     return onBlockByte(byte);
 }
 
 BoardStep BoardProtocol::onBlockByte(char byte) {
-    if (!endBlock_ && stream_.size() < kStreamSize)
+    if (!endBlock_ && stream_.size() < TailleFlux)
         stream_.append(byte);
     if (--remaining_ > 0)
         return {};

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "Fault.h"
+#include "editor/Format.h"
 
 #include <QByteArray>
 
 #include <optional>
 
 namespace vboard {
-
-inline constexpr int kStreamSize = 504;
-inline constexpr int kBlockSize = 32;
-inline constexpr char kStartByte = char(0xA5);
 
 // What the board does about one received byte.
 struct BoardStep {
@@ -21,7 +18,7 @@ struct BoardStep {
 // The board's command interpreter, fed one byte at a time; it knows nothing of time or I/O.
 class BoardProtocol {
 public:
-    static QByteArray defaultIdent() { return QByteArrayLiteral("LT840:V1.02 "); }
+    static QByteArray defaultIdent() { return IdentificationCarte; }
 
     explicit BoardProtocol(QByteArray ident = defaultIdent(), Fault fault = Fault::None);
 

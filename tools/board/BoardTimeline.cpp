@@ -56,7 +56,7 @@ void BoardTimeline::queueReply(const QByteArray& reply, TimePoint requestDone) {
 }
 
 bool BoardTimeline::hangupDue() const {
-    return fault_ == Fault::Hangup && protocol_.stream().size() == kBlockSize / 2;
+    return fault_ == Fault::Hangup && protocol_.stream().size() == TailleBloc / 2;
 }
 
 } // namespace vboard

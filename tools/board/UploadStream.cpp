@@ -11,7 +11,7 @@ constexpr int kHeadSize = 2;
 UploadRecord decodeRecord(quint8 duration, quint8 lamps) {
     UploadRecord record;
     record.duration = duration;
-    for (int lamp = 0; lamp < kLamps; ++lamp)
+    for (int lamp = 0; lamp < NombreLampes; ++lamp)
         record.lit[lamp] = (lamps & (0x80 >> lamp)) == 0;
     return record;
 }
@@ -19,13 +19,13 @@ UploadRecord decodeRecord(quint8 duration, quint8 lamps) {
 QString checkLayout(const QByteArray& raw) {
     if (raw.size() < kHeadSize)
         return QStringLiteral("stream of %1 bytes is shorter than its head").arg(raw.size());
-    if (raw.size() > kStreamSize)
+    if (raw.size() > TailleFlux)
         return QStringLiteral("stream of %1 bytes is longer than %2")
             .arg(raw.size())
-            .arg(kStreamSize);
+            .arg(TailleFlux);
     if (raw.size() % 2 != 0)
         return QStringLiteral("stream of %1 bytes ends inside a record").arg(raw.size());
-    if (raw.front() != kStartByte)
+    if (raw.front() != OctetDebut)
         return QStringLiteral("start byte is 0x%1 instead of 0xA5")
             .arg(quint8(raw.front()), 2, 16, QLatin1Char('0'));
     return {};

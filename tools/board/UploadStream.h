@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Format.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -9,11 +11,9 @@
 
 namespace vboard {
 
-inline constexpr int kLamps = 8;
-
 struct UploadRecord {
-    int duration = 0;               // multiplier of the time base; 0 marks the end
-    std::array<bool, kLamps> lit{}; // lit[j]: lamp j is on
+    int duration = 0;                     // multiplier of the time base; 0 marks the end
+    std::array<bool, NombreLampes> lit{}; // lit[j]: lamp j is on
 };
 
 struct DecodedUpload {
