@@ -39,12 +39,9 @@ void LT840::CmdRST_Click() {
 }
 
 void LT840::Version_Click() {
-    MsgTexte = QStringLiteral("LT840 V1.02\n\nÉditeur et programmateur de séquences lumineuses "
-                              "pour la carte chenillard LT840 à 8 lampes.");
-    MsgBoutons = Msg::OK;
-    MsgAide.clear();
-    MsgContexte = 1000;
-    MsgReponse = QString::number(MsgBox(MsgTexte, MsgBoutons, Titre));
+    MsgBox(QStringLiteral("LT840 V1.02\n\nÉditeur et programmateur de séquences lumineuses "
+                          "pour la carte chenillard LT840 à 8 lampes."),
+           Msg::OK, Titre);
 }
 
 void LT840::OKButton_Click() {

@@ -39,11 +39,7 @@ void LT840::VersionCarte() {
 }
 
 void LT840::AfficheMessage(const QString& a) {
-    MsgTexte = a;
-    MsgBoutons = a.startsWith(u'T') ? Msg::OK : Msg::OK | Msg::Critique;
-    MsgAide.clear();
-    MsgContexte = 10;
-    MsgReponse = QString::number(MsgBox(MsgTexte, MsgBoutons, Titre));
+    MsgBox(a, a.startsWith(u'T') ? Msg::OK : Msg::OK | Msg::Critique, Titre);
 }
 
 // An open port is left as it is: the next board command reopens on the port chosen here.

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int ToucheEntree = 13;
-
 // The record a field names, when it names one the store has.
 std::optional<int> numeroEnregistrement(const QString& texte) {
     const std::optional<double> nombre = nombreEnTete(texte);
@@ -29,7 +27,7 @@ void bornerAuMaximum(QString& champ, const QString& maximum) {
 
 } // namespace
 
-void LT840::Text1_KeyPress(int& KeyAscii) {
+void LT840::Text1_KeyPress(int KeyAscii) {
     if (KeyAscii == ToucheEntree)
         bornerAuMaximum(Ctl.Text1, Text3());
 }
@@ -39,7 +37,7 @@ void LT840::Text1_LostFocus() {
 }
 
 // Only the text is corrected: records are reached with the navigator and "-".
-void LT840::Text2_KeyPress(int& KeyAscii) {
+void LT840::Text2_KeyPress(int KeyAscii) {
     if (KeyAscii == ToucheEntree)
         bornerAuMaximum(Ctl.Text2, Text3());
 }

@@ -19,8 +19,6 @@ void LT840::Form_Load() {
     setTimer1Interval(500);
     setTimer1Enabled(false);
     Modifie = false;
-    Ctl.List1Index = 1;
-    IndTempo = 1;
     LitCfg();
     Couleurs = TableCouleurs;
     CouleurOn = Couleurs[0];

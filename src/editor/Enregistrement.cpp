@@ -76,9 +76,8 @@ void LT840::VISU() {
     }
     const int indice = qBound(-1, enr[LigneCode] - 1, NombreBoutonsTempo - 1);
     IndTempo = qint16(indice);
-    TempoEnr = qint16(indice);
-    if (TempoEnr >= 0)
-        Ctl.Option1 = TempoEnr;
+    if (indice >= 0)
+        Ctl.Option1 = indice;
     AfficheValTempo();
 }
 
@@ -91,7 +90,7 @@ void LT840::HScroll1_Change() {
         setText3(Ctl.Text2);
 }
 
-void LT840::Cmd1_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd1_MouseDown(Souris Button) {
     if (Button == Souris::Gauche || Button == Souris::Droit)
         CLICK();
 }
@@ -109,7 +108,7 @@ void LT840::Cmd2_Click() {
     }
 }
 
-void LT840::RaccourciDroit_MouseDown(Souris Button, int, float, float) {
+void LT840::RaccourciDroit_MouseDown(Souris Button) {
     if (Button == Souris::Droit)
         CLICK();
 }

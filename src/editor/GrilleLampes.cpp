@@ -30,7 +30,7 @@ int lampeTouchee(float x, float y) {
 
 } // namespace
 
-void LT840::Frame1_MouseDown(Souris Button, int, float X, float Y) {
+void LT840::Frame1_MouseDown(Souris Button, float X, float Y) {
     if (Button == Souris::Droit) {
         CLICK();
         return;
@@ -40,7 +40,6 @@ void LT840::Frame1_MouseDown(Souris Button, int, float X, float Y) {
     const int lampe = lampeTouchee(X, Y);
     if (lampe < 0 || lampe > LedMax || !enregistrementValide(EnrCours))
         return;
-    IndLed = qint16(lampe);
     Modifie = true;
     Lampe& l = Ctl.Shape1[lampe];
     const bool allumer = l.FillColor == CouleurOff;
@@ -49,7 +48,7 @@ void LT840::Frame1_MouseDown(Souris Button, int, float X, float Y) {
 }
 
 // CLEAR changes the grid only; the record keeps its lamps until the frame is recorded.
-void LT840::Cmd9_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd9_MouseDown(Souris Button) {
     if (Button == Souris::Droit) {
         CLICK();
         return;

@@ -4,7 +4,7 @@
 #include "editor/Couleur.h"
 #include "editor/Format.h"
 #include "editor/Plateforme.h"
-#include "editor/Souris.h"
+#include "editor/Saisie.h"
 
 #include <QByteArray>
 #include <QString>
@@ -40,7 +40,6 @@ public:
     static bool enregistrementValide(int r) { return r >= 0 && r <= DernierEnr; }
     qint16 EnrCours = 0;
     bool Modifie = false; // the sequence holds changes not saved yet
-    qint16 IndLed = 0;
 
     // --- Colour scheme ---
     std::array<Couleur, 6> Couleurs{};
@@ -49,7 +48,6 @@ public:
 
     // --- Time base ---
     qint16 IndTempo = 0;
-    qint16 TempoEnr = 0;
     bool EnLecture = false; // the simulator is playing
 
     // --- Files ---
@@ -61,31 +59,26 @@ public:
     // --- Board link and its message boxes ---
     EtatEchange EtatCom = EtatEchange::Aucun;
     QByteArray ReponseCarte;
-    QString MsgTexte;
-    int MsgBoutons = 0;
-    QString MsgReponse;
-    QString MsgAide;
-    qint16 MsgContexte = 0;
 
     // --- Start-up, recording and viewing ---
     void Form_Load();
     void CLICK();
     void VISU();
     void HScroll1_Change();
-    void Cmd1_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd1_MouseDown(Souris Button);
     void Cmd2_Click();
     // The mouse-press handler of every control whose only action is the right-button
     // shortcut (window background, frames, "Mode Auto.").
-    void RaccourciDroit_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void RaccourciDroit_MouseDown(Souris Button);
 
     // --- Lamp input ---
-    void Frame1_MouseDown(Souris Button, int Shift, float X, float Y);
-    void Cmd9_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Frame1_MouseDown(Souris Button, float X, float Y);
+    void Cmd9_MouseDown(Souris Button);
 
     // --- Address fields and record deletion ---
-    void Text1_KeyPress(int& KeyAscii);
+    void Text1_KeyPress(int KeyAscii);
     void Text1_LostFocus();
-    void Text2_KeyPress(int& KeyAscii);
+    void Text2_KeyPress(int KeyAscii);
     void Text3_Change();
     void CmdSUPP_Click();
 
@@ -96,23 +89,23 @@ public:
     bool FinDemandee = false; // Quit has ended the program: closing asks nothing more
 
     // --- Frame transformations and LED colours ---
-    void Cmd5_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd6_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd7_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd8_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd10_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd11_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd12_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd5_MouseDown(Souris Button);
+    void Cmd6_MouseDown(Souris Button);
+    void Cmd7_MouseDown(Souris Button);
+    void Cmd8_MouseDown(Souris Button);
+    void Cmd10_MouseDown(Souris Button);
+    void Cmd11_MouseDown(Souris Button);
+    void Cmd12_MouseDown(Souris Button);
     void Jaune_Click();
     void Rouge_Click();
     void Vert_Click();
 
     // --- Time base and playback ---
     void AfficheValTempo();
-    void Option1_MouseDown(int Index, Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Option1_MouseDown(int Index, Souris Button);
     void List1_Click(); // after the user changed the selected base period
-    void Cmd3_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
-    void Cmd4_MouseDown(Souris Button, int Shift = 0, float X = 0, float Y = 0);
+    void Cmd3_MouseDown(Souris Button);
+    void Cmd4_MouseDown(Souris Button);
     void Timer1_Timer();
 
     // --- Sequence file and configuration file ---

@@ -91,14 +91,14 @@ void appliquerCode(LT840& ed) {
 
 } // namespace
 
-void LT840::Cmd3_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd3_MouseDown(Souris Button) {
     if (Button == Souris::Droit)
         CLICK();
     else if (Button == Souris::Gauche)
         demarrer(*this);
 }
 
-void LT840::Cmd4_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd4_MouseDown(Souris Button) {
     if (Button == Souris::Droit)
         CLICK();
     else

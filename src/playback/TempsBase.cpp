@@ -9,7 +9,7 @@ void LT840::AfficheValTempo() {
     ++Ctl.Cpt2Calculs;
 }
 
-void LT840::Option1_MouseDown(int Index, Souris Button, int, float, float) {
+void LT840::Option1_MouseDown(int Index, Souris Button) {
     if (Button == Souris::Droit) {
         CLICK();
         return;

@@ -75,24 +75,24 @@ void transformer(LT840& ed, Mouvement mouvement, Souris bouton) {
 
 } // namespace
 
-void LT840::Cmd5_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd5_MouseDown(Souris Button) {
     transformer(*this, Mouvement::MiroirGauche, Button);
 }
-void LT840::Cmd7_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd7_MouseDown(Souris Button) {
     transformer(*this, Mouvement::MiroirDroit, Button);
 }
-void LT840::Cmd6_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd6_MouseDown(Souris Button) {
     transformer(*this, Mouvement::DecalageGauche, Button);
 }
-void LT840::Cmd8_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd8_MouseDown(Souris Button) {
     transformer(*this, Mouvement::DecalageDroite, Button);
 }
-void LT840::Cmd10_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd10_MouseDown(Souris Button) {
     transformer(*this, Mouvement::RotationGauche, Button);
 }
-void LT840::Cmd11_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd11_MouseDown(Souris Button) {
     transformer(*this, Mouvement::RotationDroite, Button);
 }
-void LT840::Cmd12_MouseDown(Souris Button, int, float, float) {
+void LT840::Cmd12_MouseDown(Souris Button) {
     transformer(*this, Mouvement::Inverse, Button);
 }

@@ -20,8 +20,6 @@
 
 namespace {
 
-constexpr int ToucheEntree = 13;
-
 std::optional<Souris> boutonSouris(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton:
@@ -35,11 +33,6 @@ std::optional<Souris> boutonSouris(Qt::MouseButton b) {
     }
 }
 
-int etatShift(Qt::KeyboardModifiers m) {
-    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
-           (m & Qt::AltModifier ? 4 : 0);
-}
-
 } // namespace
 
 void FenetrePrincipale::ecouterPression(QWidget* w, GestionnairePression g, bool conteneur) {
@@ -50,17 +43,14 @@ void FenetrePrincipale::ecouterPression(QWidget* w, GestionnairePression g, bool
 // Every control of the right-button shortcut, with the press handler that carries it.
 void FenetrePrincipale::cablerPressions() {
     LT840& ed = m_ed;
-    const auto raccourci = [&ed](Souris b, int s, float x, float y) {
-        ed.RaccourciDroit_MouseDown(b, s, x, y);
-    };
+    const auto raccourci = [&ed](Souris b, float, float) { ed.RaccourciDroit_MouseDown(b); };
     ecouterPression(m_c.fond, raccourci, true);
     for (QWidget* cadre : {m_c.Frame3, m_c.Frame4, m_c.Frame5, m_c.Frame6, m_c.Frame7})
         ecouterPression(cadre, raccourci, true);
     ecouterPression(
-        m_c.Frame1, [&ed](Souris b, int s, float x, float y) { ed.Frame1_MouseDown(b, s, x, y); },
-        true);
+        m_c.Frame1, [&ed](Souris b, float x, float y) { ed.Frame1_MouseDown(b, x, y); }, true);
     ecouterPression(m_c.Check1, raccourci);
-    using Gestionnaire = void (LT840::*)(Souris, int, float, float);
+    using Gestionnaire = void (LT840::*)(Souris);
     const std::pair<QPushButton*, Gestionnaire> boutons[] = {
         {m_c.Cmd1, &LT840::Cmd1_MouseDown},   {m_c.Cmd3, &LT840::Cmd3_MouseDown},
         {m_c.Cmd4, &LT840::Cmd4_MouseDown},   {m_c.Cmd5, &LT840::Cmd5_MouseDown},
@@ -69,12 +59,10 @@ void FenetrePrincipale::cablerPressions() {
         {m_c.Cmd10, &LT840::Cmd10_MouseDown}, {m_c.Cmd11, &LT840::Cmd11_MouseDown},
         {m_c.Cmd12, &LT840::Cmd12_MouseDown}};
     for (const auto& [bouton, g] : boutons)
-        ecouterPression(bouton,
-                        [&ed, g](Souris b, int s, float x, float y) { (ed.*g)(b, s, x, y); });
+        ecouterPression(bouton, [&ed, g](Souris b, float, float) { (ed.*g)(b); });
     for (int i = 0; i < int(m_c.Option1.size()); ++i)
-        ecouterPression(m_c.Option1[i], [&ed, i](Souris b, int s, float x, float y) {
-            ed.Option1_MouseDown(i, b, s, x, y);
-        });
+        ecouterPression(m_c.Option1[i],
+                        [&ed, i](Souris b, float, float) { ed.Option1_MouseDown(i, b); });
 }
 
 // A press goes to the handler of the control it lands on, in twips from that control's
@@ -93,8 +81,7 @@ bool FenetrePrincipale::surPression(QObject* objet, QMouseEvent* e) {
     if (bouton && !venuDUnControle) {
         const float x = float(e->position().x() * TwipsParPixel);
         const float y = float(e->position().y() * TwipsParPixel);
-        const int shift = etatShift(e->modifiers());
-        executer([&] { p.gestionnaire(*bouton, shift, x, y); });
+        executer([&] { p.gestionnaire(*bouton, x, y); });
     }
     if (!p.conteneur && e->button() == Qt::LeftButton &&
         (QGuiApplication::mouseButtons() & Qt::LeftButton))
@@ -149,14 +136,11 @@ bool FenetrePrincipale::surRaccourci(QKeyEvent* e) {
 bool FenetrePrincipale::surTouche(QObject* objet, QKeyEvent* e) {
     if (e->key() != Qt::Key_Return && e->key() != Qt::Key_Enter)
         return false;
-    int touche = ToucheEntree;
     if (objet == m_c.Text1)
-        executer([&] { m_ed.Text1_KeyPress(touche); });
+        executer([this] { m_ed.Text1_KeyPress(ToucheEntree); });
     else if (objet == m_c.Text2)
-        executer([&] { m_ed.Text2_KeyPress(touche); });
-    else
-        return false;
-    return touche == 0; // a handler that cancels the key keeps it from the field
+        executer([this] { m_ed.Text2_KeyPress(ToucheEntree); });
+    return false;
 }
 
 // Switching to another window or opening a menu is not leaving the field.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/Souris.h"
+#include "editor/Saisie.h"
 #include "window/ControlesFenetre.h"
 #include "window/MenusFenetre.h"
 
@@ -32,7 +32,7 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    using GestionnairePression = std::function<void(Souris bouton, int shift, float x, float y)>;
+    using GestionnairePression = std::function<void(Souris bouton, float x, float y)>;
     struct Pression {
         GestionnairePression gestionnaire;
         bool conteneur; // a frame or the background, under other controls

@@ -13,7 +13,6 @@ public:
     void laisserPasser() override;
     void repeindre() override;
     void terminer() override;
-    bool termine() const { return m_termine; }
 
 private:
     QPointer<FenetrePrincipale> m_fenetre;

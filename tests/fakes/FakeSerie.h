@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <limits>
 #include <utility>
 
@@ -74,10 +73,6 @@ public:
         mettreEnRoute(m_horloge.monotone + delaiMs, octets);
         livrerEchues();
     }
-    // Runs for each message that reaches the board, once its reply is on the way: a test
-    // can make the board hang up in the middle of a dialogue.
-    std::function<void(const QByteArray& message)> reception;
-
     // Ports that exist on this machine; opening another fails with ErreurPortAbsent.
     QSet<int> portsExistants{1, 2, 3, 4};
     // When not 0, every open fails with this code.
@@ -88,18 +83,13 @@ public:
 
     // --- What the editor did ---
 
-    QList<QByteArray> ecrits;       // every write, in order, failed ones included
-    QList<qint64> instantsEcriture; // monotonic time of each write, in ms
-    QList<int> ouvertures;          // the port number of every open asked for
-    int fermetures = 0;
-    int vidages = 0;     // calls of viderReception
-    QList<int> attentes; // the bound of every attendreDonnees, in ms
+    QList<QByteArray> ecrits; // every write, in order, failed ones included
+    QList<int> ouvertures;    // the port number of every open asked for
+    QList<int> attentes;      // the bound of every attendreDonnees, in ms
 
     int nombreEcrits(const QByteArray& message) const { return int(ecrits.count(message)); }
     // Everything that reached the board, end to end.
     QByteArray recus() const { return m_recus; }
-    // Bytes still on their way, not yet in the receive buffer.
-    bool livraisonEnCours() const { return !m_aLivrer.isEmpty(); }
 
     // --- ISerialPort ---
 
@@ -115,13 +105,9 @@ public:
         return 0;
     }
     bool estOuvert() const override { return m_ouvert; }
-    void fermer() override {
-        ++fermetures;
-        m_ouvert = false;
-    }
+    void fermer() override { m_ouvert = false; }
     int ecrire(const QByteArray& octets) override {
         ecrits.append(octets);
-        instantsEcriture.append(m_horloge.monotone);
         const int code = erreursEcriture.isEmpty() ? 0 : erreursEcriture.dequeue();
         if (!m_ouvert)
             return ErreurPortFerme;
@@ -129,8 +115,6 @@ public:
             return code;
         m_recus += octets;
         programmer(reactionA(octets));
-        if (reception)
-            reception(octets);
         return 0;
     }
     int octetsEnAttente() override {
@@ -147,7 +131,6 @@ public:
         livrerEchues();
     }
     void viderReception() override {
-        ++vidages;
         livrerEchues();
         m_tampon.clear();
     }

@@ -47,11 +47,9 @@ class FakeTimer : public ITimer {
 public:
     int intervalle = -1;
     bool actif = false;
-    int configurations = 0;
     void configurer(int intervalleMs, bool a) override {
         intervalle = intervalleMs;
         actif = a;
-        ++configurations;
     }
     // Whether a real timer with these settings would deliver a tick at all.
     bool tournerait() const { return actif && intervalle > 0; }
@@ -73,18 +71,14 @@ public:
 
 class FakeEventPump : public IEventPump {
 public:
-    int passages = 0;
-    int repeints = 0;
     bool termine = false;
     std::function<void()> pendant;  // runs as a pending event would
     std::function<void()> repeinte; // sees the model as a repaint would
     void laisserPasser() override {
-        ++passages;
         if (pendant)
             pendant();
     }
     void repeindre() override {
-        ++repeints;
         if (repeinte)
             repeinte();
     }

@@ -49,7 +49,7 @@ struct PosteReel {
             const int motif = (37 * k + 1) & 0xFF;
             for (int j = 0; j < NombreLampes; ++j) {
                 if (motif & (1 << j))
-                    ed.Frame1_MouseDown(Souris::Gauche, 0, Lampes[j], 600);
+                    ed.Frame1_MouseDown(Souris::Gauche, Lampes[j], 600);
             }
             ed.Option1_MouseDown(k % 6, Souris::Gauche);
             ed.Cmd1_MouseDown(Souris::Gauche);

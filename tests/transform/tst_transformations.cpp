@@ -16,13 +16,13 @@ constexpr Couleur VertOff = 0x00C0FFC0;
 constexpr Couleur Etrangere = 0x00123456; // left over from no scheme
 
 void presser(LT840& ed, const QString& commande, Souris bouton) {
-    using Gestionnaire = void (LT840::*)(Souris, int, float, float);
+    using Gestionnaire = void (LT840::*)(Souris);
     static const QHash<QString, Gestionnaire> table{
         {u"Cmd5"_s, &LT840::Cmd5_MouseDown},   {u"Cmd6"_s, &LT840::Cmd6_MouseDown},
         {u"Cmd7"_s, &LT840::Cmd7_MouseDown},   {u"Cmd8"_s, &LT840::Cmd8_MouseDown},
         {u"Cmd10"_s, &LT840::Cmd10_MouseDown}, {u"Cmd11"_s, &LT840::Cmd11_MouseDown},
         {u"Cmd12"_s, &LT840::Cmd12_MouseDown}};
-    (ed.*table.value(commande))(bouton, 0, 0, 0);
+    (ed.*table.value(commande))(bouton);
 }
 
 // "lamps record": the lamps, '1' lit, '0' unlit, 'x' a colour of no scheme, then rows 0..7

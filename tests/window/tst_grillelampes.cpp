@@ -24,7 +24,7 @@ private slots:
         QFETCH(float, y);
         QFETCH(int, lampe);
         Banc b;
-        b->Frame1_MouseDown(Souris::Gauche, 0, x, y);
+        b->Frame1_MouseDown(Souris::Gauche, x, y);
         QCOMPARE(grille(*b), seule(lampe));
         QCOMPARE(enr(*b, 0), seule(lampe));
         QCOMPARE(b->Modifie, lampe >= 0);
@@ -49,14 +49,14 @@ private slots:
         QFETCH(int, enrApres);
         QFETCH(QString, grilleApres);
         Banc b;
-        b->Frame1_MouseDown(Souris::Gauche, 0, 300, 600);
-        b->Frame1_MouseDown(Souris::Gauche, 0, 4500, 600);
+        b->Frame1_MouseDown(Souris::Gauche, 300, 600);
+        b->Frame1_MouseDown(Souris::Gauche, 4500, 600);
         if (enrApres < 0)
             b->EnrCours = -1;
         if (surClear)
             b->Cmd9_MouseDown(Souris(bouton));
         else
-            b->Frame1_MouseDown(Souris(bouton), 0, 1500, 600);
+            b->Frame1_MouseDown(Souris(bouton), 1500, 600);
         QCOMPARE(grille(*b), grilleApres);
         QCOMPARE(int(b->EnrCours), enrApres);
         QCOMPARE(enr(*b, 0), QStringLiteral("10000001"));
@@ -67,7 +67,7 @@ private slots:
         Banc b;
         b->Ctl.Shape1[3].FillColor = 0x0000C000;
         b->TabTrames[0][3] = 1;
-        b->Frame1_MouseDown(Souris::Gauche, 0, 2100, 600);
+        b->Frame1_MouseDown(Souris::Gauche, 2100, 600);
         QCOMPARE(b->Ctl.Shape1[3].FillColor, b->CouleurOff);
         QCOMPARE(b->TabTrames[0][3], qint16(0));
     }
