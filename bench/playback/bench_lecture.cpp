@@ -2,9 +2,7 @@
 // and compares the timing with a bare precise QTimer measured in the same run.
 
 #include "EcartsTicks.h"
-#include "editor/LT840.h"
-#include "window/FenetrePrincipale.h"
-#include "window/MinuterieQt.h"
+#include "window/EditeurQt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -69,29 +67,21 @@ QList<qint64> mesurerLecture() {
     QElapsedTimer horloge;
     QList<qint64> instants;
     QEventLoop boucle;
-    LT840* ed = nullptr;
-    FenetrePrincipale* fenetre = nullptr;
-    MinuterieQt minuterie([&] {
-        if (ed->EnLecture)
-            instants << horloge.nsecsElapsed();
-        fenetre->executer([&] { ed->Timer1_Timer(); });
-        if (!ed->EnLecture)
-            boucle.quit();
-    });
     DossierTemporaire dossier;
-    Plateforme p;
-    p.minuterie = &minuterie;
-    p.dossiers = &dossier;
-    LT840 editeur(p);
-    ed = &editeur;
-    editeur.Form_Load();
-    FenetrePrincipale fen(editeur);
-    fenetre = &fen;
-    fen.show();
-    fen.executer([&] { enregistrerSequence(editeur); });
+    EditeurQt poste(&dossier);
+    LT840& ed = poste.editeur();
+    poste.surTick = [&] {
+        if (ed.EnLecture)
+            instants << horloge.nsecsElapsed();
+        poste.tick();
+        if (!ed.EnLecture)
+            boucle.quit();
+    };
+    poste.fenetre().show();
+    poste.fenetre().executer([&] { enregistrerSequence(ed); });
     horloge.start();
     instants << horloge.nsecsElapsed();
-    fen.executer([&] { editeur.Cmd3_MouseDown(Souris::Gauche); });
+    poste.fenetre().executer([&] { ed.Cmd3_MouseDown(Souris::Gauche); });
     attendre(boucle);
     // The tick that ends playback comes after the last record's period: not a step.
     return instants.mid(0, Enregistrements + 1);

@@ -1,12 +1,4 @@
-#include "editor/LT840.h"
-#include "window/DossierQt.h"
-#include "window/FenetrePrincipale.h"
-#include "window/FileDialogQt.h"
-#include "window/HorlogeQt.h"
-#include "window/MessageBoxQt.h"
-#include "window/MinuterieQt.h"
-#include "window/PompeQt.h"
-#include "window/PortSerieQt.h"
+#include "window/EditeurQt.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -49,36 +41,7 @@ int main(int argc, char* argv[]) {
     QTranslator traducteur;
     traduireQt(app, traducteur);
 
-    LT840* editeur = nullptr;
-    FenetrePrincipale* fenetre = nullptr;
-    MessageBoxQt messages;
-    FileDialogQt fichiers;
-    HorlogeQt horloge;
-    PompeQt evenements;
-    DossierQt dossiers;
-    MinuterieQt minuterie([&] {
-        if (fenetre)
-            fenetre->executer([&] { editeur->Timer1_Timer(); });
-    });
-
-    Plateforme plateforme;
-    plateforme.messages = &messages;
-    plateforme.fichiers = &fichiers;
-    plateforme.minuterie = &minuterie;
-    plateforme.horloge = &horloge;
-    plateforme.evenements = &evenements;
-    plateforme.dossiers = &dossiers;
-    PortSerieQt serie;
-    plateforme.serie = &serie;
-
-    LT840 ed(plateforme);
-    editeur = &ed;
-    ed.Form_Load();
-    FenetrePrincipale fen(ed);
-    fenetre = &fen;
-    messages.attacher(&fen);
-    fichiers.attacher(&fen);
-    evenements.attacher(&fen);
-    fen.show();
+    EditeurQt editeur;
+    editeur.fenetre().show();
     return app.exec();
 }

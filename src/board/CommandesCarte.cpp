@@ -28,8 +28,7 @@ void LT840::CmdRST_Click() {
     if (!reservation.acquise())
         return;
     Ctl.VersionsBackColor = CouleurFixe::Jaune;
-    if (m_p.evenements)
-        m_p.evenements->laisserPasser();
+    m_p.evenements.laisserPasser();
     OuvreCom();
     if (EtatCom != EtatEchange::Muet) {
         DemandeVersionCarte();

@@ -36,19 +36,19 @@ bool reponseArrivee(ISerialPort& port, IClock& horloge, int attendus) {
 // Late bytes of an earlier exchange are kept on purpose: they count towards this reply and
 // come back at its head. The receive buffer is emptied only when the port opens.
 void LT840::TxRx(const QByteArray& message1, int Nbre) {
-    ISerialPort* port = m_p.serie;
-    if (!port || !port->estOuvert()) {
+    ISerialPort& port = m_p.serie;
+    if (!port.estOuvert()) {
         MsgBox(QStringLiteral("PORT de communication non disponible"), Msg::OK, Titre);
         return;
     }
     for (int envoi = 0; envoi < 2; ++envoi) {
         ReponseCarte.clear();
-        const int code = port->ecrire(message1.left(LongueurMaxMessage));
+        const int code = port.ecrire(message1.left(LongueurMaxMessage));
         if (code != 0)
             MsgBox(QStringLiteral("ERREUR :%1").arg(code), Msg::OK | Msg::Critique,
                    TitreApplication);
-        if (reponseArrivee(*port, *m_p.horloge, Nbre)) {
-            ReponseCarte = port->lireTout();
+        if (reponseArrivee(port, m_p.horloge, Nbre)) {
+            ReponseCarte = port.lireTout();
             EtatCom = EtatEchange::Repondu;
             return;
         }

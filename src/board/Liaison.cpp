@@ -13,15 +13,15 @@ QString portIndisponible(int numero) {
 // A number of 0 or below can only come from a hand-edited configuration; the serial layer
 // would refuse it anyway, so it is reported like any port that does not open.
 void LT840::OuvreCom() {
-    ISerialPort* port = m_p.serie;
-    if (port && port->estOuvert())
-        port->fermer();
+    ISerialPort& port = m_p.serie;
+    if (port.estOuvert())
+        port.fermer();
     const int numero = PortCom + 1;
-    if (!port || numero < 1 || port->ouvrir(numero) != 0) {
+    if (numero < 1 || port.ouvrir(numero) != 0) {
         MsgBox(portIndisponible(numero), Msg::OK, TitreApplication);
         return;
     }
-    port->viderReception();
+    port.viderReception();
     VersionCarte();
 }
 

@@ -56,13 +56,12 @@ void LT840::transmet_Click() {
 void LT840::Transmettre() {
     marquerFinSequence(TabTrames, arrondiPair(valeurNumerique(Text3())));
     const QByteArray octets = flux::construire(TabTrames, Ctl.List1Text());
-    if (m_p.serie && m_p.serie->estOuvert())
-        m_p.serie->viderReception();
+    if (m_p.serie.estOuvert())
+        m_p.serie.viderReception();
     Ctl.ProgressBar1Max = flux::blocsAEnvoyer(octets);
     Ctl.ProgressBar1Value = 0;
     Ctl.ProgressBar1Visible = true;
-    if (m_p.evenements)
-        m_p.evenements->laisserPasser();
+    m_p.evenements.laisserPasser();
 
     for (int b = 0; b < flux::NombreBlocs; ++b) {
         if (!echanger(*this, QByteArrayLiteral("P"), "B", DefautCordon))
@@ -74,14 +73,12 @@ void LT840::Transmettre() {
             return;
         // The exchanges keep input events out; the bar is repainted all the same.
         Ctl.ProgressBar1Value = b + 1;
-        if (m_p.evenements)
-            m_p.evenements->repeindre();
+        m_p.evenements.repeindre();
         if (finSequence)
             break;
     }
     if (!echanger(*this, QByteArrayLiteral("F"), "FR"))
         return;
     TxRx(QByteArrayLiteral("R"), 0);
-    if (m_p.serie)
-        m_p.serie->fermer();
+    m_p.serie.fermer();
 }

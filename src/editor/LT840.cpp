@@ -27,16 +27,14 @@ void LT840::setHScroll1Value(int value) {
 
 void LT840::setTimer1Interval(int ms) {
     m_timerInterval = qMax(0, ms);
-    if (m_p.minuterie)
-        m_p.minuterie->configurer(m_timerInterval, m_timerEnabled);
+    m_p.minuterie.configurer(m_timerInterval, m_timerEnabled);
 }
 
 void LT840::setTimer1Enabled(bool actif) {
     m_timerEnabled = actif;
-    if (m_p.minuterie)
-        m_p.minuterie->configurer(m_timerInterval, m_timerEnabled);
+    m_p.minuterie.configurer(m_timerInterval, m_timerEnabled);
 }
 
 int LT840::MsgBox(const QString& prompt, int buttons, const QString& title) {
-    return m_p.messages ? m_p.messages->afficher(prompt, buttons, title) : Msg::RepOK;
+    return m_p.messages.afficher(prompt, buttons, title);
 }

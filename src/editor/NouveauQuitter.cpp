@@ -41,8 +41,7 @@ void LT840::Quitter_Click() {
     if (MsgBox(QuestionQuitter, Msg::OuiNon, Titre) == Msg::RepOui && !Sauvegarde())
         return;
     FinDemandee = true;
-    if (m_p.evenements)
-        m_p.evenements->terminer();
+    m_p.evenements.terminer();
 }
 
 bool LT840::Form_QueryUnload() {

@@ -89,12 +89,13 @@ public:
     virtual QString dossierConfiguration() = 0; // the user's fallback when the former is read-only
 };
 
+// Every interface is there for the editor's whole life.
 struct Plateforme {
-    IMessageBox* messages = nullptr;
-    IFileDialog* fichiers = nullptr;
-    ITimer* minuterie = nullptr;
-    IClock* horloge = nullptr;
-    IEventPump* evenements = nullptr;
-    ISerialPort* serie = nullptr;
-    IProgramFolder* dossiers = nullptr;
+    IMessageBox& messages;
+    IFileDialog& fichiers;
+    ITimer& minuterie;
+    IClock& horloge;
+    IEventPump& evenements;
+    ISerialPort& serie;
+    IProgramFolder& dossiers;
 };

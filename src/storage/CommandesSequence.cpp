@@ -16,8 +16,8 @@ constexpr int DernierEnrAllume = 512;
 // The dialog's settings; the first file command moves the starting folder from the one
 // the dialog was designed with to the program's own.
 ParametresDialogue preparerDialogue(LT840& ed) {
-    if (ed.Ctl.ComDialog1InitDir == QStringLiteral("c:\\") && ed.plateforme().dossiers)
-        ed.Ctl.ComDialog1InitDir = ed.plateforme().dossiers->dossierProgramme();
+    if (ed.Ctl.ComDialog1InitDir == QStringLiteral("c:\\"))
+        ed.Ctl.ComDialog1InitDir = ed.plateforme().dossiers.dossierProgramme();
     return {QStringLiteral("Dezudoziru"),
             QStringLiteral("Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|"
                            "Tous les Fichiers (*.*)|*.*|"),
@@ -72,7 +72,7 @@ void charger(LT840& ed, const Sequence& s) {
 bool LT840::Sauvegarde() {
     Ctl.ComDialog1FileName.clear();
     const ParametresDialogue p = preparerDialogue(*this);
-    if (!prendreNom(*this, m_p.fichiers ? m_p.fichiers->enregistrer(p) : QString())) {
+    if (!prendreNom(*this, m_p.fichiers.enregistrer(p))) {
         MsgBox(QStringLiteral("Votre fichier n'a pas été sauvegarder."), Msg::Critique | Msg::OK,
                Titre);
         return false;
@@ -100,7 +100,7 @@ void LT840::Lecture_Click() {
             Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)
         return;
     const ParametresDialogue p = preparerDialogue(*this);
-    if (!prendreNom(*this, m_p.fichiers ? m_p.fichiers->ouvrir(p) : QString())) {
+    if (!prendreNom(*this, m_p.fichiers.ouvrir(p))) {
         MsgBox(QStringLiteral("Vous n'avez ouvert aucun fichier."), Msg::Critique | Msg::OK,
                TitreFichier);
         return;

@@ -11,10 +11,8 @@ constexpr qint64 TailleMaxConfiguration = 4096;
 const QString TexteParDefaut = QStringLiteral("*.dat");
 
 QString dossierCfg(const LT840& ed, bool secours) {
-    IProgramFolder* d = ed.plateforme().dossiers;
-    if (!d)
-        return {};
-    return secours ? d->dossierConfiguration() : d->dossierProgramme();
+    IProgramFolder& d = ed.plateforme().dossiers;
+    return secours ? d.dossierConfiguration() : d.dossierProgramme();
 }
 
 QString cheminCfg(const QString& dossier) {

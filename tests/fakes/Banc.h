@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Fakes.h"
+#include "FakeSerie.h"
 #include "editor/LT840.h"
 
 #include <memory>
@@ -13,16 +13,19 @@ struct Banc {
     FakeClock horloge;
     FakeEventPump evenements;
     FakeFolder dossiers;
+    FakeSerie sansCarte{horloge}; // the port when none is given: it never opens
     ISerialPort* serie = nullptr;
     std::unique_ptr<LT840> ed;
 
     explicit Banc(ISerialPort* port = nullptr, bool demarrer = true) : serie(port) {
+        sansCarte.erreurOuverture = FakeSerie::ErreurPortAbsent;
         ed = std::make_unique<LT840>(plateforme());
         if (demarrer)
             ed->Form_Load();
     }
     Plateforme plateforme() {
-        return {&messages, &fichiers, &minuterie, &horloge, &evenements, serie, &dossiers};
+        return {messages, fichiers, minuterie, horloge, evenements, serie ? *serie : sansCarte,
+                dossiers};
     }
     LT840& operator*() { return *ed; }
     LT840* operator->() { return ed.get(); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Fakes.h"
+#include "editor/Format.h"
 
 #include <QByteArray>
 #include <QList>

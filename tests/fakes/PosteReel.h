@@ -24,8 +24,8 @@ struct PosteReel {
     // `intercale`, when given, stands between the editor and the line, e.g. to count bytes; it
     // then has its own real port behind it.
     explicit PosteReel(ISerialPort* intercale = nullptr)
-        : ed({&messages, &fichiers, &minuterie, &horloge, &evenements,
-              intercale ? intercale : &port, &dossiers}) {
+        : ed({messages, fichiers, minuterie, horloge, evenements, intercale ? *intercale : port,
+              dossiers}) {
         ed.Form_Load();
     }
     LT840* operator->() { return &ed; }

@@ -56,9 +56,8 @@ private slots:
         QFETCH(QString, fichier);
         Banc banc(nullptr, false);
         FileDialogQt dialogueQt;
-        Plateforme p = banc.plateforme();
-        p.fichiers = &dialogueQt;
-        LT840 ed(p);
+        LT840 ed({banc.messages, dialogueQt, banc.minuterie, banc.horloge, banc.evenements,
+                  banc.sansCarte, banc.dossiers});
         ed.Form_Load();
         const QDir dossier(banc.dossiers.dossierProgramme());
         if (ouverture) {

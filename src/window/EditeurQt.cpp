@@ -1,0 +1,17 @@
+#include "window/EditeurQt.h"
+
+EditeurQt::EditeurQt(IProgramFolder* dossiers)
+    : surTick([this] { tick(); }), m_minuterie([this] { surTick(); }),
+      m_ed({m_messages, m_fichiers, m_minuterie, m_horloge, m_evenements, m_serie,
+            dossiers ? *dossiers : m_dossiers}) {
+    // The window paints the model from its first moment: the editor starts before it.
+    m_ed.Form_Load();
+    m_fenetre = std::make_unique<FenetrePrincipale>(m_ed);
+    m_messages.attacher(m_fenetre.get());
+    m_fichiers.attacher(m_fenetre.get());
+    m_evenements.attacher(m_fenetre.get());
+}
+
+void EditeurQt::tick() {
+    m_fenetre->executer([this] { m_ed.Timer1_Timer(); });
+}
