@@ -40,7 +40,7 @@ Mesure televerser(int trames) {
     m.echec = carte.demarrer();
     if (!m.echec.isEmpty())
         return m;
-    PortSerieQt serie;
+    SerialPortQt serie;
     PortCompteur port(serie);
     PosteReel poste(&port);
     poste.composer(trames);

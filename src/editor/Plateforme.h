@@ -40,7 +40,7 @@ public:
     virtual ~IFileDialog() = default;
     // Each returns the chosen path, or "" when the user cancels.
     virtual QString ouvrir(const ParametresDialogue& p) = 0;
-    virtual QString enregistrer(const ParametresDialogue& p) = 0;
+    virtual QString sauvegarder(const ParametresDialogue& p) = 0;
 };
 
 class ITimer {

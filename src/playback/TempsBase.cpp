@@ -1,7 +1,7 @@
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
 #include "playback/AffichagePeriode.h"
-#include "playback/IntervalleLecture.h"
+#include "playback/IntervalleSimulateur.h"
 
 void LT840::AfficheValTempo() {
     const double base = valeurNumerique(Ctl.List1Text());

@@ -72,7 +72,7 @@ void charger(LT840& ed, const Sequence& s) {
 bool LT840::Sauvegarde() {
     Ctl.ComDialog1FileName.clear();
     const ParametresDialogue p = preparerDialogue(*this);
-    if (!prendreNom(*this, m_p.fichiers.enregistrer(p))) {
+    if (!prendreNom(*this, m_p.fichiers.sauvegarder(p))) {
         MsgBox(QStringLiteral("Votre fichier n'a pas été sauvegarder."), Msg::Critique | Msg::OK,
                Titre);
         return false;

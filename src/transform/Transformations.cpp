@@ -15,7 +15,7 @@ enum class Marque { Jamais, Gauche, SaufDroit };
 struct Membre {
     Boutons agit;
     Marque modifie;
-    bool enregistreAvant;    // with "Mode Auto." ticked, record the frame before moving it
+    bool memoriseAvant;      // with "Mode Auto." ticked, record the frame before moving it
     bool suitEnregistrement; // the current record's lamp rows take the same move
     bool ecritText2;
 };
@@ -64,7 +64,7 @@ void transformer(LT840& ed, Mouvement mouvement, Souris bouton) {
         ed.Modifie = true;
     if (m.agit == Boutons::Gauche && bouton != Souris::Gauche)
         return;
-    if (m.enregistreAvant && ed.Ctl.Check1 == 1)
+    if (m.memoriseAvant && ed.Ctl.Check1 == 1)
         ed.CLICK();
     if (m.ecritText2)
         ed.Ctl.Text2 = QString::number(ed.EnrCours);

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "editor/LT840.h"
-#include "window/DossierQt.h"
+#include "window/ClockQt.h"
+#include "window/EventPumpQt.h"
 #include "window/FenetrePrincipale.h"
 #include "window/FileDialogQt.h"
-#include "window/HorlogeQt.h"
 #include "window/MessageBoxQt.h"
-#include "window/MinuterieQt.h"
-#include "window/PompeQt.h"
-#include "window/PortSerieQt.h"
+#include "window/ProgramFolderQt.h"
+#include "window/SerialPortQt.h"
+#include "window/TimerQt.h"
 
 #include <functional>
 #include <memory>
@@ -33,11 +33,11 @@ public:
 private:
     MessageBoxQt m_messages;
     FileDialogQt m_fichiers;
-    HorlogeQt m_horloge;
-    PompeQt m_evenements;
-    DossierQt m_dossiers;
-    PortSerieQt m_serie;
-    MinuterieQt m_minuterie;
+    ClockQt m_horloge;
+    EventPumpQt m_evenements;
+    ProgramFolderQt m_dossiers;
+    SerialPortQt m_serie;
+    TimerQt m_minuterie;
     LT840 m_ed;
     std::unique_ptr<FenetrePrincipale> m_fenetre;
 };

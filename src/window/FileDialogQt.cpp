@@ -1,7 +1,7 @@
 #include "window/FileDialogQt.h"
 
-#include "window/DossierQt.h"
 #include "window/FiltresFichiers.h"
+#include "window/ProgramFolderQt.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -23,15 +23,15 @@ QString FileDialogQt::ouvrir(const ParametresDialogue& p) {
     return choisir(p, false);
 }
 
-QString FileDialogQt::enregistrer(const ParametresDialogue& p) {
+QString FileDialogQt::sauvegarder(const ParametresDialogue& p) {
     return choisir(p, true);
 }
 
-QString FileDialogQt::choisir(const ParametresDialogue& p, bool enregistrement) {
+QString FileDialogQt::choisir(const ParametresDialogue& p, bool sauvegarde) {
     QFileDialog dialogue(m_fenetre, p.titre);
     dialogue.setObjectName(QStringLiteral("ComDialog1"));
-    dialogue.setAcceptMode(enregistrement ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialogue.setFileMode(enregistrement ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialogue.setAcceptMode(sauvegarde ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialogue.setFileMode(sauvegarde ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     const QStringList filtres = filtresQt(p.filtre);
     if (!filtres.isEmpty())
         dialogue.setNameFilters(filtres);
@@ -39,7 +39,7 @@ QString FileDialogQt::choisir(const ParametresDialogue& p, bool enregistrement) 
     if (!p.dossierInitial.isEmpty() && QDir(p.dossierInitial).exists())
         dialogue.setDirectory(p.dossierInitial);
     // An installed editor's own folder holds no sequences: start where the user keeps files.
-    if (const QString documents = DossierQt::documentsSiInstalle(); !documents.isEmpty())
+    if (const QString documents = ProgramFolderQt::documentsSiInstalle(); !documents.isEmpty())
         dialogue.setDirectory(documents);
     dialogue.setDefaultSuffix(suffixeQt(p.extensionParDefaut));
     if (!p.nomFichier.isEmpty())

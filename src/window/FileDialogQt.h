@@ -10,9 +10,9 @@ class FileDialogQt : public IFileDialog {
 public:
     void attacher(QWidget* fenetre) { m_fenetre = fenetre; }
     QString ouvrir(const ParametresDialogue& p) override;
-    QString enregistrer(const ParametresDialogue& p) override;
+    QString sauvegarder(const ParametresDialogue& p) override;
 
 private:
-    QString choisir(const ParametresDialogue& p, bool enregistrement);
+    QString choisir(const ParametresDialogue& p, bool sauvegarde);
     QPointer<QWidget> m_fenetre;
 };

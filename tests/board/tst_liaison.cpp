@@ -1,12 +1,12 @@
 #include "Banc.h"
-#include "FakeSerie.h"
+#include "FakeSerialPort.h"
 #include "board/NomPort.h"
 
 #include <QFile>
 #include <QScopeGuard>
 #include <QTest>
 
-using Reaction = FakeSerie::Reaction;
+using Reaction = FakeSerialPort::Reaction;
 
 namespace {
 
@@ -28,7 +28,7 @@ const QString DefautDialogue = boite("DEFAUT DE DIALOGUE", Msg::OK | Msg::Critiq
 
 // An editor, started, wired to a scripted board that says nothing until the test scripts it.
 struct Poste : Banc {
-    FakeSerie port{horloge};
+    FakeSerialPort port{horloge};
 
     Poste() : Banc(nullptr, false) {
         serie = &port;

@@ -56,7 +56,7 @@ private slots:
     void fermetureLivreTout() {
         CarteVirtuelle carte;
         QCOMPARE(carte.demarrer(), QString());
-        PortSerieQt port;
+        SerialPortQt port;
         QCOMPARE(port.ouvrir(1), 0);
         QCOMPARE(port.ecrire(Asterisques + "R"), 0);
         port.fermer();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FakeSerie.h"
+#include "FakeSerialPort.h"
 #include "editor/LT840.h"
 
 #include <memory>
@@ -12,13 +12,13 @@ struct Banc {
     FakeTimer minuterie;
     FakeClock horloge;
     FakeEventPump evenements;
-    FakeFolder dossiers;
-    FakeSerie sansCarte{horloge}; // the port when none is given: it never opens
+    FakeProgramFolder dossiers;
+    FakeSerialPort sansCarte{horloge}; // the port when none is given: it never opens
     ISerialPort* serie = nullptr;
     std::unique_ptr<LT840> ed;
 
     explicit Banc(ISerialPort* port = nullptr, bool demarrer = true) : serie(port) {
-        sansCarte.erreurOuverture = FakeSerie::ErreurPortAbsent;
+        sansCarte.erreurOuverture = FakeSerialPort::ErreurPortAbsent;
         ed = std::make_unique<LT840>(plateforme());
         if (demarrer)
             ed->Form_Load();

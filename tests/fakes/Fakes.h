@@ -32,13 +32,13 @@ class FakeFileDialog : public IFileDialog {
 public:
     QQueue<QString> chemins; // "" when empty: the user cancelled
     QList<ParametresDialogue> ouvertures;
-    QList<ParametresDialogue> enregistrements;
+    QList<ParametresDialogue> sauvegardes;
     QString ouvrir(const ParametresDialogue& p) override {
         ouvertures.append(p);
         return chemins.isEmpty() ? QString() : chemins.dequeue();
     }
-    QString enregistrer(const ParametresDialogue& p) override {
-        enregistrements.append(p);
+    QString sauvegarder(const ParametresDialogue& p) override {
+        sauvegardes.append(p);
         return chemins.isEmpty() ? QString() : chemins.dequeue();
     }
 };
@@ -85,7 +85,7 @@ public:
     void terminer() override { termine = true; }
 };
 
-class FakeFolder : public IProgramFolder {
+class FakeProgramFolder : public IProgramFolder {
 public:
     QTemporaryDir programme;
     QTemporaryDir configuration;

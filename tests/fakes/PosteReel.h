@@ -2,8 +2,8 @@
 
 #include "Fakes.h"
 #include "editor/LT840.h"
-#include "window/HorlogeQt.h"
-#include "window/PortSerieQt.h"
+#include "window/ClockQt.h"
+#include "window/SerialPortQt.h"
 
 #include <QStringList>
 
@@ -15,10 +15,10 @@ struct PosteReel {
     FakeMessageBox messages;
     FakeFileDialog fichiers;
     FakeTimer minuterie;
-    HorlogeQt horloge;
+    ClockQt horloge;
     FakeEventPump evenements;
-    FakeFolder dossiers;
-    PortSerieQt port;
+    FakeProgramFolder dossiers;
+    SerialPortQt port;
     LT840 ed;
 
     // `intercale`, when given, stands between the editor and the line, e.g. to count bytes; it

@@ -1,5 +1,5 @@
 #include "Banc.h"
-#include "FakeSerie.h"
+#include "FakeSerialPort.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,7 +12,7 @@
 // replies miss the exchange they answer and arrive during the next one.
 namespace {
 
-void scenario(FakeSerie& port, const QByteArray& octets) {
+void scenario(FakeSerialPort& port, const QByteArray& octets) {
     for (const QByteArray& reponse : octets.split('|')) {
         const int delaiMs = reponse.isEmpty() ? 5 : (quint8(reponse.at(0)) % 8) * 250;
         port.quand({}, {{reponse.mid(1), delaiMs}}, 1);
@@ -28,7 +28,7 @@ bool identificationValide(const QString& versions) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Banc banc(nullptr, false);
-    FakeSerie port(banc.horloge);
+    FakeSerialPort port(banc.horloge);
     banc.serie = &port;
     banc.ed = std::make_unique<LT840>(banc.plateforme());
     LT840& ed = *banc;

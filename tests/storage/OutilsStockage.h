@@ -37,7 +37,7 @@ template <typename Cellules> QString ligne(const Cellules& c) {
 }
 
 // Paints the grid and records it.
-inline void enregistrer(LT840& ed, const QString& lampes) {
+inline void memoriser(LT840& ed, const QString& lampes) {
     peindre(ed, lampes);
     ed.CLICK();
 }
@@ -45,9 +45,9 @@ inline void enregistrer(LT840& ed, const QString& lampes) {
 // Three frames recorded at x10, not saved.
 inline void troisTrames(Banc& b) {
     b->Option1_MouseDown(3, Souris::Gauche);
-    enregistrer(*b, "11000000");
-    enregistrer(*b, "00110000");
-    enregistrer(*b, "00001100");
+    memoriser(*b, "11000000");
+    memoriser(*b, "00110000");
+    memoriser(*b, "00001100");
 }
 
 // What the window shows of the sequence: the navigator's range and position, the record

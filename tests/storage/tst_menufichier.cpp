@@ -21,7 +21,7 @@ const QByteArray Annule = "<dialogue annule>";
 const QByteArray Dossier = "<un dossier a la place>";
 
 enum Panne { Annulee, ParentAbsent, RepertoireALaPlace, DisquePlein };
-enum Choix { Non, OuiEnregistre, OuiEchec };
+enum Choix { Non, OuiSauve, OuiEchec };
 
 // A full disk: with RLIMIT_FSIZE, every write past 8 bytes fails in this process.
 bool sauver(LT840& ed, bool disquePlein) {
@@ -56,8 +56,8 @@ private slots:
         QFETCH(QString, choisi);
         QFETCH(QString, fichier);
         Banc b;
-        enregistrer(*b, "10000000");
-        enregistrer(*b, "01000000");
+        memoriser(*b, "10000000");
+        memoriser(*b, "01000000");
         b->Ctl.ComDialog1FileName = QStringLiteral("ancien.dat");
         const QString c = dansProgramme(b, "c.dat");
         b.fichiers.chemins << dansProgramme(b, choisi) << dansProgramme(b, choisi) << c;
@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(contenu(c), Entete + " 2 \r\n210000000\r\n201000000\r\n011111111\r\n");
         QCOMPARE(boites(b.messages),
                  QStringList(2, boite(QStringLiteral(" Sauvegarde effectuée "), Msg::OK)));
-        const ParametresDialogue p = b.fichiers.enregistrements.value(0);
+        const ParametresDialogue p = b.fichiers.sauvegardes.value(0);
         QCOMPARE(p.titre, QStringLiteral("Dezudoziru"));
         QCOMPARE(p.filtre, QStringLiteral("Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|"
                                           "*.txt|Tous les Fichiers (*.*)|*.*|"));
@@ -278,12 +278,12 @@ private slots:
             QTest::newRow(nom) << fermer << modifie << int(choix) << fin;
         };
         cas("quitter: non", false, true, Non, true);
-        cas("quitter: oui, enregistre", false, true, OuiEnregistre, true);
+        cas("quitter: oui, enregistre", false, true, OuiSauve, true);
         cas("quitter: oui, echec", false, true, OuiEchec, false);
         cas("quitter sans modification", false, false, Non, true);
         cas("fermer: rien a perdre", true, false, Non, true);
         cas("fermer: non", true, true, Non, true);
-        cas("fermer: oui, enregistre", true, true, OuiEnregistre, true);
+        cas("fermer: oui, enregistre", true, true, OuiSauve, true);
         cas("fermer: oui, echec", true, true, OuiEchec, false);
     }
     void quitter() {
@@ -303,7 +303,7 @@ private slots:
         QCOMPARE(b.evenements.termine, fin && !fermer);
         const bool demande = !fermer || modifie;
         QCOMPARE(boites(b.messages).value(0), demande ? QuestionQuitter : QString());
-        QCOMPARE(b->Modifie, choix != OuiEnregistre && modifie);
+        QCOMPARE(b->Modifie, choix != OuiSauve && modifie);
         // The window closing as the program ends must not ask a second time.
         const qsizetype boitesAvant = b.messages.affichees.size();
         if (b.evenements.termine)

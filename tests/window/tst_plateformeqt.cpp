@@ -2,7 +2,7 @@
 #include "window/FileDialogQt.h"
 #include "window/FiltresFichiers.h"
 #include "window/MessageBoxQt.h"
-#include "window/MinuterieQt.h"
+#include "window/TimerQt.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -134,7 +134,7 @@ private slots:
     // The same settings again must not put off the next tick; no interval stops the timer.
     void minuterie() {
         int ticks = 0;
-        MinuterieQt m([&] { ++ticks; });
+        TimerQt m([&] { ++ticks; });
         auto* t = m.findChild<QTimer*>();
         m.configurer(200, true);
         QThread::msleep(100);

@@ -13,10 +13,10 @@
 // vanish, so the editor reports a board that does not answer and carries on. The first
 // write after the loss fails with the error the line was lost with, so that the user is
 // told why once.
-class PortSerieQt : public ISerialPort {
+class SerialPortQt : public ISerialPort {
 public:
-    PortSerieQt();
-    ~PortSerieQt() override;
+    SerialPortQt();
+    ~SerialPortQt() override;
 
     int ouvrir(int numeroPort) override;
     bool estOuvert() const override { return m_port.isOpen(); }

@@ -1,4 +1,4 @@
-#include "playback/IntervalleLecture.h"
+#include "playback/IntervalleSimulateur.h"
 
 #include "editor/Format.h"
 #include "editor/ValeurNumerique.h"

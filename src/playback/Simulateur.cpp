@@ -1,6 +1,6 @@
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
-#include "playback/IntervalleLecture.h"
+#include "playback/IntervalleSimulateur.h"
 
 namespace {
 
@@ -13,13 +13,13 @@ int codeDe(const LT840& ed, int enr) {
 }
 
 // The timer keeps its settings: only the state and the button show that playback ended.
-void finirLecture(LT840& ed) {
+void finirSimulation(LT840& ed) {
     ed.EnLecture = false;
     ed.Ctl.Cmd3BackColor = CouleurSysteme::FaceBouton;
 }
 
 void arreter(LT840& ed) {
-    finirLecture(ed);
+    finirSimulation(ed);
     ed.setTimer1Interval(IntervalleReposMs);
 }
 
@@ -62,7 +62,7 @@ void demarrer(LT840& ed) {
     ed.AfficheValTempo();
     ed.EnLecture = true;
     if (valeurNumerique(ed.Ctl.Text2) >= valeurNumerique(ed.Text3()))
-        finirLecture(ed);
+        finirSimulation(ed);
 }
 
 // The start sets EnrCours without moving the navigator, which may therefore already stand
@@ -113,7 +113,7 @@ void LT840::Timer1_Timer() {
         return;
     }
     if (EnrCours >= HScroll1Max()) {
-        finirLecture(*this);
+        finirSimulation(*this);
         return;
     }
     montrerSuivant(*this);

@@ -1,8 +1,8 @@
-#include "window/MinuterieQt.h"
+#include "window/TimerQt.h"
 
 #include <QTimer>
 
-MinuterieQt::MinuterieQt(std::function<void()> surTick, QObject* parent)
+TimerQt::TimerQt(std::function<void()> surTick, QObject* parent)
     : QObject(parent), m_timer(new QTimer(this)), m_surTick(std::move(surTick)) {
     m_timer->setTimerType(Qt::PreciseTimer);
     connect(m_timer, &QTimer::timeout, this, [this] {
@@ -11,7 +11,7 @@ MinuterieQt::MinuterieQt(std::function<void()> surTick, QObject* parent)
     });
 }
 
-void MinuterieQt::configurer(int intervalleMs, bool actif) {
+void TimerQt::configurer(int intervalleMs, bool actif) {
     if (!actif || intervalleMs <= 0) {
         m_timer->stop();
         return;

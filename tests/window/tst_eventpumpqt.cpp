@@ -1,18 +1,18 @@
 #include "PosteFenetre.h"
-#include "window/PompeQt.h"
+#include "window/EventPumpQt.h"
 
 #include <QTimer>
 #include <QtTest>
 
 // Ending the program stops every event loop of the process, so this runs on its own.
-class TstPompeQt : public QObject {
+class TstEventPumpQt : public QObject {
     Q_OBJECT
 private slots:
     // What a handler changed is on screen, and pending events ran, before it goes on; after
     // the end the window goes away and neither events nor handlers run any more.
     void laisserPasserPuisTerminer() {
         PosteFenetre f;
-        PompeQt pompe;
+        EventPumpQt pompe;
         pompe.attacher(&f.fenetre);
         int evenements = 0;
         QTimer::singleShot(0, &f.fenetre, [&] { ++evenements; });
@@ -32,5 +32,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPompeQt)
-#include "tst_pompeqt.moc"
+QTEST_MAIN(TstEventPumpQt)
+#include "tst_eventpumpqt.moc"

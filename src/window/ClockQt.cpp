@@ -1,7 +1,7 @@
-#include "window/HorlogeQt.h"
+#include "window/ClockQt.h"
 
 #include <QTime>
 
-double HorlogeQt::heureDuJour() {
+double ClockQt::heureDuJour() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }

@@ -19,13 +19,13 @@
 // write. A message no rule matches gets no answer. attendreDonnees() moves the fake clock on
 // instead of sleeping, so an exchange that would last seconds runs in no time.
 //
-//   FakeSerie port(banc.horloge);
+//   FakeSerialPort port(banc.horloge);
 //   port.repondre("?", IdentificationCarte);          // every "?" answered after 5 ms
 //   port.silence("?", 2);                              // but not the next two
 //   port.quand("?", {{"LT8", 5}, {"40:V1.02 ", 900}}); // a reply in two parts
 //   port.deposer("xy");                                // stale bytes already waiting
 //   port.carteSaine();                                 // the whole protocol of a sound board
-class FakeSerie : public ISerialPort {
+class FakeSerialPort : public ISerialPort {
 public:
     // One piece of a reply: its bytes reach the receive buffer delaiMs after the write.
     struct Livraison {
@@ -37,30 +37,30 @@ public:
     static constexpr int ErreurPortAbsent = 8002;
     static constexpr int ErreurPortFerme = 8012;
 
-    explicit FakeSerie(FakeClock& horloge) : m_horloge(horloge) {}
+    explicit FakeSerialPort(FakeClock& horloge) : m_horloge(horloge) {}
 
     // --- The script ---
 
     // `message` empty matches any message. `fois` < 0: the rule never wears out.
-    FakeSerie& quand(const QByteArray& message, Reaction reaction, int fois = -1) {
+    FakeSerialPort& quand(const QByteArray& message, Reaction reaction, int fois = -1) {
         m_regles.append({message, std::move(reaction), fois});
         return *this;
     }
-    FakeSerie& repondre(const QByteArray& message, const QByteArray& reponse, int delaiMs = 5,
-                        int fois = -1) {
+    FakeSerialPort& repondre(const QByteArray& message, const QByteArray& reponse, int delaiMs = 5,
+                             int fois = -1) {
         return quand(message, {{reponse, delaiMs}}, fois);
     }
     // The next `fois` times (for ever when negative) `message` is written, nothing comes
     // back. The rule goes ahead of the others, so it can be put on a board that otherwise
     // answers.
-    FakeSerie& silence(const QByteArray& message, int fois) {
+    FakeSerialPort& silence(const QByteArray& message, int fois) {
         m_regles.prepend({message, {}, fois});
         return *this;
     }
     // A board that answers every message as a sound one does: the identification, "B" to
     // "P", "FR" to "F", "?" to any block (the end block included), nothing to "R" and to the
     // asterisks.
-    FakeSerie& carteSaine(const QByteArray& identification = IdentificationCarte) {
+    FakeSerialPort& carteSaine(const QByteArray& identification = IdentificationCarte) {
         repondre("?", identification);
         silence("R", -1);
         silence(QByteArray(32, '*'), -1);

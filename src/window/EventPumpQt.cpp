@@ -1,21 +1,21 @@
-#include "window/PompeQt.h"
+#include "window/EventPumpQt.h"
 
 #include "window/FenetrePrincipale.h"
 
 #include <QCoreApplication>
 
-void PompeQt::attacher(FenetrePrincipale* fenetre) {
+void EventPumpQt::attacher(FenetrePrincipale* fenetre) {
     m_fenetre = fenetre;
 }
 
-void PompeQt::laisserPasser() {
+void EventPumpQt::laisserPasser() {
     if (m_termine)
         return;
     repeindre();
     QCoreApplication::processEvents();
 }
 
-void PompeQt::repeindre() {
+void EventPumpQt::repeindre() {
     if (!m_fenetre)
         return;
     m_fenetre->rafraichir();
@@ -24,7 +24,7 @@ void PompeQt::repeindre() {
 
 // Every event loop stops; the window refuses any further handler in the meantime, since
 // the one that asked to end may still be returning through nested loops.
-void PompeQt::terminer() {
+void EventPumpQt::terminer() {
     m_termine = true;
     if (m_fenetre)
         m_fenetre->arreter();

@@ -75,7 +75,7 @@ void verifierEtat(Banc& b, bool joue) {
 
 } // namespace
 
-class TstLecture : public QObject {
+class TstSimulateur : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -196,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstLecture)
-#include "tst_lecture.moc"
+QTEST_GUILESS_MAIN(TstSimulateur)
+#include "tst_simulateur.moc"

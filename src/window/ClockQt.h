@@ -4,9 +4,9 @@
 
 #include <QElapsedTimer>
 
-class HorlogeQt : public IClock {
+class ClockQt : public IClock {
 public:
-    HorlogeQt() { m_depart.start(); }
+    ClockQt() { m_depart.start(); }
     double heureDuJour() override;
     qint64 monotoneMs() override { return m_depart.elapsed(); }
 

@@ -1,5 +1,5 @@
 #include "UtilisateurOrdinaire.h"
-#include "window/DossierQt.h"
+#include "window/ProgramFolderQt.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,7 +10,7 @@
 
 // Whether the editor runs from an installation or from its build folder decides where its
 // configuration file and its file dialogs go.
-class TstDossierQt : public QObject {
+class TstProgramFolderQt : public QObject {
     Q_OBJECT
 private slots:
     void installe_data() {
@@ -52,16 +52,16 @@ private slots:
                 QList<std::pair<QString, mode_t>>{{arbre.path(), 0755}, {dossier, 0555}});
             QVERIFY(utilisateur->pret());
         }
-        QCOMPARE(DossierQt::installe(dossier), attendu);
+        QCOMPARE(ProgramFolderQt::installe(dossier), attendu);
     }
 
     // A build keeps its configuration beside the program, and its dialogs start there too.
     void construction() {
-        DossierQt dossiers;
+        ProgramFolderQt dossiers;
         QCOMPARE(dossiers.dossierProgramme(), QCoreApplication::applicationDirPath());
-        QCOMPARE(DossierQt::documentsSiInstalle(), QString());
+        QCOMPARE(ProgramFolderQt::documentsSiInstalle(), QString());
     }
 };
 
-QTEST_GUILESS_MAIN(TstDossierQt)
-#include "tst_dossierqt.moc"
+QTEST_GUILESS_MAIN(TstProgramFolderQt)
+#include "tst_programfolderqt.moc"

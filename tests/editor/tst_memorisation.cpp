@@ -25,7 +25,7 @@ QList<int> compteurs(int enCours, int maximum) {
 
 } // namespace
 
-class TstEnregistrement : public QObject {
+class TstMemorisation : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
@@ -196,5 +196,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstEnregistrement)
-#include "tst_enregistrement.moc"
+QTEST_GUILESS_MAIN(TstMemorisation)
+#include "tst_memorisation.moc"

@@ -1,5 +1,5 @@
 #include "Banc.h"
-#include "FakeSerie.h"
+#include "FakeSerialPort.h"
 #include "board/FluxTeleversement.h"
 
 #include <QTest>
@@ -26,7 +26,7 @@ struct Cas {
     QStringList attendus{}; // the exchanges from the first "P" on
     QString texte{};        // the box shown; empty: none
     QString cible{};
-    FakeSerie::Reaction reaction{};
+    FakeSerialPort::Reaction reaction{};
     int nombre = 27;
     int nul = -1;                       // a record given code 0
     QString texte3{};                   // the count, when not `nombre`
@@ -44,7 +44,7 @@ QString boite(const QString& texte) {
 // before port.carteSaine() go first.
 struct Poste {
     Banc banc{nullptr, false};
-    FakeSerie port{banc.horloge};
+    FakeSerialPort port{banc.horloge};
 
     // Records 0 .. n - 1 as recording leaves them: lamp k % NombreLampes lit in record k, codes
     // cycling through 1..6, record n with the code of record n - 1 and the count n in Text3. The

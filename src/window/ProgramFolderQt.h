@@ -4,7 +4,7 @@
 
 // Where the editor keeps its files. Run from its build folder it keeps them beside the
 // program; installed, its folder belongs to the system, so the user's folders take over.
-class DossierQt : public IProgramFolder {
+class ProgramFolderQt : public IProgramFolder {
 public:
     QString dossierProgramme() override;
     QString dossierConfiguration() override;

@@ -9,9 +9,9 @@ class QTimer;
 
 // The periodic timer of the user-interface thread. An interval of 0 delivers no tick at
 // all; settings that do not change leave the running period alone.
-class MinuterieQt : public QObject, public ITimer {
+class TimerQt : public QObject, public ITimer {
 public:
-    explicit MinuterieQt(std::function<void()> surTick, QObject* parent = nullptr);
+    explicit TimerQt(std::function<void()> surTick, QObject* parent = nullptr);
     void configurer(int intervalleMs, bool actif) override;
 
 private:

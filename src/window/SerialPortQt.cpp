@@ -1,4 +1,4 @@
-#include "window/PortSerieQt.h"
+#include "window/SerialPortQt.h"
 
 #include "board/NomPort.h"
 
@@ -18,7 +18,7 @@ constexpr int LimiteRemiseMs = 2000;
 
 } // namespace
 
-PortSerieQt::PortSerieQt() {
+SerialPortQt::SerialPortQt() {
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -27,11 +27,11 @@ PortSerieQt::PortSerieQt() {
 }
 
 // The board must still get the last message written before the program ends.
-PortSerieQt::~PortSerieQt() {
+SerialPortQt::~SerialPortQt() {
     fermer();
 }
 
-int PortSerieQt::ouvrir(int numeroPort) {
+int SerialPortQt::ouvrir(int numeroPort) {
     if (m_port.isOpen())
         return QSerialPort::OpenError;
     if (numeroPort < 1)
@@ -48,7 +48,7 @@ int PortSerieQt::ouvrir(int numeroPort) {
 
 // QSerialPort::close() drops what is still queued, and restoring the line settings at once
 // could garble the bytes still in the UART: let everything leave first.
-void PortSerieQt::fermer() {
+void SerialPortQt::fermer() {
     if (!m_port.isOpen())
         return;
     if (!m_perdu)
@@ -59,7 +59,7 @@ void PortSerieQt::fermer() {
     m_perteADire = 0;
 }
 
-void PortSerieQt::viderEmission() {
+void SerialPortQt::viderEmission() {
     if (m_port.bytesToWrite() > 0)
         m_port.waitForBytesWritten(LimiteRemiseMs);
 #ifdef Q_OS_UNIX
@@ -67,7 +67,7 @@ void PortSerieQt::viderEmission() {
 #endif
 }
 
-int PortSerieQt::ecrire(const QByteArray& octets) {
+int SerialPortQt::ecrire(const QByteArray& octets) {
     if (!m_port.isOpen())
         return QSerialPort::NotOpenError;
     if (m_perdu) // told once, then silent like the line
@@ -85,14 +85,14 @@ int PortSerieQt::ecrire(const QByteArray& octets) {
     return code;
 }
 
-int PortSerieQt::octetsEnAttente() {
+int SerialPortQt::octetsEnAttente() {
     recevoir(0);
     return int(m_port.bytesAvailable());
 }
 
 // A lost device makes every wait return at once; sleeping instead keeps the processor idle
 // for the rest of the exchange.
-void PortSerieQt::attendreDonnees(int ms) {
+void SerialPortQt::attendreDonnees(int ms) {
     if (ms <= 0)
         return;
     if (!m_perdu)
@@ -101,20 +101,20 @@ void PortSerieQt::attendreDonnees(int ms) {
         QThread::msleep(ulong(ms));
 }
 
-void PortSerieQt::viderReception() {
+void SerialPortQt::viderReception() {
     recevoir(0);
     m_port.clear(QSerialPort::Input);
     m_port.readAll();
 }
 
-QByteArray PortSerieQt::lireTout() {
+QByteArray SerialPortQt::lireTout() {
     recevoir(0);
     return m_port.readAll();
 }
 
 // Takes into the port's buffer what the driver holds, waiting up to `ms` for something to
 // come when nothing does.
-void PortSerieQt::recevoir(int ms) {
+void SerialPortQt::recevoir(int ms) {
     if (!m_port.isOpen() || m_perdu)
         return;
     const QDeadlineTimer fin(ms);

@@ -55,7 +55,7 @@ QList<qint64> mesurerBase() {
 }
 
 // Records 0..249 at x1 with the "+" button; record 250 follows as the working record.
-void enregistrerSequence(LT840& ed) {
+void memoriserSequence(LT840& ed) {
     ed.Option1_MouseDown(0, Souris::Gauche);
     for (int r = 0; r < Enregistrements; ++r)
         ed.Cmd1_MouseDown(Souris::Gauche);
@@ -63,7 +63,7 @@ void enregistrerSequence(LT840& ed) {
     ed.Ctl.Text1 = QStringLiteral("0");
 }
 
-QList<qint64> mesurerLecture() {
+QList<qint64> mesurerSimulation() {
     QElapsedTimer horloge;
     QList<qint64> instants;
     QEventLoop boucle;
@@ -78,7 +78,7 @@ QList<qint64> mesurerLecture() {
             boucle.quit();
     };
     poste.fenetre().show();
-    poste.fenetre().executer([&] { enregistrerSequence(ed); });
+    poste.fenetre().executer([&] { memoriserSequence(ed); });
     horloge.start();
     instants << horloge.nsecsElapsed();
     poste.fenetre().executer([&] { ed.Cmd3_MouseDown(Souris::Gauche); });
@@ -94,18 +94,18 @@ int main(int argc, char* argv[]) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QList<qint64> instantsBase = mesurerBase();
-    const QList<qint64> instantsLecture = mesurerLecture();
+    const QList<qint64> instantsSimulation = mesurerSimulation();
     if (instantsBase.size() != Enregistrements + 1 ||
-        instantsLecture.size() != Enregistrements + 1) {
+        instantsSimulation.size() != Enregistrements + 1) {
         std::fputs("incomplete run: not every record was reached\n", stderr);
         return 1;
     }
     const EcartsTicks base = mesurerEcarts(instantsBase, PeriodeMs);
-    const EcartsTicks lecture = mesurerEcarts(instantsLecture, PeriodeMs);
+    const EcartsTicks simulation = mesurerEcarts(instantsSimulation, PeriodeMs);
     std::printf("%d records at 0.01 x1, ideal %.1f s\n", Enregistrements,
                 Enregistrements * PeriodeMs / 1000.0);
     std::printf("%s\n", qPrintable(decrire(QStringLiteral("bare QTimer (baseline)"), base)));
-    std::printf("%s\n", qPrintable(decrire(QStringLiteral("playback"), lecture)));
-    std::printf("playback / baseline duration: %.4f\n", lecture.dureeS / base.dureeS);
+    std::printf("%s\n", qPrintable(decrire(QStringLiteral("playback"), simulation)));
+    std::printf("playback / baseline duration: %.4f\n", simulation.dureeS / base.dureeS);
     return 0;
 }

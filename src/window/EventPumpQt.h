@@ -7,7 +7,7 @@
 class FenetrePrincipale;
 
 // Lets window events through from inside a handler, and ends the program.
-class PompeQt : public IEventPump {
+class EventPumpQt : public IEventPump {
 public:
     void attacher(FenetrePrincipale* fenetre);
     void laisserPasser() override;
