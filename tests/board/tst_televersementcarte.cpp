@@ -1,6 +1,6 @@
 #include "CarteVirtuelle.h"
 #include "PosteReel.h"
-#include "UploadStream.h"
+#include "board/FluxRecu.h"
 
 #include <QSerialPort>
 #include <QTest>
@@ -32,15 +32,15 @@ private slots:
         QVERIFY(!poste.port.estOuvert());
         QVERIFY(carte.attendreFinRecus("FR", 2000)); // "F", then the "R" that closes the port
         QString probleme;
-        const auto programme = vboard::decodeUpload(carte.programme(), &probleme);
-        QVERIFY2(programme, qPrintable(probleme));
-        QCOMPARE(programme->timeBase, 12);
-        QCOMPARE(programme->records.size(), recus);
+        const auto flux = cartevirtuelle::decoderFlux(carte.fluxRecu(), &probleme);
+        QVERIFY2(flux, qPrintable(probleme));
+        QCOMPARE(flux->tempsBase, 12);
+        QCOMPARE(flux->enregistrements.size(), recus);
         for (int k = 0; k < recus; ++k) { // past the sequence the store holds code 0, no lamp
             const auto& enr = poste->TabTrames[k];
-            QCOMPARE(programme->records[k].duration, int(TabVitesse[enr[LigneCode]]));
+            QCOMPARE(flux->enregistrements[k].duree, int(TabVitesse[enr[LigneCode]]));
             for (int j = 0; j < NombreLampes; ++j)
-                QCOMPARE(programme->records[k].lit[j], enr[j] == 1);
+                QCOMPARE(flux->enregistrements[k].allumees[j], enr[j] == 1);
         }
     }
 

@@ -7,7 +7,7 @@
 namespace {
 
 const QString Journal = QStringLiteral("recus.bin");
-const QString Programme = QStringLiteral("programme.bin");
+const QString FluxRecu = QStringLiteral("flux.bin");
 constexpr int DelaiProcessusMs = 5000;
 
 } // namespace
@@ -20,7 +20,7 @@ CarteVirtuelle::~CarteVirtuelle() {
 QString CarteVirtuelle::demarrer(const QStringList& options) {
     m_processus.start(QStringLiteral(LT840_BOARD_EXE),
                       QStringList{QStringLiteral("--log"), m_dossier.filePath(Journal),
-                                  QStringLiteral("--program-out"), m_dossier.filePath(Programme)} +
+                                  QStringLiteral("--program-out"), m_dossier.filePath(FluxRecu)} +
                           options);
     if (!m_processus.waitForStarted(DelaiProcessusMs))
         return m_processus.errorString();
@@ -49,8 +49,8 @@ QByteArray CarteVirtuelle::recus() const {
     return lire(Journal);
 }
 
-QByteArray CarteVirtuelle::programme() const {
-    return lire(Programme);
+QByteArray CarteVirtuelle::fluxRecu() const {
+    return lire(FluxRecu);
 }
 
 bool CarteVirtuelle::attendreFinRecus(const QByteArray& fin, int ms) const {

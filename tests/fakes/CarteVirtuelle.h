@@ -24,7 +24,7 @@ public:
     void arreter();
 
     QByteArray recus() const;
-    QByteArray programme() const;
+    QByteArray fluxRecu() const;
     // Waits until what the board received ends with `fin`; false when it still does not
     // after `ms`.
     bool attendreFinRecus(const QByteArray& fin, int ms) const;

@@ -1,4 +1,4 @@
-#include "PseudoTerminal.h"
+#include "board/PseudoTerminal.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -8,91 +8,91 @@
 #include <unistd.h>
 #include <utility>
 
-namespace vboard {
+namespace cartevirtuelle {
 
 namespace {
 
-QString systemError(const char* what) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+QString erreurSysteme(const char* quoi) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(quoi),
                                         QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // The settings any opener finds: raw bytes at 9600 8N1, no modem control, nothing echoed.
-bool makeRaw(int fd) {
-    termios settings{};
-    if (::tcgetattr(fd, &settings) != 0)
+bool rendreBrut(int fd) {
+    termios reglages{};
+    if (::tcgetattr(fd, &reglages) != 0)
         return false;
-    ::cfmakeraw(&settings);
-    settings.c_cflag |= CLOCAL | CREAD;
-    ::cfsetispeed(&settings, B9600);
-    ::cfsetospeed(&settings, B9600);
-    return ::tcsetattr(fd, TCSANOW, &settings) == 0;
+    ::cfmakeraw(&reglages);
+    reglages.c_cflag |= CLOCAL | CREAD;
+    ::cfsetispeed(&reglages, B9600);
+    ::cfsetospeed(&reglages, B9600);
+    return ::tcsetattr(fd, TCSANOW, &reglages) == 0;
 }
 
-int openSlave(int master, QString* path, QString* error) {
-    if (::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        *error = systemError("grantpt/unlockpt");
+int ouvrirEsclave(int maitre, QString* chemin, QString* erreur) {
+    if (::grantpt(maitre) != 0 || ::unlockpt(maitre) != 0) {
+        *erreur = erreurSysteme("grantpt/unlockpt");
         return -1;
     }
-    const char* name = ::ptsname(master);
-    if (name == nullptr) {
-        *error = systemError("ptsname");
+    const char* nom = ::ptsname(maitre);
+    if (nom == nullptr) {
+        *erreur = erreurSysteme("ptsname");
         return -1;
     }
-    *path = QString::fromLocal8Bit(name);
-    const int slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (slave < 0) {
-        *error = systemError("open slave");
+    *chemin = QString::fromLocal8Bit(nom);
+    const int esclave = ::open(nom, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (esclave < 0) {
+        *erreur = erreurSysteme("open slave");
         return -1;
     }
-    if (!makeRaw(slave)) {
-        *error = systemError("raw mode");
-        ::close(slave);
+    if (!rendreBrut(esclave)) {
+        *erreur = erreurSysteme("raw mode");
+        ::close(esclave);
         return -1;
     }
-    return slave;
+    return esclave;
 }
 
-bool setNonBlockingCloseOnExec(int fd) {
-    const int flags = ::fcntl(fd, F_GETFL);
-    return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0 &&
+bool rendreNonBloquant(int fd) {
+    const int drapeaux = ::fcntl(fd, F_GETFL);
+    return drapeaux >= 0 && ::fcntl(fd, F_SETFL, drapeaux | O_NONBLOCK) == 0 &&
            ::fcntl(fd, F_SETFD, FD_CLOEXEC) == 0;
 }
 
 } // namespace
 
-std::optional<PseudoTerminal> PseudoTerminal::open(QString* error) {
+std::optional<PseudoTerminal> PseudoTerminal::ouvrir(QString* erreur) {
     PseudoTerminal terminal(::posix_openpt(O_RDWR | O_NOCTTY), -1, {});
-    if (terminal.master_ < 0) {
-        *error = systemError("posix_openpt");
+    if (terminal.m_maitre < 0) {
+        *erreur = erreurSysteme("posix_openpt");
         return std::nullopt;
     }
-    if (!setNonBlockingCloseOnExec(terminal.master_)) {
-        *error = systemError("fcntl");
+    if (!rendreNonBloquant(terminal.m_maitre)) {
+        *erreur = erreurSysteme("fcntl");
         return std::nullopt;
     }
-    terminal.slave_ = openSlave(terminal.master_, &terminal.slavePath_, error);
-    if (terminal.slave_ < 0)
+    terminal.m_esclave = ouvrirEsclave(terminal.m_maitre, &terminal.m_cheminEsclave, erreur);
+    if (terminal.m_esclave < 0)
         return std::nullopt;
     return terminal;
 }
 
-PseudoTerminal::PseudoTerminal(int master, int slave, QString slavePath)
-    : master_(master), slave_(slave), slavePath_(std::move(slavePath)) {}
+PseudoTerminal::PseudoTerminal(int maitre, int esclave, QString cheminEsclave)
+    : m_maitre(maitre), m_esclave(esclave), m_cheminEsclave(std::move(cheminEsclave)) {}
 
-PseudoTerminal::PseudoTerminal(PseudoTerminal&& other) noexcept
-    : master_(std::exchange(other.master_, -1)), slave_(std::exchange(other.slave_, -1)),
-      slavePath_(std::move(other.slavePath_)) {}
+PseudoTerminal::PseudoTerminal(PseudoTerminal&& autre) noexcept
+    : m_maitre(std::exchange(autre.m_maitre, -1)), m_esclave(std::exchange(autre.m_esclave, -1)),
+      m_cheminEsclave(std::move(autre.m_cheminEsclave)) {}
 
 PseudoTerminal::~PseudoTerminal() {
-    close();
+    fermer();
 }
 
-void PseudoTerminal::close() {
-    if (master_ >= 0)
-        ::close(std::exchange(master_, -1));
-    if (slave_ >= 0)
-        ::close(std::exchange(slave_, -1));
+void PseudoTerminal::fermer() {
+    if (m_maitre >= 0)
+        ::close(std::exchange(m_maitre, -1));
+    if (m_esclave >= 0)
+        ::close(std::exchange(m_esclave, -1));
 }
 
-} // namespace vboard
+} // namespace cartevirtuelle

@@ -4,31 +4,31 @@
 
 #include <optional>
 
-namespace vboard {
+namespace cartevirtuelle {
 
 // A pseudo-terminal whose slave end stands in for the board's serial port. The board keeps a
 // slave descriptor of its own open, so the terminal survives the editor closing and reopening
 // the port between commands: without it, the last close hangs the master up.
 class PseudoTerminal {
 public:
-    static std::optional<PseudoTerminal> open(QString* error);
+    static std::optional<PseudoTerminal> ouvrir(QString* erreur);
 
-    PseudoTerminal(PseudoTerminal&& other) noexcept;
+    PseudoTerminal(PseudoTerminal&& autre) noexcept;
     PseudoTerminal& operator=(PseudoTerminal&&) = delete;
     ~PseudoTerminal();
 
-    int masterFd() const { return master_; }
-    const QString& slavePath() const { return slavePath_; }
+    int maitre() const { return m_maitre; }
+    const QString& cheminEsclave() const { return m_cheminEsclave; }
 
     // Drops the line: the editor's side sees a hang-up.
-    void close();
+    void fermer();
 
 private:
-    PseudoTerminal(int master, int slave, QString slavePath);
+    PseudoTerminal(int maitre, int esclave, QString cheminEsclave);
 
-    int master_ = -1;
-    int slave_ = -1;
-    QString slavePath_;
+    int m_maitre = -1;
+    int m_esclave = -1;
+    QString m_cheminEsclave;
 };
 
-} // namespace vboard
+} // namespace cartevirtuelle

@@ -9,24 +9,24 @@
 #include <array>
 #include <optional>
 
-namespace vboard {
+namespace cartevirtuelle {
 
-struct UploadRecord {
-    int duration = 0;                     // multiplier of the time base; 0 marks the end
-    std::array<bool, NombreLampes> lit{}; // lit[j]: lamp j is on
+struct EnregistrementRecu {
+    int duree = 0;                             // multiplier of the time base; 0 marks the end
+    std::array<bool, NombreLampes> allumees{}; // allumees[j]: lamp j is on
 };
 
-struct DecodedUpload {
-    int timeBase = 0; // period in units of 8 ms
-    QList<UploadRecord> records;
+struct FluxDecode {
+    int tempsBase = 0; // period in units of 8 ms
+    QList<EnregistrementRecu> enregistrements;
 };
 
 // Reads the upload stream the board received: the start byte, the time-base byte, then a
 // duration byte and an active-low lamp byte per record, lamp 0 in the most significant bit.
 // A stream cut short by the end block is accepted as long as it holds whole records.
-std::optional<DecodedUpload> decodeUpload(const QByteArray& raw, QString* error = nullptr);
+std::optional<FluxDecode> decoderFlux(const QByteArray& brut, QString* erreur = nullptr);
 
 // One line for the time base, then one per record: "#" for a lit lamp, "." for an unlit one.
-QString dumpUpload(const DecodedUpload& upload);
+QString decrireFlux(const FluxDecode& flux);
 
-} // namespace vboard
+} // namespace cartevirtuelle

@@ -1,23 +1,23 @@
 #pragma once
 
-#include "Fault.h"
+#include "board/Panne.h"
 
 #include <QByteArray>
 #include <QList>
 
 #include <chrono>
 
-namespace vboard {
+namespace cartevirtuelle {
 
 // Part of a reply that reaches the editor in one piece, after the line has been idle for
 // `pause` since the previous part (or since the request, for the first part).
-struct ReplyChunk {
-    QByteArray bytes;
+struct Morceau {
+    QByteArray octets;
     std::chrono::milliseconds pause{0};
 };
 
 // How a reply is handed over. A sound board's reply arrives as one burst when its last byte is
 // complete, as a UART's receive FIFO delivers back-to-back bytes; the faults break that up.
-QList<ReplyChunk> shapeReply(Fault fault, const QByteArray& reply);
+QList<Morceau> formerReponse(Panne panne, const QByteArray& reponse);
 
-} // namespace vboard
+} // namespace cartevirtuelle

@@ -1,0 +1,226 @@
+#include "board/ChronologieCarte.h"
+#include "board/FluxRecu.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
+using namespace cartevirtuelle;
+using namespace std::chrono_literals;
+
+namespace {
+
+const QByteArray identification = IdentificationCarte;
+// Any fixed instant will do: the line model only looks at differences.
+const Instant t0 = Instant{} + 1h;
+
+// A full upload stream; no block starts with the 0 of the end block.
+const QByteArray fluxComplet = QByteArray(1, OctetDebut) + QByteArray(TailleFlux - 1, '\1');
+
+// "P" and one block of the stream for each of the first `nombre` blocks.
+QByteArray blocs(const QByteArray& flux, int nombre) {
+    QByteArray octets;
+    for (int b = 0; b < nombre; ++b)
+        octets += 'P' + flux.mid(b * TailleBloc, TailleBloc);
+    return octets;
+}
+
+// What reaches the editor `offset` after t0.
+QString arrivee(Horloge::duration offset, const QByteArray& quoi) {
+    return QStringLiteral("%1us %2")
+        .arg(std::chrono::round<std::chrono::microseconds>(offset).count())
+        .arg(quoi);
+}
+
+struct Deroulement {
+    QStringList salves; // stamped with the time they reach the editor
+    QByteArray reponses;
+    QByteArrayList flux;
+};
+
+// Writes `entree` at t0 and runs the board to quiet or to a hang-up. The loop wakes half a byte
+// time after each deadline, as a loaded machine would: replies must still keep the line's times.
+Deroulement derouler(Panne panne, const QByteArray& entree) {
+    ChronologieCarte carte(identification, panne);
+    carte.recevoir(entree, t0);
+    Deroulement vu;
+    while (const auto echeance = carte.prochaineEcheance()) {
+        const SortieChronologie sortie = carte.avancer(*echeance + DureeOctet / 2);
+        vu.flux += sortie.flux;
+        for (const QByteArray& octets : sortie.salves) {
+            vu.salves << arrivee(*echeance - t0, octets);
+            vu.reponses += octets;
+        }
+        if (sortie.raccrochage) {
+            vu.salves << arrivee(*echeance - t0, "hangup");
+            break;
+        }
+    }
+    return vu;
+}
+
+} // namespace
+
+class TstCarteVirtuelle : public QObject {
+    Q_OBJECT
+
+private slots:
+    void dialogue_data() {
+        QTest::addColumn<Panne>("panne");
+        QTest::addColumn<QByteArray>("entree");
+        QTest::addColumn<QByteArray>("reponses");
+        QTest::addColumn<QByteArrayList>("flux");
+
+        QByteArray autreFlux = fluxComplet;
+        autreFlux[5] = 'x';
+
+        QTest::newRow("asterisks, unknown bytes and R unanswered, R discards the programming")
+            << Panne::Aucune << blocs(fluxComplet, 1) + QByteArray("**Z\0R*F", 7)
+            << QByteArray("B?FR") << QByteArrayList();
+        QTest::newRow("a block is 32 bytes whatever they are, a last ? included")
+            << Panne::Aucune << "P?***PFR" + QByteArray(24, '\1') + "??"
+            << "B?" + identification << QByteArrayList();
+        QTest::newRow("a 32-byte end block completes the program, F then hands nothing out")
+            << Panne::Aucune << blocs(fluxComplet, 1) + 'P' + QByteArray(31, '\0') + "?F"
+            << QByteArray("B?B?FR") << QByteArrayList{fluxComplet.first(TailleBloc)};
+        QTest::newRow("the last block is 24 bytes, bytes past the stream are dropped")
+            << Panne::Aucune
+            << blocs(fluxComplet, 16) + 'P' + fluxComplet.mid(TailleBloc, TailleBloc) + 'F'
+            << QByteArray("B?").repeated(17) + "FR" << QByteArrayList{fluxComplet};
+        QTest::newRow("an upload after an aborted one starts over")
+            << Panne::Aucune
+            << blocs(fluxComplet, 2) + blocs(autreFlux, 1) + 'P' + QByteArray(32, '\0')
+            << QByteArray("B?").repeated(4) << QByteArrayList{autreFlux.first(TailleBloc)};
+        QTest::newRow("wrongack refuses the block")
+            << Panne::MauvaisAccuse << QByteArray("P?F") << "X" + identification + "FR"
+            << QByteArrayList();
+        QTest::newRow("asterisks: silent until 32 have come")
+            << Panne::Asterisques << "?" + QByteArray(31, '*') + "?*?" << identification
+            << QByteArrayList();
+        QTest::newRow("stale: stray bytes ahead of the first identification only")
+            << Panne::Parasites << QByteArray("??") << "xy" + identification + identification
+            << QByteArrayList();
+    }
+
+    void dialogue() {
+        QFETCH(Panne, panne);
+        QFETCH(QByteArray, entree);
+        QFETCH(QByteArray, reponses);
+        QFETCH(QByteArrayList, flux);
+
+        const Deroulement vu = derouler(panne, entree);
+        QCOMPARE(vu.reponses, reponses);
+        QCOMPARE(vu.flux, flux);
+    }
+
+    void cadence_data() {
+        QTest::addColumn<Panne>("panne");
+        QTest::addColumn<QByteArray>("entree");
+        QTest::addColumn<QStringList>("salves");
+
+        const auto octet = DureeOctet;
+        // Each "?" takes one byte time to arrive, its 12-byte answer twelve more.
+        QTest::newRow("a second reply queues behind the first")
+            << Panne::Aucune << QByteArray("??")
+            << QStringList{arrivee(13 * octet, identification),
+                           arrivee(25 * octet, identification)};
+        QTest::newRow("silent") << Panne::Muette << QByteArray("?PF") << QStringList{};
+        QTest::newRow("late") << Panne::Tardive << QByteArray("P")
+                              << QStringList{arrivee(2 * octet + 2200ms, "B")};
+        QTest::newRow("bytewise") << Panne::OctetParOctet << QByteArray("F")
+                                  << QStringList{arrivee(2 * octet, "F"), arrivee(3 * octet, "R")};
+        QTest::newRow("split, and a one-byte reply left whole")
+            << Panne::Coupee << QByteArray("?P")
+            << QStringList{arrivee(2 * octet, "L"),
+                           arrivee(13 * octet + 300ms, identification.sliced(1)),
+                           arrivee(14 * octet + 300ms, "B")};
+        QTest::newRow("gapfr splits FR only")
+            << Panne::PauseFR << QByteArray("F?")
+            << QStringList{arrivee(2 * octet, "F"), arrivee(3 * octet + 300ms, "R"),
+                           arrivee(15 * octet + 300ms, identification)};
+        QTest::newRow("hangup after half the first block")
+            << Panne::Raccrochage << "P" + QByteArray(1, OctetDebut) + QByteArray(31, '\1')
+            << QStringList{arrivee(2 * octet, "B"), arrivee(17 * octet, "hangup")};
+    }
+
+    void cadence() {
+        QFETCH(Panne, panne);
+        QFETCH(QByteArray, entree);
+        QFETCH(QStringList, salves);
+
+        QCOMPARE(derouler(panne, entree).salves, salves);
+    }
+
+    void dispositionFlux_data() {
+        QTest::addColumn<QByteArray>("brut");
+        QTest::addColumn<QString>("erreur"); // empty when the stream is accepted
+
+        QTest::newRow("full stream") << fluxComplet << "";
+        QTest::newRow("too long") << fluxComplet + "\1\1"
+                                  << "longer than 504";
+        QTest::newRow("start byte only") << fluxComplet.first(1) << "shorter than its head";
+        QTest::newRow("half a record") << fluxComplet.first(3) << "ends inside a record";
+        QTest::newRow("wrong start byte") << QByteArray("\x5A\1\1\xFF") << "start byte is 0x5a";
+    }
+
+    void dispositionFlux() {
+        QFETCH(QByteArray, brut);
+        QFETCH(QString, erreur);
+
+        QString probleme;
+        QCOMPARE(decoderFlux(brut, &probleme).has_value(), erreur.isEmpty());
+        QVERIFY2(probleme.contains(erreur), qPrintable(probleme));
+    }
+
+    // Lamp 0 is the most significant bit, and a lamp is lit when its bit is 0.
+    void description() {
+        const auto flux = decoderFlux(QByteArray("\xA5\x19\1\x7F\x14\0\5\x20", 8));
+        QVERIFY(flux);
+        QCOMPARE(decrireFlux(*flux), QStringLiteral("time base 25 (200 ms)\n"
+                                                    "record   0  duration  1  lamps #.......\n"
+                                                    "record   1  duration 20  lamps ########\n"
+                                                    "record   2  duration  5  lamps ##.#####\n"));
+    }
+
+    void identificationSurPseudoTerminal() {
+        QTemporaryDir dossier;
+        const QString journal = dossier.filePath(QStringLiteral("received.bin"));
+        QProcess processus;
+        processus.start(QStringLiteral(LT840_BOARD_EXE), {QStringLiteral("--log"), journal});
+        while (!processus.canReadLine() && processus.waitForReadyRead(5000)) {
+        }
+        const QByteArray peripherique = processus.readLine().trimmed();
+        QVERIFY2(peripherique.startsWith("/dev/"), peripherique.constData());
+
+        // The editor closes and reopens the port between commands: the line must survive that.
+        for (int ouverture = 0; ouverture < 2; ++ouverture) {
+            const Instant debut = Horloge::now();
+            const int fd = ::open(peripherique.constData(), O_RDWR | O_NOCTTY);
+            pollfd port{fd, POLLIN, 0};
+            QVERIFY(fd >= 0 && ::write(fd, "?", 1) == 1 && ::poll(&port, 1, 1000) > 0);
+            // One read takes the whole reply: the board hands it over in one burst.
+            char reponse[64];
+            const ssize_t nombre = ::read(fd, reponse, sizeof reponse);
+            const Horloge::duration duree = Horloge::now() - debut;
+            ::close(fd);
+            QCOMPARE(QByteArray(reponse, std::max<ssize_t>(nombre, 0)), identification);
+            // "?" and the twelve bytes of the reply at 9600 baud, plus a little for scheduling.
+            QVERIFY(duree >= 13 * DureeOctet && duree < 13 * DureeOctet + 100ms);
+        }
+
+        processus.terminate();
+        QVERIFY(processus.waitForFinished(5000));
+        QCOMPARE(processus.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(processus.exitCode(), 0);
+        QFile recu(journal);
+        QVERIFY(recu.open(QIODevice::ReadOnly));
+        QCOMPARE(recu.readAll(), QByteArray("??"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstCarteVirtuelle)
+#include "tst_cartevirtuelle.moc"
