@@ -53,7 +53,7 @@ struct Controles {
     int ProgressBar1Max = 16;
 
     // Port menu tick marks
-    std::array<bool, 4> COM{};
+    std::array<bool, NombrePorts> COM{};
 
     // The file dialog's remembered settings
     QString ComDialog1InitDir = QStringLiteral("c:\\");

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QtGlobal>
+#include <array>
 
 // A colour as 0x00BBGGRR, red in the low byte. Values with the top bit set name a colour of
 // the desktop's theme instead; the core compares them as plain numbers and only the view
 // resolves them, so a lamp's colour always reads back exactly as it was set.
 using Couleur = quint32;
+
+// The colour table: a lit and an unlit colour for each LED colour scheme.
+using TableCouleurs = std::array<Couleur, 6>;
 
 namespace CouleurSysteme {
 inline constexpr Couleur FondInfo = 0x80000018;    // tooltip background

@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr std::array<Couleur, 6> TableCouleurs{
+constexpr TableCouleurs CouleursLed{
     0x000000FF,               // red, lit
     0x008080FF,               // red, unlit
     0x0000FFFF,               // yellow, lit
@@ -20,7 +20,7 @@ void LT840::Form_Load() {
     setTimer1Enabled(false);
     Modifie = false;
     LitCfg();
-    Couleurs = TableCouleurs;
+    Couleurs = CouleursLed;
     CouleurOn = Couleurs[0];
     CouleurOff = Couleurs[1];
     Ctl.Text2 = QStringLiteral("0");

@@ -20,6 +20,7 @@ inline constexpr std::array<qint16, 9> TabVitesse{0, 1, 2, 5, 10, 15, 20, 0, 0};
 inline constexpr int NombreBoutonsTempo = 6; // x1, x2, x5, x10, x15, x20: codes 1..6
 
 // --- The board ---
+inline constexpr int NombrePorts = 4;              // COM 1 to COM 4
 inline constexpr char SignatureCarte[] = "LT840:"; // how the board's identification begins
 inline constexpr char IdentificationCarte[] = "LT840:V1.02 "; // what a board of this version says
 inline constexpr int LongueurIdentification = sizeof(IdentificationCarte) - 1;

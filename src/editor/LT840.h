@@ -42,7 +42,7 @@ public:
     bool Modifie = false; // the sequence holds changes not saved yet
 
     // --- Colour scheme ---
-    std::array<Couleur, 6> Couleurs{};
+    TableCouleurs Couleurs{};
     Couleur CouleurOn = 0;
     Couleur CouleurOff = 0;
 

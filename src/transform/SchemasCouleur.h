@@ -2,13 +2,9 @@
 
 #include "editor/Couleur.h"
 
-#include <array>
-
 // The LED colour schemes: scheme s is the pair of entries 2s (lit) and 2s+1 (unlit) of the
 // colour table.
 enum class Schema { Rouge = 0, Jaune = 1, Vert = 2 };
-
-using TableCouleurs = std::array<Couleur, 6>;
 
 inline Couleur couleurAllumee(const TableCouleurs& table, Schema s) {
     return table[2 * int(s)];

@@ -159,7 +159,8 @@ void construireBaseDeTemps(ControlesFenetre& c) {
     c.List1->setAccessibleName(QStringLiteral("Période de base"));
     c.Cpt2 = champ(f, "Cpt2", rectTwips(1170, 360, 645, 300), QStringLiteral("0.02"),
                    QStringLiteral("Période par trame"));
-    static const std::array<const char*, 6> Legendes{"x1", "x2", "x5", "x10", "x15", "x20"};
+    static const std::array<const char*, NombreBoutonsTempo> Legendes{"x1",  "x2",  "x5",
+                                                                      "x10", "x15", "x20"};
     for (int i = 0; i < int(Legendes.size()); ++i) {
         const QString nom = QStringLiteral("Option1_%1").arg(i);
         const QRect r = rectTwips(i < 3 ? 330 : 1170, 840 + 330 * (i % 3), 615, 255);

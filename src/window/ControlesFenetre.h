@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Format.h"
+
 #include <array>
 
 class GrilleLampesWidget;
@@ -56,7 +58,7 @@ struct ControlesFenetre {
     // "Base de temps"
     QComboBox* List1 = nullptr;
     QLineEdit* Cpt2 = nullptr;
-    std::array<QRadioButton*, 6> Option1{};
+    std::array<QRadioButton*, NombreBoutonsTempo> Option1{};
 };
 
 // Builds every control of the client area at its designed place inside `fond`.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editor/Format.h"
+
 #include <array>
 
 class QAction;
@@ -11,7 +13,7 @@ struct MenusFenetre {
     QAction* Lecture = nullptr;
     QAction* Sauvegarder = nullptr;
     QAction* Quitter = nullptr;
-    std::array<QAction*, 4> COM{};
+    std::array<QAction*, NombrePorts> COM{};
     QAction* Jaune = nullptr;
     QAction* Rouge = nullptr;
     QAction* Vert = nullptr;

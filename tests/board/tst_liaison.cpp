@@ -184,7 +184,7 @@ private slots:
 
         p->COM_Click(2);
 
-        QCOMPARE(p->Ctl.COM, (std::array<bool, 4>{false, false, true, false}));
+        QCOMPARE(p->Ctl.COM, (std::array<bool, NombrePorts>{false, false, true, false}));
         QFile cfg(p.dossiers.dossierProgramme() + QStringLiteral("/lt840.cfg"));
         QVERIFY(cfg.open(QIODevice::ReadOnly));
         QCOMPARE(cfg.readAll(), QByteArray(" 2 \r\n*.dat\r\n"));
