@@ -56,7 +56,7 @@ public:
     QString TexteCfg;
     bool CfgSecours = false; // lt840.cfg in use is the user's, not the program folder's
 
-    // --- Board link and its message boxes ---
+    // --- Board link ---
     EtatEchange EtatCom = EtatEchange::Aucun;
     QByteArray ReponseCarte;
 
