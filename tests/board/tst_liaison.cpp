@@ -1,5 +1,4 @@
 #include "Banc.h"
-#include "FakeSerialPort.h"
 #include "board/NomPort.h"
 
 #include <QFile>
@@ -9,11 +8,6 @@
 using Reaction = FakeSerialPort::Reaction;
 
 namespace {
-
-// A message box as "title | buttons and icon | text".
-QString boite(const QString& texte, int boutons, const QString& titre = Titre) {
-    return QStringLiteral("%1 | %2 | %3").arg(titre).arg(boutons).arg(texte);
-}
 
 QString comIndisponible(const QString& port) {
     return boite(port + ": n'est pas disponible. Changez dans la propriété Option pour un autre "
@@ -25,23 +19,6 @@ const QByteArray Asterisques(32, '*');
 const QByteArray Identification = IdentificationCarte;
 const QString PortNonDisponible = boite("PORT de communication non disponible", Msg::OK);
 const QString DefautDialogue = boite("DEFAUT DE DIALOGUE", Msg::OK | Msg::Critique);
-
-// An editor, started, wired to a scripted board that says nothing until the test scripts it.
-struct Poste : Banc {
-    FakeSerialPort port{horloge};
-
-    Poste() : Banc(nullptr, false) {
-        serie = &port;
-        ed = std::make_unique<LT840>(plateforme());
-        ed->Form_Load();
-    }
-    QStringList boites() const {
-        QStringList l;
-        for (const BoiteAffichee& b : messages.affichees)
-            l.append(boite(b.prompt, b.boutons, b.titre));
-        return l;
-    }
-};
 
 } // namespace
 
@@ -74,7 +51,7 @@ private slots:
         QFETCH(Reaction, reaction);
         QFETCH(QByteArray, reponse);
         QFETCH(int, envois);
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.quand("?", reaction, 1);
         p.port.ouvrir(1);
         p.port.deposer(depot);
@@ -91,7 +68,7 @@ private slots:
     }
 
     void messageDe40Caracteres() {
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.ouvrir(1);
         p->TxRx(QByteArray(32, 'a') + QByteArray(8, 'b'), 0);
         QCOMPARE(p.port.ecrits, QList<QByteArray>{QByteArray(32, 'a')});
@@ -108,7 +85,7 @@ private slots:
     }
     void echeance() {
         QFETCH(double, heure);
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.horloge.heure = heure;
         p.port.ouvrir(1);
         p->TxRx("?", 12);
@@ -118,7 +95,7 @@ private slots:
     // A failed write is reported and the exchange goes on; on a closed port an exchange only
     // reports, leaving the outcome of the last one.
     void portEnDefaut() {
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.repondre("?", Identification);
         p.port.erreursEcriture.enqueue(8005);
         p.port.ouvrir(1);
@@ -147,7 +124,7 @@ private slots:
     void portIndisponible() {
         QFETCH(int, portCom);
         QFETCH(QString, nom);
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.erreurOuverture = 8005;
         p->PortCom = qint16(portCom);
         p->ReponseCarte = "avant";
@@ -170,7 +147,7 @@ private slots:
     void icone() {
         QFETCH(QString, texte);
         QFETCH(int, boutons);
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p->AfficheMessage(texte);
         QCOMPARE(p.boites(), QStringList{boite(texte, boutons)});
     }
@@ -178,7 +155,7 @@ private slots:
     // The open port stays until the next board command, which empties what waits in the new
     // one before it queries the board.
     void choixDuPort() {
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.carteSaine();
         p->DemandeVersionCarte();
 
@@ -223,7 +200,7 @@ private slots:
         QFETCH(QByteArray, reponse);
         QFETCH(QString, versions);
         QFETCH(QString, fenetreTest);
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.repondre("?", reponse, 5, 1);
 
         p->TestCarte_Click();
@@ -267,7 +244,7 @@ private slots:
         QFETCH(int, silences);
         QFETCH(bool, portOuvrable);
         QFETCH(EtatEchange, etatAvant);
-        Poste p;
+        Banc p{Banc::CarteScriptee};
         p.port.carteSaine().silence("?", silences);
         p.port.erreurOuverture = portOuvrable ? 0 : 8002;
         p->EtatCom = etatAvant;

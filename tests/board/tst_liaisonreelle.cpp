@@ -1,36 +1,19 @@
 #include "CarteVirtuelle.h"
 #include "PosteReel.h"
 
-#include <QElapsedTimer>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QTest>
-
-#include <ctime>
-#include <utility>
 
 namespace {
 
 const QByteArray Asterisques(32, '*');
 const QString Identification = QString::fromLatin1(IdentificationCarte);
-// The error box of a line gone: the device fails to read, or has vanished.
-const QStringList LigneCoupee{QStringLiteral("ERREUR :%1").arg(QSerialPort::ReadError),
-                              QStringLiteral("ERREUR :%1").arg(QSerialPort::ResourceError)};
-
-// Runs `etape`; returns how long it lasted and the processor time the process used meanwhile,
-// in ms.
-template <typename F> std::pair<qint64, qint64> mesurer(F etape) {
-    QElapsedTimer montre;
-    montre.start();
-    const std::clock_t avant = std::clock();
-    etape();
-    const qint64 processeur = (std::clock() - avant) * 1000 / CLOCKS_PER_SEC;
-    const qint64 duree = montre.elapsed();
-    qInfo("%lld ms, processor %lld ms", duree, processeur);
-    return {duree, processeur};
-}
 
 } // namespace
 
+// What only the real adapter on a real line shows: a reply read across bursts, the last bytes
+// drained before a close, a read that times out against one that fails, a line that goes.
 class TestLiaisonReelle : public QObject {
     Q_OBJECT
 
@@ -60,26 +43,12 @@ private slots:
         QCOMPARE(port.ouvrir(1), 0);
         QCOMPARE(port.ecrire(Asterisques + "R"), 0);
         port.fermer();
-        QVERIFY(carte.attendreFinRecus("R", 2000)); // the board logs what it reads in its own time
+        QVERIFY(carte.attendreFinRecus("R", 10000)); // the board logs what it reads in its own time
         QCOMPARE(carte.recus(), Asterisques + "R");
     }
 
-    // Four unanswered queries of up to 1.5 s each: the editor sleeps through them.
-    void carteMuetteSansOccuperLeProcesseur() {
-        CarteVirtuelle carte;
-        QCOMPARE(carte.demarrer({"--fault", "silent"}), QString());
-        PosteReel poste;
-
-        const auto [duree, processeur] = mesurer([&] { poste->DemandeVersionCarte(); });
-
-        QCOMPARE(poste.textesAffiches(), QStringList{"DEFAUT DE DIALOGUE"});
-        QCOMPARE(carte.recus(), QByteArray("??") + Asterisques + "??");
-        QVERIFY2(duree >= 4 * 500 && duree <= 4 * 1500 + 500, qPrintable(QString::number(duree)));
-        QVERIFY(processeur * 20 < duree);
-    }
-
-    // An exchange that waits for one byte takes the first part of a split reply; the rest
-    // comes back at the head of the next exchange.
+    // An exchange that waits for one byte takes the first part of a split reply; the rest,
+    // come meanwhile, is not dropped by the next write and heads the next exchange.
     void resteDUneReponseEnDeuxParties() {
         CarteVirtuelle carte;
         QCOMPARE(carte.demarrer({"--fault", "split"}), QString());
@@ -87,43 +56,50 @@ private slots:
         poste->OuvreCom();
         poste->TxRx("?", 1);
         QCOMPARE(poste->ReponseCarte, QByteArray("L"));
-        QTest::qSleep(600);
+        QTRY_COMPARE_WITH_TIMEOUT(poste.port.octetsEnAttente(), 11, 10000);
         poste->TxRx("R", 0);
         QCOMPARE(poste->ReponseCarte, QByteArray("T840:V1.02 "));
     }
 
-    // The board hangs up halfway through a block, or goes away between two exchanges: the
-    // exchanges fail like those with a silent board, without spinning, the user is told
-    // once why the line went, and the next command finds the port gone.
-    void carteQuiDisparait_data() {
-        QTest::addColumn<bool>("pendantUnBloc");
-        QTest::newRow("raccroche au milieu d'un bloc") << true;
-        QTest::newRow("arrêtée entre deux échanges") << false;
+    // A block and "F" go unanswered: a silent board only times the reads out, while a board
+    // that hangs up halfway through the block, or goes away between two exchanges, makes
+    // them fail; the user is told once why the line went, and the next command finds the
+    // port gone.
+    void carteQuiNeRepondPas_data() {
+        QTest::addColumn<QString>("panne");
+        QTest::addColumn<bool>("arreter");
+        QTest::addColumn<QString>("boites"); // every box shown, one a line
+        const QString coupee = QStringLiteral("ERREUR :(%1|%2)\nCOM1: n'est pas disponible. "
+                                              "Changez dans la propriété Option pour un autre "
+                                              "port\\.")
+                                   .arg(QSerialPort::ReadError)
+                                   .arg(QSerialPort::ResourceError);
+        // A silent board fails the query made at each opening.
+        QTest::newRow("muette") << "silent" << false << "DEFAUT DE DIALOGUE\nDEFAUT DE DIALOGUE";
+        QTest::newRow("raccroche au milieu d'un bloc") << "hangup" << false << coupee;
+        QTest::newRow("arrêtée entre deux échanges") << "hangup" << true << coupee;
     }
-    void carteQuiDisparait() {
-        QFETCH(bool, pendantUnBloc);
+    void carteQuiNeRepondPas() {
+        QFETCH(QString, panne);
+        QFETCH(bool, arreter);
+        QFETCH(QString, boites);
         CarteVirtuelle carte;
-        QCOMPARE(carte.demarrer({"--fault", "hangup"}), QString());
+        QCOMPARE(carte.demarrer({"--fault", panne}), QString());
         PosteReel poste;
         poste->OuvreCom();
         poste->TxRx("P", 1);
-        if (!pendantUnBloc)
+        if (arreter)
             carte.arreter();
 
-        const auto [duree, processeur] = mesurer([&] {
-            poste->TxRx(QByteArray(32, char(0xA5)), 1);
-            poste->TxRx("F", 1);
-        });
-
+        poste->TxRx(QByteArray(32, char(0xA5)), 1);
+        poste->TxRx("F", 1);
         QCOMPARE(poste->EtatCom, EtatEchange::Muet);
-        QVERIFY(duree <= 4 * 1500 + 500);
-        QVERIFY(processeur * 20 < duree);
+
         poste->DemandeVersionCarte();
-        const QStringList textes = poste.textesAffiches();
-        QCOMPARE(textes.size(), 2);
-        QVERIFY2(LigneCoupee.contains(textes[0]), qPrintable(textes[0]));
-        QCOMPARE(textes[1], "COM1: n'est pas disponible. Changez dans la propriété Option pour "
-                            "un autre port.");
+        const QString vues = poste.textesAffiches().join(u'\n');
+        QVERIFY2(
+            QRegularExpression(QRegularExpression::anchoredPattern(boites)).match(vues).hasMatch(),
+            qPrintable(vues));
     }
 };
 

@@ -1,5 +1,4 @@
 #include "Banc.h"
-#include "FakeSerialPort.h"
 #include "board/FluxTeleversement.h"
 
 #include <QTest>
@@ -36,40 +35,23 @@ struct Cas {
     void (LT840::*imbriquee)() = nullptr; // a board command clicked while events run
 };
 
-QString boite(const QString& texte) {
-    return QStringLiteral("%1|%2|%3").arg(Titre).arg(Msg::OK + Msg::Critique).arg(texte);
-}
-
 // An editor, started, on a board that says nothing until the test scripts it: rules given
 // before port.carteSaine() go first.
-struct Poste {
-    Banc banc{nullptr, false};
-    FakeSerialPort port{banc.horloge};
-
+struct Poste : Banc {
     // Records 0 .. n - 1 as recording leaves them: lamp k % NombreLampes lit in record k, codes
     // cycling through 1..6, record n with the code of record n - 1 and the count n in Text3. The
     // records after n hold code 3, as a file may leave them.
-    explicit Poste(int n = 27) {
-        banc.serie = &port;
-        banc.ed = std::make_unique<LT840>(banc.plateforme());
-        banc->Form_Load();
+    explicit Poste(int n = 27) : Banc(CarteScriptee) {
         for (int k = 0; k <= DernierEnr; ++k) {
-            banc->TabTrames[k].fill(0);
-            banc->TabTrames[k][k % NombreLampes] = qint16(k < n);
-            banc->TabTrames[k][LigneCode] = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
+            ed.TabTrames[k].fill(0);
+            ed.TabTrames[k][k % NombreLampes] = qint16(k < n);
+            ed.TabTrames[k][LigneCode] = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
         }
-        banc->setText3(QString::number(n));
+        ed.setText3(QString::number(n));
     }
-    LT840* operator->() { return banc.ed.get(); }
 
     // What the editor wrote from the first "P" on.
     QList<QByteArray> televersement() const { return port.ecrits.mid(port.ecrits.indexOf("P")); }
-    QStringList boites() const {
-        QStringList l;
-        for (const BoiteAffichee& b : banc.messages.affichees)
-            l << QStringLiteral("%1|%2|%3").arg(b.titre).arg(b.boutons).arg(b.prompt);
-        return l;
-    }
 };
 
 // Exchanges written as words: "P", "F", "R", "fin" for the end block, "b<k>" for bytes
@@ -195,16 +177,17 @@ private slots:
             poste.port.quand(echanges({cas.cible}, octets).first(), cas.reaction);
         poste.port.carteSaine();
         // Once only: a nested upload lets events run too.
-        poste.banc.evenements.pendant = [&, premiere = true]() mutable {
+        poste.evenements.pendant = [&, premiere = true]() mutable {
             if (cas.imbriquee && std::exchange(premiere, false))
-                (*poste.banc.*cas.imbriquee)();
+                (poste.ed.*cas.imbriquee)();
         };
 
         poste->transmet_Click();
 
         QCOMPARE(poste.televersement(), echanges(cas.attendus, octets));
-        QCOMPARE(poste.boites(),
-                 cas.texte.isEmpty() ? QStringList() : QStringList{boite(cas.texte)});
+        QCOMPARE(poste.boites(), cas.texte.isEmpty()
+                                     ? QStringList()
+                                     : QStringList{boite(cas.texte, Msg::OK + Msg::Critique)});
         QVERIFY(poste->TabTrames == *attendu);
         QCOMPARE(poste.port.ouvertures.size(), cas.questions);
         QCOMPARE(poste.port.nombreEcrits("?"), cas.questions);
@@ -227,8 +210,8 @@ private slots:
         };
         QList<QList<int>> pendant;
         QList<QList<int>> repeintes;
-        poste.banc.evenements.pendant = [&] { pendant.append(vue()); };
-        poste.banc.evenements.repeinte = [&] { repeintes.append(vue()); };
+        poste.evenements.pendant = [&] { pendant.append(vue()); };
+        poste.evenements.repeinte = [&] { repeintes.append(vue()); };
 
         poste->transmet_Click();
 

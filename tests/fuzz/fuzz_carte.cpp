@@ -27,13 +27,9 @@ bool identificationValide(const QString& versions) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Banc banc(nullptr, false);
-    FakeSerialPort port(banc.horloge);
-    banc.serie = &port;
-    banc.ed = std::make_unique<LT840>(banc.plateforme());
+    Banc banc(Banc::CarteScriptee);
     LT840& ed = *banc;
-    ed.Form_Load();
-    scenario(port, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
+    scenario(banc.port, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
 
     ed.TestCarte_Click();
     if (!identificationValide(ed.Ctl.Versions) ||

