@@ -58,6 +58,7 @@ void LT840::Text3_Change() {
 // and the record to delete lies within the sequence; otherwise nothing changes. One that runs
 // changes the stored sequence: unsaved work, as a lamp click is.
 void LT840::CmdSUPP_Click() {
+    const EtapeEdition etape(*this);
     const std::optional<int> a = numeroEnregistrement(Ctl.Text2);
     const std::optional<int> b = numeroEnregistrement(Text3());
     if (!a || !b || *a > *b)

@@ -31,6 +31,7 @@ int lampeTouchee(float x, float y) {
 } // namespace
 
 void LT840::Frame1_MouseDown(int Button, int, float X, float Y) {
+    const EtapeEdition etape(*this);
     if (Button == 2) {
         CLICK();
         return;
@@ -50,6 +51,7 @@ void LT840::Frame1_MouseDown(int Button, int, float X, float Y) {
 
 // CLEAR changes the grid only; the record keeps its lamps until the frame is recorded.
 void LT840::Cmd9_MouseDown(int Button, int, float, float) {
+    const EtapeEdition etape(*this);
     if (Button == 2) {
         CLICK();
         return;

@@ -89,6 +89,15 @@ public:
     virtual QString dossierConfiguration() = 0; // the user's fallback when the former is read-only
 };
 
+// The desktop's clipboard, as plain text.
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    virtual bool contientTexte() = 0; // asked at every repaint, so it must be cheap
+    virtual QString texte() = 0;
+    virtual void placer(const QString& texte) = 0;
+};
+
 struct Plateforme {
     IMessageBox* messages = nullptr;
     IFileDialog* fichiers = nullptr;
@@ -97,4 +106,5 @@ struct Plateforme {
     IEventPump* evenements = nullptr;
     ISerialPort* serie = nullptr;
     IProgramFolder* dossiers = nullptr;
+    IClipboard* pressePapiers = nullptr;
 };

@@ -64,6 +64,7 @@ void charger(LT840& ed, const Sequence& s) {
     ed.setText3(QString::number(s.nombre));
     ed.Ctl.Caption = QStringLiteral("FICHIER = ") + ed.NomFichier;
     ed.Modifie = QStringLiteral("N");
+    ed.Historique.recommencer(ed);
 }
 
 } // namespace
@@ -84,6 +85,7 @@ bool LT840::Sauvegarde() {
         return false;
     }
     Modifie = QStringLiteral("N");
+    Historique.sauvegarde();
     MsgBox(QStringLiteral(" Sauvegarde effectuée "), Msg::OK, Titre);
     return true;
 }

@@ -59,6 +59,7 @@ void deplacerEnregistrement(LT840& ed, Mouvement m) {
 }
 
 void transformer(LT840& ed, Mouvement mouvement, int bouton) {
+    const EtapeEdition etape(ed);
     if (bouton == BoutonDroit) {
         ed.CLICK();
         return;

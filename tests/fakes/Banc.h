@@ -13,6 +13,7 @@ struct Banc {
     FakeClock horloge;
     FakeEventPump evenements;
     FakeFolder dossiers;
+    FakeClipboard pressePapiers;
     ISerialPort* serie = nullptr;
     std::unique_ptr<LT840> ed;
 
@@ -22,7 +23,8 @@ struct Banc {
             ed->Form_Load();
     }
     Plateforme plateforme() {
-        return {&messages, &fichiers, &minuterie, &horloge, &evenements, serie, &dossiers};
+        return {&messages,   &fichiers, &minuterie, &horloge,
+                &evenements, serie,     &dossiers,  &pressePapiers};
     }
     LT840& operator*() { return *ed; }
     LT840* operator->() { return ed.get(); }
