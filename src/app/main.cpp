@@ -1,4 +1,5 @@
 #include "editor/LT840.h"
+#include "window/ClipboardQt.h"
 #include "window/DossierQt.h"
 #include "window/FenetrePrincipale.h"
 #include "window/FileDialogQt.h"
@@ -56,6 +57,7 @@ int main(int argc, char* argv[]) {
     HorlogeQt horloge;
     PompeQt evenements;
     DossierQt dossiers;
+    ClipboardQt pressePapiers;
     MinuterieQt minuterie([&] {
         if (fenetre)
             fenetre->executer([&] { editeur->Timer1_Timer(); });
@@ -68,6 +70,7 @@ int main(int argc, char* argv[]) {
     plateforme.horloge = &horloge;
     plateforme.evenements = &evenements;
     plateforme.dossiers = &dossiers;
+    plateforme.pressePapiers = &pressePapiers;
     PortSerieQt serie;
     plateforme.serie = &serie;
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/MenuEdition.h"
+
 #include <array>
 
 class QAction;
@@ -11,6 +13,7 @@ struct MenusFenetre {
     QAction* Lecture = nullptr;
     QAction* Sauvegarder = nullptr;
     QAction* Quitter = nullptr;
+    MenuEdition Edition;
     std::array<QAction*, 4> COM{};
     QAction* Jaune = nullptr;
     QAction* Rouge = nullptr;
