@@ -87,7 +87,10 @@ void HistoriqueEdition::terminer(LT840& ed) {
         return;
     const Instantane apres = instantane(ed);
     ChangementMagasin c = comparer(*d->reference, ed.TabTrames, apres.maximum - d->avant.maximum);
-    if (c.vide() && apres.maximum == d->avant.maximum && apres.lampes == d->avant.lampes)
+    // Recording a frame over the same frame changes nothing but the current record, and that
+    // is still something to take back.
+    if (c.vide() && apres.maximum == d->avant.maximum && apres.lampes == d->avant.lampes &&
+        apres.enrCours == d->avant.enrCours)
         return;
     *d->reference = ed.TabTrames;
     d->etapes.erase(d->etapes.begin() + qsizetype(d->position), d->etapes.end());
