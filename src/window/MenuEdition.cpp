@@ -57,9 +57,10 @@ void cablerMenuEdition(const MenuEdition& m, FenetrePrincipale& fenetre, LT840& 
         {m.Couper, &LT840::Couper_Click},      {m.Copier, &LT840::Copier_Click},
         {m.Coller, &LT840::Coller_Click},      {m.Inserer, &LT840::Inserer_Click},
         {m.Dupliquer, &LT840::Dupliquer_Click}};
-    for (const auto& [action, g] : elements)
-        QObject::connect(action, &QAction::triggered, &fenetre,
-                         [&fenetre, &ed, g] { fenetre.executer([&ed, g] { (ed.*g)(); }); });
+    for (const auto& [action, gestionnaire] : elements)
+        QObject::connect(action, &QAction::triggered, &fenetre, [&fenetre, &ed, g = gestionnaire] {
+            fenetre.executer([&ed, g] { (ed.*g)(); });
+        });
     const auto regriser = [m, &ed] { rendreMenuEdition(m, ed); };
     for (const char* nom : {"Text1", "Text2"})
         QObject::connect(fenetre.centralWidget()->findChild<QLineEdit*>(QLatin1String(nom)),
