@@ -72,6 +72,7 @@ MenusFenetre construireMenus(QMainWindow* fenetre) {
     MenusFenetre m;
     QMenuBar* barre = fenetre->menuBar();
     construireFichier(barre, m);
+    m.Edition = construireMenuEdition(barre);
     construireOption(fenetre, barre, m);
     construireTransfert(barre, m);
     m.Version = element(barre, "Version", QStringLiteral("?"));

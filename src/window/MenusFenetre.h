@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/Format.h"
+#include "window/MenuEdition.h"
 
 #include <array>
 
@@ -13,6 +14,7 @@ struct MenusFenetre {
     QAction* Lecture = nullptr;
     QAction* Sauvegarder = nullptr;
     QAction* Quitter = nullptr;
+    MenuEdition Edition;
     std::array<QAction*, NombrePorts> COM{};
     QAction* Jaune = nullptr;
     QAction* Rouge = nullptr;

@@ -14,6 +14,7 @@ struct Banc {
     FakeEventPump evenements;
     FakeProgramFolder dossiers;
     FakeSerialPort sansCarte{horloge}; // the port when none is given: it never opens
+    FakeClipboard pressePapiers;
     ISerialPort* serie = nullptr;
     std::unique_ptr<LT840> ed;
 
@@ -24,8 +25,8 @@ struct Banc {
             ed->Form_Load();
     }
     Plateforme plateforme() {
-        return {messages, fichiers, minuterie, horloge, evenements, serie ? *serie : sansCarte,
-                dossiers};
+        return {messages, fichiers,     minuterie, horloge, evenements, serie ? *serie : sansCarte,
+                dossiers, pressePapiers};
     }
     LT840& operator*() { return *ed; }
     LT840* operator->() { return ed.get(); }
