@@ -3,6 +3,7 @@
 #include "editor/Edition.h"
 #include "editor/LT840.h"
 #include "window/FenetrePrincipale.h"
+#include "window/MenusFenetre.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -10,40 +11,24 @@
 #include <QLineEdit>
 #include <QMenuBar>
 
-namespace {
-
-QAction* element(QMenu* menu, const char* nom, const QString& titre,
-                 const QList<QKeySequence>& raccourcis) {
-    QAction* a = menu->addAction(titre);
-    a->setObjectName(QLatin1String(nom));
-    a->setShortcuts(raccourcis);
-    return a;
-}
-
-QKeySequence touches(const char* texte) {
-    return QKeySequence(QString::fromLatin1(texte));
-}
-
-} // namespace
-
 // Ctrl+V stays with the green colour scheme, so pasting records takes Ctrl+Shift+V.
 MenuEdition construireMenuEdition(QMenuBar* barre) {
-    auto* e = new QMenu(QStringLiteral("&Édition"), barre);
-    e->setObjectName(QStringLiteral("Edition"));
-    e->menuAction()->setObjectName(QStringLiteral("Edition"));
+    QMenu* e = menuNomme(barre, "Edition", QStringLiteral("&Édition"));
+    const auto element = [e](const char* nom, const QString& titre, const char* touches) {
+        return elementNomme(e, nom, titre, QKeySequence(QString::fromLatin1(touches)));
+    };
     MenuEdition m;
-    m.Annuler = element(e, "Annuler", QStringLiteral("Annuler"), {touches("Ctrl+Z")});
-    m.Retablir = element(e, "Retablir", QStringLiteral("Rétablir"),
-                         {touches("Ctrl+Y"), touches("Ctrl+Shift+Z")});
+    m.Annuler = element("Annuler", QStringLiteral("Annuler"), "Ctrl+Z");
+    m.Retablir = element("Retablir", QStringLiteral("Rétablir"), "Ctrl+Y");
+    m.Retablir->setShortcuts(
+        {m.Retablir->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
     e->addSeparator();
-    m.Couper = element(e, "Couper", QStringLiteral("Couper"), {touches("Ctrl+X")});
-    m.Copier = element(e, "Copier", QStringLiteral("Copier"), {touches("Ctrl+C")});
-    m.Coller = element(e, "Coller", QStringLiteral("Coller"), {touches("Ctrl+Shift+V")});
+    m.Couper = element("Couper", QStringLiteral("Couper"), "Ctrl+X");
+    m.Copier = element("Copier", QStringLiteral("Copier"), "Ctrl+C");
+    m.Coller = element("Coller", QStringLiteral("Coller"), "Ctrl+Shift+V");
     e->addSeparator();
-    m.Inserer = element(e, "Inserer", QStringLiteral("Insérer un enregistrement"),
-                        {QKeySequence(Qt::Key_Insert)});
-    m.Dupliquer =
-        element(e, "Dupliquer", QStringLiteral("Dupliquer l'enregistrement"), {touches("Ctrl+D")});
+    m.Inserer = element("Inserer", QStringLiteral("Insérer un enregistrement"), "Ins");
+    m.Dupliquer = element("Dupliquer", QStringLiteral("Dupliquer l'enregistrement"), "Ctrl+D");
     barre->addMenu(e);
     return m;
 }
