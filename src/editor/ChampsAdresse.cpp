@@ -1,21 +1,9 @@
 #include "editor/LT840.h"
 #include "editor/ValeurNumerique.h"
 
-#include <cmath>
 #include <optional>
 
 namespace {
-
-// The record a field names, when it names one the store has.
-std::optional<int> numeroEnregistrement(const QString& texte) {
-    const std::optional<double> nombre = nombreEnTete(texte);
-    if (!nombre)
-        return std::nullopt;
-    const double v = *nombre;
-    if (v != std::trunc(v) || v < 0 || v > DernierEnr)
-        return std::nullopt;
-    return int(v);
-}
 
 // An address typed above the record count falls back to the count.
 void bornerAuMaximum(QString& champ, const QString& maximum) {
@@ -55,6 +43,7 @@ void LT840::Text3_Change() {
 // and the record to delete lies within the sequence; otherwise nothing changes. One that runs
 // changes the stored sequence: unsaved work, as a lamp click is.
 void LT840::CmdSUPP_Click() {
+    const EtapeEdition etape(*this);
     const std::optional<int> a = numeroEnregistrement(Ctl.Text2);
     const std::optional<int> b = numeroEnregistrement(Text3());
     if (!a || !b || *a > *b)

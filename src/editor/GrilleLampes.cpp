@@ -31,6 +31,7 @@ int lampeTouchee(float x, float y) {
 } // namespace
 
 void LT840::Frame1_MouseDown(Souris Button, float X, float Y) {
+    const EtapeEdition etape(*this);
     if (Button == Souris::Droit) {
         CLICK();
         return;
@@ -49,6 +50,7 @@ void LT840::Frame1_MouseDown(Souris Button, float X, float Y) {
 
 // CLEAR changes the grid only; the record keeps its lamps until the frame is recorded.
 void LT840::Cmd9_MouseDown(Souris Button) {
+    const EtapeEdition etape(*this);
     if (Button == Souris::Droit) {
         CLICK();
         return;

@@ -5,6 +5,7 @@ LT840::LT840(const Plateforme& p) : m_p(p) {}
 void LT840::setText3(const QString& texte) {
     if (texte == m_text3)
         return;
+    const EtapeEdition etape(*this, true);
     m_text3 = texte;
     Text3_Change();
 }

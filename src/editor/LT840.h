@@ -3,6 +3,7 @@
 #include "editor/Controles.h"
 #include "editor/Couleur.h"
 #include "editor/Format.h"
+#include "editor/Historique.h"
 #include "editor/Plateforme.h"
 #include "editor/Saisie.h"
 
@@ -128,6 +129,17 @@ public:
     void OKButton_Click();
     void transmet_Click();
     void Transmettre();
+
+    // --- Édition: undo history, clipboard and block moves of records ---
+    HistoriqueEdition Historique;
+    QString PressePapiers; // the records last copied, as the lines the clipboard holds
+    void Annuler_Click();
+    void Retablir_Click();
+    void Couper_Click();
+    void Copier_Click();
+    void Coller_Click();
+    void Inserer_Click();
+    void Dupliquer_Click();
 
     // The platform, for the subsystems' own helpers.
     const Plateforme& plateforme() const { return m_p; }

@@ -26,6 +26,7 @@ void ramenerALaButee(LT840& ed) {
 
 // Recording changes the stored sequence, so it is unsaved work, as a lamp click is.
 void LT840::CLICK() {
+    const EtapeEdition etape(*this);
     if (EnrCours >= DernierEnrCarte)
         ramenerALaButee(*this);
     if (EnrCours < 0)

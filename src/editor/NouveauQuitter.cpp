@@ -33,6 +33,7 @@ void LT840::Nouveau_Click() {
     Ctl.Check1 = 0;
     Ctl.Option1 = 0;
     AfficheValTempo();
+    Historique.recommencer(*this);
 }
 
 // "Yes" ends the program only once the sequence is safely saved; a cancelled or failed save

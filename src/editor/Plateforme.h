@@ -89,6 +89,15 @@ public:
     virtual QString dossierConfiguration() = 0; // the user's fallback when the former is read-only
 };
 
+// The desktop's clipboard, as plain text.
+class IClipboard {
+public:
+    virtual ~IClipboard() = default;
+    virtual bool contientTexte() = 0; // asked at every repaint, so it must be cheap
+    virtual QString texte() = 0;
+    virtual void placer(const QString& texte) = 0;
+};
+
 // Every interface is there for the editor's whole life.
 struct Plateforme {
     IMessageBox& messages;
@@ -98,4 +107,5 @@ struct Plateforme {
     IEventPump& evenements;
     ISerialPort& serie;
     IProgramFolder& dossiers;
+    IClipboard& pressePapiers;
 };

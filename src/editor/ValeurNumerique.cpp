@@ -1,5 +1,7 @@
 #include "editor/ValeurNumerique.h"
 
+#include "editor/Format.h"
+
 #include <cmath>
 #include <limits>
 
@@ -60,4 +62,11 @@ std::optional<qint16> entier16(const QString& texte) {
     if (v < -32768.0 || v > 32767.0)
         return std::nullopt;
     return static_cast<qint16>(v);
+}
+
+std::optional<int> numeroEnregistrement(const QString& texte) {
+    const std::optional<double> v = nombreEnTete(texte);
+    if (!v || *v != std::trunc(*v) || *v < 0 || *v > DernierEnr)
+        return std::nullopt;
+    return int(*v);
 }

@@ -17,3 +17,6 @@ double arrondiPair(double v);
 
 // The whole-number value of a text as a 16-bit integer, or nothing when it does not fit.
 std::optional<qint16> entier16(const QString& texte);
+
+// The record a field names, when it names one the store has: a whole number 0..DernierEnr.
+std::optional<int> numeroEnregistrement(const QString& texte);

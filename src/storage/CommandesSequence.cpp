@@ -63,6 +63,7 @@ void charger(LT840& ed, const Sequence& s) {
     ed.setText3(QString::number(s.nombre));
     ed.Ctl.Caption = PrefixeTitreFichier + ed.NomFichier;
     ed.Modifie = false;
+    ed.Historique.recommencer(ed);
 }
 
 } // namespace
@@ -83,6 +84,7 @@ bool LT840::Sauvegarde() {
         return false;
     }
     Modifie = false;
+    Historique.sauvegarde();
     MsgBox(QStringLiteral(" Sauvegarde effectuée "), Msg::OK, Titre);
     return true;
 }

@@ -3,6 +3,8 @@
 #include "editor/ValeurNumerique.h"
 #include "storage/FormatTexte.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr char Entete[] = "LT840  V1.02";
@@ -44,10 +46,8 @@ std::optional<qint16> nombreEnregistrements(const QByteArray& item) {
 } // namespace
 
 QByteArray ecrireSequence(qint16 nombre, std::span<const CellulesEnr> enregistrements) {
-    QByteArray octets = Entete + QByteArray(FinDeLigne) + texteNombre(nombre) + FinDeLigne;
-    for (const CellulesEnr& enr : enregistrements)
-        octets += ligneEnregistrement(enr) + FinDeLigne;
-    return octets;
+    return Entete + QByteArray(FinDeLigne) + texteNombre(nombre) + FinDeLigne +
+           ecrireLignes(enregistrements);
 }
 
 std::optional<Sequence> lireSequence(const QByteArray& octets) {
@@ -68,4 +68,26 @@ std::optional<Sequence> lireSequence(const QByteArray& octets) {
         s.enregistrements.append(cellules(*ligne));
     }
     return s;
+}
+
+QByteArray ecrireLignes(std::span<const CellulesEnr> enregistrements) {
+    QByteArray octets;
+    for (const CellulesEnr& enr : enregistrements)
+        octets += ligneEnregistrement(enr) + FinDeLigne;
+    return octets;
+}
+
+std::optional<QList<CellulesEnr>> lireLignes(const QByteArray& texte) {
+    QList<CellulesEnr> enr;
+    for (const QByteArray& brute : texte.split('\n')) {
+        const QByteArray ligne = brute.trimmed();
+        if (ligne.isEmpty())
+            continue;
+        if (ligne.size() != LigneCode + 1 || !std::all_of(ligne.begin(), ligne.end(), estChiffre))
+            return std::nullopt;
+        enr.append(cellules(ligne));
+    }
+    if (enr.isEmpty())
+        return std::nullopt;
+    return enr;
 }

@@ -28,3 +28,10 @@ QByteArray ecrireSequence(qint16 nombre, std::span<const CellulesEnr> enregistre
 // 0..NombreMaxSequence, or when the file ends before its N records. Record lines are never
 // malformed: a column that is not a digit, or that the line is too short to hold, reads 0.
 std::optional<Sequence> lireSequence(const QByteArray& octets);
+
+// The record lines alone, as the clipboard carries them: one line per record, CR LF.
+QByteArray ecrireLignes(std::span<const CellulesEnr> enregistrements);
+
+// The records of a text made only of record lines of 9 digits, whatever ends its lines and
+// with blank lines let through; nothing for any other text, or for a text without a record.
+std::optional<QList<CellulesEnr>> lireLignes(const QByteArray& texte);

@@ -55,6 +55,7 @@ void deplacerEnregistrement(LT840& ed, Mouvement m) {
 }
 
 void transformer(LT840& ed, Mouvement mouvement, Souris bouton) {
+    const EtapeEdition etape(ed);
     if (bouton == Souris::Droit) {
         ed.CLICK();
         return;

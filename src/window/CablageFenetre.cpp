@@ -196,6 +196,7 @@ void FenetrePrincipale::cablerMenus() {
     for (int i = 0; i < int(m_m.COM.size()); ++i)
         connect(m_m.COM[i], &QAction::triggered, this,
                 [this, &ed, i] { executer([&ed, i] { ed.COM_Click(i); }); });
+    cablerMenuEdition(m_m.Edition, *this, ed);
 }
 
 bool FenetrePrincipale::eventFilter(QObject* objet, QEvent* evenement) {

@@ -3,7 +3,7 @@
 EditeurQt::EditeurQt(IProgramFolder* dossiers)
     : surTick([this] { tick(); }), m_minuterie([this] { surTick(); }),
       m_ed({m_messages, m_fichiers, m_minuterie, m_horloge, m_evenements, m_serie,
-            dossiers ? *dossiers : m_dossiers}) {
+            dossiers ? *dossiers : m_dossiers, m_pressePapiers}) {
     // The window paints the model from its first moment: the editor starts before it.
     m_ed.Form_Load();
     m_fenetre = std::make_unique<FenetrePrincipale>(m_ed);

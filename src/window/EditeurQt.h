@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editor/LT840.h"
+#include "window/ClipboardQt.h"
 #include "window/ClockQt.h"
 #include "window/EventPumpQt.h"
 #include "window/FenetrePrincipale.h"
@@ -38,6 +39,7 @@ private:
     ProgramFolderQt m_dossiers;
     SerialPortQt m_serie;
     TimerQt m_minuterie;
+    ClipboardQt m_pressePapiers;
     LT840 m_ed;
     std::unique_ptr<FenetrePrincipale> m_fenetre;
 };

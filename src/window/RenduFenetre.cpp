@@ -140,6 +140,7 @@ void FenetrePrincipale::rendreMenus() {
         const QSignalBlocker bloque(m_m.COM[i]);
         m_m.COM[i]->setChecked(m_ed.Ctl.COM[i]);
     }
+    rendreMenuEdition(m_m.Edition, m_ed);
 }
 
 void FenetrePrincipale::rendreDialogue() {

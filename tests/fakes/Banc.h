@@ -17,6 +17,7 @@ struct Banc {
     FakeEventPump evenements;
     FakeProgramFolder dossiers;
     FakeSerialPort port{horloge};
+    FakeClipboard pressePapiers;
     LT840 ed{plateforme()};
 
     explicit Banc(Carte carte = SansCarte, bool demarrer = true) {
@@ -26,7 +27,7 @@ struct Banc {
             ed.Form_Load();
     }
     Plateforme plateforme() {
-        return {messages, fichiers, minuterie, horloge, evenements, port, dossiers};
+        return {messages, fichiers, minuterie, horloge, evenements, port, dossiers, pressePapiers};
     }
     LT840& operator*() { return ed; }
     LT840* operator->() { return &ed; }

@@ -92,3 +92,11 @@ public:
     QString dossierProgramme() override { return programme.path(); }
     QString dossierConfiguration() override { return configuration.path(); }
 };
+
+class FakeClipboard : public IClipboard {
+public:
+    QString contenu;
+    bool contientTexte() override { return !contenu.isEmpty(); }
+    QString texte() override { return contenu; }
+    void placer(const QString& texte) override { contenu = texte; }
+};

@@ -18,6 +18,7 @@ struct PosteReel {
     ClockQt horloge;
     FakeEventPump evenements;
     FakeProgramFolder dossiers;
+    FakeClipboard pressePapiers;
     SerialPortQt port;
     LT840 ed;
 
@@ -25,7 +26,7 @@ struct PosteReel {
     // then has its own real port behind it.
     explicit PosteReel(ISerialPort* intercale = nullptr)
         : ed({messages, fichiers, minuterie, horloge, evenements, intercale ? *intercale : port,
-              dossiers}) {
+              dossiers, pressePapiers}) {
         ed.Form_Load();
     }
     LT840* operator->() { return &ed; }

@@ -57,7 +57,7 @@ private slots:
         Banc banc(Banc::SansCarte, false);
         FileDialogQt dialogueQt;
         LT840 ed({banc.messages, dialogueQt, banc.minuterie, banc.horloge, banc.evenements,
-                  banc.port, banc.dossiers});
+                  banc.port, banc.dossiers, banc.pressePapiers});
         ed.Form_Load();
         const QDir dossier(banc.dossiers.dossierProgramme());
         if (ouverture) {
