@@ -35,7 +35,7 @@ bool reponseArrivee(ISerialPort& port, IClock& horloge, int attendus) {
 
 // Late bytes of an earlier exchange are kept on purpose: they count towards this reply and
 // come back at its head. The receive buffer is emptied only when the port opens.
-void LT840::TxRx(const QByteArray& message1, int Nbre) {
+void LT840::TxRx(const QByteArray& message1, int Nbre, void (IEventPump::*pendantLigne)()) {
     ISerialPort& port = m_p.serie;
     if (!port.estOuvert()) {
         MsgBox(QStringLiteral("PORT de communication non disponible"), Msg::OK, Titre);
@@ -47,6 +47,10 @@ void LT840::TxRx(const QByteArray& message1, int Nbre) {
         if (code != 0)
             MsgBox(QStringLiteral("ERREUR :%1").arg(code), Msg::OK | Msg::Critique,
                    TitreApplication);
+        // The window is painted while the message and its reply cross the line, never
+        // between a reply and the next message.
+        if (pendantLigne && envoi == 0)
+            (m_p.evenements.*pendantLigne)();
         if (reponseArrivee(port, m_p.horloge, Nbre)) {
             ReponseCarte = port.lireTout();
             EtatCom = EtatEchange::Repondu;

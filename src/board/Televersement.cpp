@@ -13,8 +13,9 @@ const QString DefautCordon = DefautDialogue + QChar(12) + QStringLiteral(" Véri
 // One exchange awaiting one byte. A silent board is reported with `siSilence`, a reply other
 // than `attendue` (when one is awaited) as a plain dialogue fault; false ends the upload.
 bool echanger(LT840& ed, const QByteArray& message, std::optional<QByteArrayView> attendue,
-              const QString& siSilence = DefautDialogue) {
-    ed.TxRx(message, 1);
+              const QString& siSilence = DefautDialogue,
+              void (IEventPump::*pendantLigne)() = nullptr) {
+    ed.TxRx(message, 1, pendantLigne);
     if (ed.EtatCom == EtatEchange::Muet) {
         ed.AfficheMessage(siSilence);
         return false;
@@ -61,19 +62,20 @@ void LT840::Transmettre() {
     Ctl.ProgressBar1Max = flux::blocsAEnvoyer(octets);
     Ctl.ProgressBar1Value = 0;
     Ctl.ProgressBar1Visible = true;
-    m_p.evenements.laisserPasser();
 
+    // Window events run once, while the first "P" is on the wire. The exchanges keep input
+    // events out; the bar is repainted all the same, while each block crosses the line.
     for (int b = 0; b < flux::NombreBlocs; ++b) {
-        if (!echanger(*this, QByteArrayLiteral("P"), "B", DefautCordon))
+        if (!echanger(*this, QByteArrayLiteral("P"), "B", DefautCordon,
+                      b == 0 ? &IEventPump::laisserPasser : nullptr))
             return;
         const QByteArray bloc = flux::bloc(octets, b);
         const bool finSequence = bloc.startsWith('\0');
-        if (finSequence ? !echanger(*this, QByteArray(TailleBloc, '\0'), std::nullopt)
-                        : !echanger(*this, bloc, "?"))
-            return;
-        // The exchanges keep input events out; the bar is repainted all the same.
         Ctl.ProgressBar1Value = b + 1;
-        m_p.evenements.repeindre();
+        if (finSequence ? !echanger(*this, QByteArray(TailleBloc, '\0'), std::nullopt,
+                                    DefautDialogue, &IEventPump::repeindre)
+                        : !echanger(*this, bloc, "?", DefautDialogue, &IEventPump::repeindre))
+            return;
         if (finSequence)
             break;
     }

@@ -118,7 +118,8 @@ public:
 
     // --- Board link ---
     void OuvreCom();
-    void TxRx(const QByteArray& message1, int Nbre);
+    // `pendantLigne`, when given, runs once while the first sending is on the wire.
+    void TxRx(const QByteArray& message1, int Nbre, void (IEventPump::*pendantLigne)() = nullptr);
     void VersionCarte();
     void AfficheMessage(const QString& a);
     void COM_Click(int Index);

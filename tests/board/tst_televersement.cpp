@@ -198,15 +198,21 @@ private slots:
         QVERIFY(poste->Ctl.DialogVisible);
     }
 
-    // The bar shows before the blocks, when events run once, and moves on after each block as
-    // the window repaints; input events never run in between.
+    // Events run once while the first "P" is on the wire, with the bar shown; the bar moves on
+    // as each block is written and the window repaints while it crosses the line, not after
+    // its reply; input events never run in between.
     void progression() {
         Poste poste;
         poste.port.carteSaine();
         const auto vue = [&poste] {
             const auto& c = poste->Ctl;
-            return QList<int>{c.ProgressBar1Visible, c.ProgressBar1Value, c.ProgressBar1Max,
-                              c.HScroll1Visible, int(poste.port.nombreEcrits("P"))};
+            return QList<int>{c.ProgressBar1Visible,
+                              c.ProgressBar1Value,
+                              c.ProgressBar1Max,
+                              c.HScroll1Visible,
+                              int(poste.port.nombreEcrits("P")),
+                              int(poste.port.ecrits.last().size()),
+                              int(poste->ReponseCarte.size())};
         };
         QList<QList<int>> pendant;
         QList<QList<int>> repeintes;
@@ -215,8 +221,10 @@ private slots:
 
         poste->transmet_Click();
 
-        QCOMPARE(pendant, (QList<QList<int>>{{1, 0, 3, 0, 0}}));
-        QCOMPARE(repeintes, (QList<QList<int>>{{1, 1, 3, 0, 1}, {1, 2, 3, 0, 2}, {1, 3, 3, 0, 3}}));
+        QCOMPARE(pendant, (QList<QList<int>>{{1, 0, 3, 0, 1, 1, 0}}));
+        QCOMPARE(repeintes,
+                 (QList<QList<int>>{
+                     {1, 1, 3, 0, 1, 32, 0}, {1, 2, 3, 0, 2, 32, 0}, {1, 3, 3, 0, 3, 32, 0}}));
         QVERIFY(!poste->Ctl.ProgressBar1Visible);
         QVERIFY(poste->Ctl.HScroll1Visible);
     }
