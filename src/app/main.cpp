@@ -1,8 +1,10 @@
 #include "window/EditeurQt.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
@@ -25,6 +27,20 @@ void traduireQt(QApplication& app, QTranslator& traducteur) {
         app.installTranslator(&traducteur);
 }
 
+// The sequence file named on the command line, if any; --help and --version answer and end.
+QString fichierDemande(const QApplication& app) {
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Éditeur et programmateur de la carte LT840"));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addPositionalArgument(QStringLiteral("fichier"),
+                                  QStringLiteral("Séquence (.dat) à ouvrir au démarrage."),
+                                  QStringLiteral("[fichier]"));
+    options.process(app);
+    const QStringList fichiers = options.positionalArguments();
+    return fichiers.isEmpty() ? QString() : fichiers.first();
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -34,6 +50,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(TitreApplication);
+    QApplication::setApplicationVersion(QStringLiteral(LT840_VERSION));
     // Lets the desktop match the window with the menu entry and its icon; an editor run from
     // its build folder finds no installed icon and keeps Qt's.
     QGuiApplication::setDesktopFileName(QStringLiteral(LT840_APP_ID));
@@ -41,7 +58,13 @@ int main(int argc, char* argv[]) {
     QTranslator traducteur;
     traduireQt(app, traducteur);
 
+    const QString fichier = fichierDemande(app);
+
     EditeurQt editeur;
     editeur.fenetre().show();
+    // Opened once the window is up, so that its questions and reports have a window to sit on.
+    if (!fichier.isEmpty())
+        QTimer::singleShot(0, &editeur.fenetre(),
+                           [&editeur, fichier] { editeur.fenetre().ouvrirFichier(fichier); });
     return app.exec();
 }

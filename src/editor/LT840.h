@@ -113,6 +113,12 @@ public:
     bool Sauvegarde(); // true once the file is safely on disk
     void Sauvegarder_Click();
     void Lecture_Click();
+    // Opens `chemin` as "Ouvrir" opens the file the user picks: same question, checks and
+    // reports (a file named on the command line, dropped on the window or chosen as recent).
+    void OuvrirFichier(const QString& chemin);
+    // The last file opened or saved successfully, and how many times one was.
+    QString FichierTraite;
+    int FichiersTraites = 0;
     void LitCfg();
     void SauveCfg();
 

@@ -2,6 +2,8 @@
 #include "storage/FichierDisque.h"
 #include "storage/FichierSequence.h"
 
+#include <functional>
+
 namespace {
 
 const QString FichierNonDisponible = QStringLiteral("Fichier non disponible ! ");
@@ -66,6 +68,38 @@ void charger(LT840& ed, const Sequence& s) {
     ed.Historique.recommencer(ed);
 }
 
+void retenirFichier(LT840& ed) {
+    ed.FichierTraite = ed.NomFichier;
+    ++ed.FichiersTraites;
+}
+
+// The open command with the file chosen by `choisir`, which is asked only once the user
+// agreed to lose unsaved changes.
+void ouvrir(LT840& ed, const std::function<QString()>& choisir) {
+    if (ed.Modifie &&
+        ed.MsgBox(
+            QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?"),
+            Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)
+        return;
+    if (!prendreNom(ed, choisir())) {
+        ed.MsgBox(QStringLiteral("Vous n'avez ouvert aucun fichier."), Msg::Critique | Msg::OK,
+                  TitreFichier);
+        return;
+    }
+    const auto octets = lireFichier(ed.NomFichier, TailleMaxSequence);
+    if (!octets) {
+        ed.MsgBox(FichierNonDisponible, Msg::Critique | Msg::OK, Titre);
+        return;
+    }
+    const auto sequence = lireSequence(*octets);
+    if (!sequence) {
+        ed.MsgBox(QStringLiteral("Fichier non compatible."), Msg::Critique | Msg::OK, TitreFichier);
+        return;
+    }
+    charger(ed, *sequence);
+    retenirFichier(ed);
+}
+
 } // namespace
 
 // Modifie is cleared only once the file is really on disk: a cancelled dialog or a failed
@@ -85,6 +119,7 @@ bool LT840::Sauvegarde() {
     }
     Modifie = false;
     Historique.sauvegarde();
+    retenirFichier(*this);
     MsgBox(QStringLiteral(" Sauvegarde effectuée "), Msg::OK, Titre);
     return true;
 }
@@ -96,26 +131,9 @@ void LT840::Sauvegarder_Click() {
 // The whole file is read and checked before anything changes: a file that cannot be read or
 // is malformed leaves the store, the counters and Modifie as they were.
 void LT840::Lecture_Click() {
-    if (Modifie &&
-        MsgBox(
-            QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?"),
-            Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)
-        return;
-    const ParametresDialogue p = preparerDialogue(*this);
-    if (!prendreNom(*this, m_p.fichiers.ouvrir(p))) {
-        MsgBox(QStringLiteral("Vous n'avez ouvert aucun fichier."), Msg::Critique | Msg::OK,
-               TitreFichier);
-        return;
-    }
-    const auto octets = lireFichier(NomFichier, TailleMaxSequence);
-    if (!octets) {
-        MsgBox(FichierNonDisponible, Msg::Critique | Msg::OK, Titre);
-        return;
-    }
-    const auto sequence = lireSequence(*octets);
-    if (!sequence) {
-        MsgBox(QStringLiteral("Fichier non compatible."), Msg::Critique | Msg::OK, TitreFichier);
-        return;
-    }
-    charger(*this, *sequence);
+    ouvrir(*this, [this] { return m_p.fichiers.ouvrir(preparerDialogue(*this)); });
+}
+
+void LT840::OuvrirFichier(const QString& chemin) {
+    ouvrir(*this, [&chemin] { return chemin; });
 }

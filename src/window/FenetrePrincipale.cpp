@@ -1,10 +1,12 @@
 #include "window/FenetrePrincipale.h"
 
 #include "editor/LT840.h"
+#include "window/ComplementsFenetre.h"
 #include "window/DialogueTest.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QLayout>
 #include <QToolBar>
 
@@ -45,7 +47,13 @@ FenetrePrincipale::FenetrePrincipale(LT840& editeur, QWidget* parent)
     cablerNavigateur();
     cablerBaseDeTemps();
     cablerMenus();
+    m_complements = new ComplementsFenetre(*this, m_ed, m_c, m_m);
     rafraichir();
+}
+
+void FenetrePrincipale::ouvrirFichier(const QString& chemin) {
+    const QString complet = chemin.isEmpty() ? chemin : QFileInfo(chemin).absoluteFilePath();
+    executer([&] { m_ed.OuvrirFichier(complet); });
 }
 
 void FenetrePrincipale::executer(const std::function<void()>& gestionnaire) {

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <functional>
 
+class ComplementsFenetre;
 class DialogueTest;
 class LT840;
 class QMouseEvent;
@@ -26,6 +27,9 @@ public:
     void executer(const std::function<void()>& gestionnaire);
     // The program ends: no handler runs any more and the windows go away.
     void arreter();
+    // Opens a file named from outside the window's dialog (command line, drop, recent files)
+    // as "Ouvrir" opens the one chosen in it.
+    void ouvrirFichier(const QString& chemin);
 
 protected:
     bool eventFilter(QObject* objet, QEvent* evenement) override;
@@ -63,6 +67,7 @@ private:
     ControlesFenetre m_c;
     MenusFenetre m_m;
     DialogueTest* m_dialogue = nullptr;
+    ComplementsFenetre* m_complements = nullptr;
     QHash<QObject*, Pression> m_pressions;
     // The board's version, which the user may type into, is shown again only when the
     // model's text changes.

@@ -1,6 +1,7 @@
 #include "window/FenetrePrincipale.h"
 
 #include "editor/LT840.h"
+#include "window/ComplementsFenetre.h"
 #include "window/CouleurQt.h"
 #include "window/DialogueTest.h"
 #include "window/GrilleLampesWidget.h"
@@ -59,6 +60,7 @@ void FenetrePrincipale::rafraichir() {
     rendreCarte();
     rendreMenus();
     rendreDialogue();
+    m_complements->rafraichir();
 }
 
 void FenetrePrincipale::rendreTextes() {
