@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPainter>
 #include <QStatusBar>
 
 namespace {
@@ -14,16 +15,34 @@ namespace {
 // The board holds records 0 to 250.
 constexpr int CapaciteCarte = DernierEnrCarte + 1;
 
-QLabel* element(QStatusBar* barre, const char* nom) {
-    auto* l = new QLabel(barre);
+// A text that may not fit the designed width, such as a long device path, gives way first:
+// it is shortened in the middle, and its tooltip keeps it whole.
+class TexteAbrege : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    QSize minimumSizeHint() const override { return {fontMetrics().height(), 0}; }
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                   fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width()));
+    }
+};
+
+QLabel* element(QStatusBar* barre, const char* nom, QLabel* l = nullptr, int etirement = 0) {
+    if (!l)
+        l = new QLabel(barre);
     l->setObjectName(QLatin1String(nom));
-    barre->addWidget(l);
+    barre->addWidget(l, etirement);
     return l;
 }
 
 void afficher(QLabel* l, const QString& texte) {
-    if (l->text() != texte)
+    if (l->text() != texte) {
         l->setText(texte);
+        l->setToolTip(texte);
+    }
     l->setAccessibleName(texte);
     l->setVisible(!texte.isEmpty());
 }
@@ -43,7 +62,8 @@ TextesEtat textesEtat(const LT840& ed) {
 
 BarreEtat::BarreEtat(QStatusBar* barre)
     : m_enregistrements(element(barre, "EtatEnregistrements")),
-      m_duree(element(barre, "EtatDuree")), m_port(element(barre, "EtatPort")),
+      m_duree(element(barre, "EtatDuree")),
+      m_port(element(barre, "EtatPort", new TexteAbrege(barre), 1)),
       m_modifie(element(barre, "EtatModifie")) {
     barre->setSizeGripEnabled(false);
 }

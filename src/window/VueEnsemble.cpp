@@ -17,7 +17,7 @@ namespace {
 
 // In pixels from the top of the strip: the playback mark, the record numbers, the lamps,
 // then the duration bars, x20 being the tallest.
-constexpr int HauteurMarque = 3;
+constexpr int HauteurMarque = 5;
 constexpr int HautNumeros = 3;
 constexpr int HautLampes = 17;
 constexpr int PasLampes = 10;
@@ -152,6 +152,8 @@ void VueEnsemble::montrer(const ImageSequence& image) {
     if (image == m_image)
         return;
     const ImageSequence avant = std::exchange(m_image, image);
+    if (avant.allumee != m_image.allumee || avant.eteinte != m_image.eteinte)
+        preparerLampes();
     m_toile->setMinimumSize(int(m_image.colonnes.size()) * LargeurColonne, Hauteur);
     repeindreChangements(avant);
     suivreCourante(avant);
@@ -171,6 +173,23 @@ void VueEnsemble::repeindreChangements(const ImageSequence& avant) {
     const qsizetype plus = qMax(avant.colonnes.size(), m_image.colonnes.size());
     if (plus > communes)
         m_toile->update(rectColonne(int(communes)).united(rectColonne(int(plus - 1))));
+}
+
+void VueEnsemble::preparerLampes() {
+    const qreal ratio = devicePixelRatioF();
+    const auto lampe = [&](const QColor& remplissage) {
+        QPixmap pixmap(QSize(DiametreLampe, DiametreLampe) * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(m_image.allumee, 1));
+        p.setBrush(remplissage);
+        p.drawEllipse(QRectF(0.5, 0.5, DiametreLampe - 1, DiametreLampe - 1));
+        return pixmap;
+    };
+    m_lampeAllumee = lampe(m_image.allumee);
+    m_lampeEteinte = lampe(m_image.eteinte);
 }
 
 void VueEnsemble::suivreCourante(const ImageSequence& avant) {
@@ -195,7 +214,6 @@ void VueEnsemble::peindre(QPainter& p, const QRect& zone) const {
     const QColor barre = pal.color(QPalette::Mid);
     const QColor cadre =
         m_toile->hasFocus() ? pal.color(QPalette::Highlight) : pal.color(QPalette::Text);
-    p.setRenderHint(QPainter::Antialiasing);
     for (int c = premiere; c <= derniere; ++c) {
         const ColonneVue& col = m_image.colonnes[c];
         const QRect r = rectColonne(c);
@@ -203,16 +221,13 @@ void VueEnsemble::peindre(QPainter& p, const QRect& zone) const {
             p.fillRect(r, plage);
         if (col.jouee)
             p.fillRect(r.x(), 0, LargeurColonne, HauteurMarque, CouleurJouee);
-        p.setPen(QPen(m_image.allumee, 1));
-        for (int i = 0; i < NombreLampes; ++i) {
-            p.setBrush((col.lampes >> i) & 1 ? m_image.allumee : m_image.eteinte);
-            p.drawEllipse(QRectF(r.x() + 2.5, HautLampes + i * PasLampes + 0.5, DiametreLampe - 1,
-                                 DiametreLampe - 1));
-        }
+        for (int i = 0; i < NombreLampes; ++i)
+            p.drawPixmap(r.x() + 2, HautLampes + i * PasLampes,
+                         (col.lampes >> i) & 1 ? m_lampeAllumee : m_lampeEteinte);
         const int h = hauteurBarre(col.code);
         p.fillRect(r.x() + 3, BasBarres - h, LargeurColonne - 6, h, barre);
         if (col.courante) {
-            p.setPen(QPen(cadre, 2));
+            p.setPen(QPen(col.jouee ? CouleurJouee : cadre, 2));
             p.setBrush(Qt::NoBrush);
             p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
         }

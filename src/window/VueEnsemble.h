@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QPixmap>
 #include <QScrollArea>
 #include <functional>
 
@@ -53,8 +54,13 @@ public:
 
 private:
     void repeindreChangements(const ImageSequence& avant);
+    void preparerLampes();
     void suivreCourante(const ImageSequence& avant);
 
     ToileVueEnsemble* m_toile;
     ImageSequence m_image;
+    // A lit and an unlit lamp drawn once for the scheme in force: thousands of lamps are
+    // then copied, not drawn.
+    QPixmap m_lampeAllumee;
+    QPixmap m_lampeEteinte;
 };
