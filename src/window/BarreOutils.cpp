@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QRegularExpression>
 #include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -27,10 +28,14 @@ QString bulle(const QAction* a) {
 
 void ajouter(QToolBar* barre, const Outil& o) {
     const QIcon propre(QStringLiteral(":/icones/%1.svg").arg(QLatin1String(o.fichier)));
-    o.action->setIcon(QIcon::fromTheme(QLatin1String(o.icone), propre));
+    const QIcon icone = QIcon::fromTheme(QLatin1String(o.icone), propre);
+    o.action->setIcon(icone);
     o.action->setToolTip(bulle(o.action));
     barre->addAction(o.action);
-    QWidget* bouton = barre->widgetForAction(o.action);
+    auto* bouton = qobject_cast<QToolButton*>(barre->widgetForAction(o.action));
+    // Without the SVG support of Qt and without a theme icon, the caption stands in.
+    if (icone.pixmap(barre->iconSize()).isNull())
+        bouton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     bouton->setObjectName(QStringLiteral("Outil_") + o.action->objectName());
     bouton->setAccessibleName(o.action->toolTip());
 }

@@ -38,7 +38,8 @@ ComplementsFenetre::ComplementsFenetre(FenetrePrincipale& fenetre, LT840& ed,
     placerVue(c);
     garnirBarreOutils(fenetre.findChild<QToolBar*>(QStringLiteral("Toolbar1")), m);
     auto* fichier = fenetre.menuBar()->findChild<QMenu*>(QStringLiteral("Fichier"));
-    m_recents = new MenuRecents(fichier, m.Quitter, [this](const QString& p) { ouvrirRecent(p); });
+    auto* trait = fichier->findChild<QAction*>(QStringLiteral("trait"));
+    m_recents = new MenuRecents(fichier, trait, [this](const QString& p) { ouvrirRecent(p); });
     m_fichiersVus = ed.FichiersTraites;
     // The addresses shade the overview as they are typed; a file dropped on them opens.
     for (QLineEdit* champ : {c.Text1, c.Text2})
