@@ -100,10 +100,14 @@ void ComplementsFenetre::rafraichirVue() {
 void ComplementsFenetre::rafraichir() {
     rafraichirVue();
     m_etat.montrer(m_ed);
-    if (m_ed.FichiersTraites != m_fichiersVus) {
-        m_fichiersVus = m_ed.FichiersTraites;
-        m_recents->retenir(m_ed.FichierTraite);
-    }
+    retenirFichier();
+}
+
+void ComplementsFenetre::retenirFichier() {
+    if (m_ed.FichiersTraites == m_fichiersVus)
+        return;
+    m_fichiersVus = m_ed.FichiersTraites;
+    m_recents->retenir(m_ed.FichierTraite);
 }
 
 // The file opens once the drop is over, so that the program it was dragged from is not held

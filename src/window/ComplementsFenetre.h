@@ -29,6 +29,7 @@ private:
     void surPressionVue(int colonne, Qt::MouseButton bouton, Qt::KeyboardModifiers touches);
     void ouvrirRecent(const QString& chemin);
     void rafraichirVue();
+    void retenirFichier();
 
     FenetrePrincipale& m_fenetre;
     LT840& m_ed;

@@ -64,7 +64,9 @@ void FenetrePrincipale::executer(const std::function<void()>& gestionnaire) {
         rafraichir();
 }
 
+// A file saved on the way out is still remembered among the recent files.
 void FenetrePrincipale::arreter() {
+    m_complements->rafraichir();
     m_arrete = true;
     m_dialogue->hide();
     hide();

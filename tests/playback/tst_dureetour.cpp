@@ -18,7 +18,6 @@ private slots:
             << QList<int>{0, 7, 8, -1, 300, 1} << 6 << 0.1 << 6 << 0.1;
         QTest::newRow("un de chaque") << QList<int>{1, 2, 3, 4, 5, 6} << 6 << 0.35 << 6 << 18.55;
         QTest::newRow("251 en x20 à 0.4") << QList<int>(251, 6) << 251 << 0.4 << 251 << 2008.0;
-        QTest::newRow("251 en x1 à 0.01") << QList<int>(251, 1) << 251 << 0.01 << 251 << 2.51;
         QTest::newRow("maximum négatif") << QList<int>{} << -3 << 0.4 << 0 << 0.0;
         QTest::newRow("maximum hors magasin") << QList<int>{} << 5000 << 0.01 << 1025 << 205.0;
     }

@@ -5,28 +5,21 @@
 class TstFichiersRecents : public QObject {
     Q_OBJECT
 private slots:
+    // "list | path opened | files gone | list afterwards", lists as paths between blanks.
     void regles_data() {
-        QTest::addColumn<QStringList>("liste");
-        QTest::addColumn<QString>("chemin");
-        QTest::addColumn<QStringList>("absents");
-        QTest::addColumn<QStringList>("attendu");
-        const auto l = [](const char* s) { return QString::fromLatin1(s).split(u' '); };
-        QTest::newRow("premier") << QStringList{} << "/a" << QStringList{} << l("/a");
-        QTest::newRow("remonte sans doublon")
-            << l("/a /b /c") << "/c" << QStringList{} << l("/c /a /b");
-        QTest::newRow("même fichier autrement écrit")
-            << l("/d/a.dat /b") << "/d/./x/../a.dat" << QStringList{} << l("/d/a.dat /b");
-        QTest::newRow("six au plus")
-            << l("/1 /2 /3 /4 /5 /6") << "/7" << QStringList{} << l("/7 /1 /2 /3 /4 /5");
-        QTest::newRow("absents retirés") << l("/a /b /c /b") << "" << l("/b") << l("/a /c");
-        QTest::newRow("nouveau absent") << l("/a") << "/n" << l("/n") << l("/a");
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("premier") << "|/a||/a";
+        QTest::newRow("remonte sans doublon") << "/a /b /c|/c||/c /a /b";
+        QTest::newRow("même fichier autrement écrit") << "/d/a.dat /b|/d/./x/../a.dat||/d/a.dat /b";
+        QTest::newRow("six au plus") << "/1 /2 /3 /4 /5 /6|/7||/7 /1 /2 /3 /4 /5";
+        QTest::newRow("absents retirés") << "/a /b /c /b||/b|/a /c";
     }
     void regles() {
-        QFETCH(QStringList, liste);
-        QFETCH(QString, chemin);
-        QFETCH(QStringList, absents);
-        const auto existe = [&absents](const QString& c) { return !absents.contains(c); };
-        QTEST(fichiersRecents(liste, chemin, existe), "attendu");
+        QFETCH(QString, cas);
+        const QStringList c = cas.split(u'|');
+        const auto existe = [&c](const QString& p) { return !c[2].split(u' ').contains(p); };
+        const QStringList liste = c[0].split(u' ', Qt::SkipEmptyParts);
+        QCOMPARE(fichiersRecents(liste, c[1], existe).join(u' '), c[3]);
     }
 };
 
