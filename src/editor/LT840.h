@@ -59,6 +59,9 @@ public:
 
     // --- Board link ---
     EtatEchange EtatCom = EtatEchange::Aucun;
+    // A device chosen by its name; when set it is the port in force instead of COM PortCom + 1,
+    // which the configuration file keeps all the same.
+    QString PortChoisi;
     QByteArray ReponseCarte;
 
     // --- Start-up, recording and viewing ---
@@ -113,6 +116,9 @@ public:
     bool Sauvegarde(); // true once the file is safely on disk
     void Sauvegarder_Click();
     void Lecture_Click();
+    // Loads the file NomFichier names, as Ouvrir does once a name is chosen; false, the
+    // failure shown and nothing changed, when it cannot be read or is not a sequence.
+    bool OuvreSequence();
     void LitCfg();
     void SauveCfg();
 

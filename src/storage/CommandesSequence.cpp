@@ -107,15 +107,20 @@ void LT840::Lecture_Click() {
                TitreFichier);
         return;
     }
+    OuvreSequence();
+}
+
+bool LT840::OuvreSequence() {
     const auto octets = lireFichier(NomFichier, TailleMaxSequence);
     if (!octets) {
         MsgBox(FichierNonDisponible, Msg::Critique | Msg::OK, Titre);
-        return;
+        return false;
     }
     const auto sequence = lireSequence(*octets);
     if (!sequence) {
         MsgBox(QStringLiteral("Fichier non compatible."), Msg::Critique | Msg::OK, TitreFichier);
-        return;
+        return false;
     }
     charger(*this, *sequence);
+    return true;
 }

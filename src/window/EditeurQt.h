@@ -2,13 +2,13 @@
 
 #include "editor/LT840.h"
 #include "window/ClipboardQt.h"
-#include "window/ClockQt.h"
+#include "serial/ClockQt.h"
 #include "window/EventPumpQt.h"
 #include "window/FenetrePrincipale.h"
 #include "window/FileDialogQt.h"
 #include "window/MessageBoxQt.h"
 #include "window/ProgramFolderQt.h"
-#include "window/SerialPortQt.h"
+#include "serial/SerialPortQt.h"
 #include "window/TimerQt.h"
 
 #include <functional>
