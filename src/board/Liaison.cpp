@@ -51,3 +51,11 @@ void LT840::COM_Click(int Index) {
     PortCom = qint16(Index);
     SauveCfg();
 }
+
+// A device chosen by name takes over from COM PortCom + 1 without touching the configuration
+// file, whose COM index stays for the day the device is given up; "" goes back to that COM.
+void LT840::Peripherique_Click(const QString& peripherique) {
+    PortChoisi = peripherique;
+    for (int i = 0; i < int(Ctl.COM.size()); ++i)
+        Ctl.COM[i] = PortChoisi.isEmpty() && PortCom == i;
+}

@@ -129,6 +129,7 @@ public:
     void VersionCarte();
     void AfficheMessage(const QString& a);
     void COM_Click(int Index);
+    void Peripherique_Click(const QString& peripherique);
     void DemandeVersionCarte();
     void TestCarte_Click();
     void CmdRST_Click();
