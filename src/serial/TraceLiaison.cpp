@@ -1,5 +1,6 @@
 #include "serial/TraceLiaison.h"
 
+#include "board/NomPort.h"
 #include "editor/Format.h"
 
 #include <utility>
@@ -53,7 +54,8 @@ void TraceLiaison::conclure(const QString& echec) {
 
 int TraceLiaison::ouvrir(int numeroPort) {
     conclure();
-    return ouverture(QStringLiteral("COM%1").arg(numeroPort), m_port.ouvrir(numeroPort));
+    return ouverture(QStringLiteral("COM%1 (%2)").arg(numeroPort).arg(nomPeripherique(numeroPort)),
+                     m_port.ouvrir(numeroPort));
 }
 
 int TraceLiaison::ouvrirPeripherique(const QString& peripherique) {
