@@ -12,7 +12,7 @@ QString surUneLigne(QString s) {
         if (c.unicode() < 0x20)
             c = u' ';
     }
-    return s.simplified();
+    return s;
 }
 
 } // namespace
