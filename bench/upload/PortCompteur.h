@@ -27,6 +27,12 @@ public:
         ouvertureFermetureNs += m_horloge.nsecsElapsed() - debut;
         return code;
     }
+    int ouvrirPeripherique(const QString& peripherique) override {
+        const qint64 debut = m_horloge.nsecsElapsed();
+        const int code = m_port.ouvrirPeripherique(peripherique);
+        ouvertureFermetureNs += m_horloge.nsecsElapsed() - debut;
+        return code;
+    }
     bool estOuvert() const override { return m_port.estOuvert(); }
     void fermer() override {
         const qint64 debut = m_horloge.nsecsElapsed();

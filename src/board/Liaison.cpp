@@ -1,11 +1,12 @@
+#include "board/PortEnVigueur.h"
 #include "editor/LT840.h"
 
 namespace {
 
-QString portIndisponible(int numero) {
-    return QStringLiteral("COM%1: n'est pas disponible. Changez dans la propriété Option pour un "
-                          "autre port.")
-        .arg(numero);
+int ouvrir(ISerialPort& port, const LT840& ed) {
+    if (!ed.PortChoisi.isEmpty())
+        return port.ouvrirPeripherique(ed.PortChoisi);
+    return ed.PortCom + 1 < 1 ? -1 : port.ouvrir(ed.PortCom + 1);
 }
 
 } // namespace
@@ -16,9 +17,8 @@ void LT840::OuvreCom() {
     ISerialPort& port = m_p.serie;
     if (port.estOuvert())
         port.fermer();
-    const int numero = PortCom + 1;
-    if (numero < 1 || port.ouvrir(numero) != 0) {
-        MsgBox(portIndisponible(numero), Msg::OK, TitreApplication);
+    if (ouvrir(port, *this) != 0) {
+        MsgBox(messagePortIndisponible(portEnVigueur(*this).nom), Msg::OK, TitreApplication);
         return;
     }
     port.viderReception();
@@ -44,9 +44,18 @@ void LT840::AfficheMessage(const QString& a) {
 
 // An open port is left as it is: the next board command reopens on the port chosen here.
 void LT840::COM_Click(int Index) {
+    PortChoisi.clear();
     Ctl.COM.fill(false);
     if (Index >= 0 && Index < int(Ctl.COM.size()))
         Ctl.COM[Index] = true;
     PortCom = qint16(Index);
     SauveCfg();
+}
+
+// A device chosen by name takes over from COM PortCom + 1 without touching the configuration
+// file, whose COM index stays for the day the device is given up; "" goes back to that COM.
+void LT840::Peripherique_Click(const QString& peripherique) {
+    PortChoisi = peripherique;
+    for (int i = 0; i < int(Ctl.COM.size()); ++i)
+        Ctl.COM[i] = PortChoisi.isEmpty() && PortCom == i;
 }

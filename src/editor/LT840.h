@@ -59,6 +59,9 @@ public:
 
     // --- Board link ---
     EtatEchange EtatCom = EtatEchange::Aucun;
+    // A device chosen by its name; when set it is the port in force instead of COM PortCom + 1,
+    // which the configuration file keeps all the same.
+    QString PortChoisi;
     QByteArray ReponseCarte;
 
     // --- Start-up, recording and viewing ---
@@ -114,8 +117,9 @@ public:
     void Sauvegarder_Click();
     void Lecture_Click();
     // Opens `chemin` as "Ouvrir" opens the file the user picks: same question, checks and
-    // reports (a file named on the command line, dropped on the window or chosen as recent).
-    void OuvrirFichier(const QString& chemin);
+    // reports (a file named on the command line, dropped on the window or chosen as recent);
+    // true once it is loaded.
+    bool OuvrirFichier(const QString& chemin);
     // The last file opened or saved successfully, and how many times one was.
     QString FichierTraite;
     int FichiersTraites = 0;
@@ -129,6 +133,7 @@ public:
     void VersionCarte();
     void AfficheMessage(const QString& a);
     void COM_Click(int Index);
+    void Peripherique_Click(const QString& peripherique);
     void DemandeVersionCarte();
     void TestCarte_Click();
     void CmdRST_Click();

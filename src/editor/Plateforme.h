@@ -70,6 +70,8 @@ public:
     virtual ~ISerialPort() = default;
     // 0 when the port opened, otherwise an error code; the port stays closed on error.
     virtual int ouvrir(int numeroPort) = 0;
+    // The same for a device named as the system names it ("/dev/ttyUSB0", "COM7").
+    virtual int ouvrirPeripherique(const QString& peripherique) = 0;
     virtual bool estOuvert() const = 0;
     // Waits until every queued byte has left the computer, then releases the port.
     virtual void fermer() = 0;

@@ -74,30 +74,31 @@ void retenirFichier(LT840& ed) {
 }
 
 // The open command with the file chosen by `choisir`, which is asked only once the user
-// agreed to lose unsaved changes.
-void ouvrir(LT840& ed, const std::function<QString()>& choisir) {
+// agreed to lose unsaved changes; true once the file is loaded.
+bool ouvrir(LT840& ed, const std::function<QString()>& choisir) {
     if (ed.Modifie &&
         ed.MsgBox(
             QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?"),
             Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)
-        return;
+        return false;
     if (!prendreNom(ed, choisir())) {
         ed.MsgBox(QStringLiteral("Vous n'avez ouvert aucun fichier."), Msg::Critique | Msg::OK,
                   TitreFichier);
-        return;
+        return false;
     }
     const auto octets = lireFichier(ed.NomFichier, TailleMaxSequence);
     if (!octets) {
         ed.MsgBox(FichierNonDisponible, Msg::Critique | Msg::OK, Titre);
-        return;
+        return false;
     }
     const auto sequence = lireSequence(*octets);
     if (!sequence) {
         ed.MsgBox(QStringLiteral("Fichier non compatible."), Msg::Critique | Msg::OK, TitreFichier);
-        return;
+        return false;
     }
     charger(ed, *sequence);
     retenirFichier(ed);
+    return true;
 }
 
 } // namespace
@@ -134,6 +135,6 @@ void LT840::Lecture_Click() {
     ouvrir(*this, [this] { return m_p.fichiers.ouvrir(preparerDialogue(*this)); });
 }
 
-void LT840::OuvrirFichier(const QString& chemin) {
-    ouvrir(*this, [&chemin] { return chemin; });
+bool LT840::OuvrirFichier(const QString& chemin) {
+    return ouvrir(*this, [&chemin] { return chemin; });
 }

@@ -56,7 +56,7 @@ TextesEtat textesEtat(const LT840& ed) {
                 .arg(nombreEnregistrements(ed.TabTrames, ed.HScroll1Max()))
                 .arg(CapaciteCarte),
             QStringLiteral("Durée d'un tour : %1 s").arg(QLocale().toString(secondes, 'f', 2)),
-            QStringLiteral("Port : ") + textePort(ed.PortCom),
+            QStringLiteral("Port : ") + textePort(ed),
             ed.Modifie ? QStringLiteral("Modifié") : QString()};
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 
 #include "editor/LT840.h"
+#include "serial/ClockQt.h"
+#include "serial/EnumerateurPortsQt.h"
+#include "serial/SerialPortQt.h"
+#include "serial/TraceLiaison.h"
 #include "window/ClipboardQt.h"
-#include "window/ClockQt.h"
 #include "window/EventPumpQt.h"
 #include "window/FenetrePrincipale.h"
 #include "window/FileDialogQt.h"
 #include "window/MessageBoxQt.h"
 #include "window/ProgramFolderQt.h"
-#include "window/SerialPortQt.h"
 #include "window/TimerQt.h"
 
 #include <functional>
@@ -38,6 +40,11 @@ private:
     EventPumpQt m_evenements;
     ProgramFolderQt m_dossiers;
     SerialPortQt m_serie;
+    // The editor reaches the port and its boxes through these, so that the byte trace can be
+    // put in front of them while its window is open.
+    AiguillageSerie m_aiguillage{m_serie};
+    MessagesTraces m_messagesTraces{m_messages};
+    EnumerateurPortsQt m_enumerateur;
     TimerQt m_minuterie;
     ClipboardQt m_pressePapiers;
     LT840 m_ed;

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class LT840;
+
 // The port in force and the device it leads to, as the status bar shows it: "COM 1
-// (/dev/ttyUSB0)". `portCom` is the editor's port index, 0 for COM 1.
-QString textePort(int portCom);
+// (/dev/ttyS0)", or the device the user chose by its name.
+QString textePort(const LT840& ed);

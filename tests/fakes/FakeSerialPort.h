@@ -96,11 +96,19 @@ public:
 
     int ouvrir(int numeroPort) override {
         ouvertures.append(numeroPort);
+        return ouvrirSi(portsExistants.contains(numeroPort));
+    }
+    // Devices chosen by name that exist on this machine.
+    QSet<QString> peripheriquesExistants;
+    int ouvrirPeripherique(const QString& peripherique) override {
+        return ouvrirSi(peripheriquesExistants.contains(peripherique));
+    }
+    int ouvrirSi(bool existe) {
         if (m_ouvert)
             return ErreurPortFerme;
         if (erreurOuverture != 0)
             return erreurOuverture;
-        if (!portsExistants.contains(numeroPort))
+        if (!existe)
             return ErreurPortAbsent;
         m_ouvert = true;
         return 0;

@@ -2,8 +2,8 @@
 
 #include "Fakes.h"
 #include "editor/LT840.h"
-#include "window/ClockQt.h"
-#include "window/SerialPortQt.h"
+#include "serial/ClockQt.h"
+#include "serial/SerialPortQt.h"
 
 #include <QStringList>
 

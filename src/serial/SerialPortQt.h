@@ -19,6 +19,7 @@ public:
     ~SerialPortQt() override;
 
     int ouvrir(int numeroPort) override;
+    int ouvrirPeripherique(const QString& peripherique) override;
     bool estOuvert() const override { return m_port.isOpen(); }
     void fermer() override;
     int ecrire(const QByteArray& octets) override;

@@ -1,4 +1,4 @@
-#include "window/ClockQt.h"
+#include "serial/ClockQt.h"
 
 #include <QTime>
 

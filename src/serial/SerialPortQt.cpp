@@ -1,4 +1,4 @@
-#include "window/SerialPortQt.h"
+#include "serial/SerialPortQt.h"
 
 #include "board/NomPort.h"
 
@@ -32,13 +32,19 @@ SerialPortQt::~SerialPortQt() {
 }
 
 int SerialPortQt::ouvrir(int numeroPort) {
+    if (numeroPort < 1)
+        return QSerialPort::DeviceNotFoundError;
+    return ouvrirPeripherique(nomPeripherique(numeroPort));
+}
+
+int SerialPortQt::ouvrirPeripherique(const QString& peripherique) {
     if (m_port.isOpen())
         return QSerialPort::OpenError;
-    if (numeroPort < 1)
+    if (peripherique.isEmpty())
         return QSerialPort::DeviceNotFoundError;
     m_perdu = false;
     m_perteADire = 0;
-    m_port.setPortName(nomPeripherique(numeroPort));
+    m_port.setPortName(peripherique);
     if (m_port.open(QIODevice::ReadWrite))
         return 0;
     const int code = m_port.error();

@@ -1,0 +1,50 @@
+#include "cli/PlateformeTerminal.h"
+
+#include <QTextStream>
+
+namespace {
+
+constexpr int LargeurBarre = 32;
+
+// A box's text may break its line with control characters; a terminal line may not.
+QString surUneLigne(QString s) {
+    for (QChar& c : s) {
+        if (c.unicode() < 0x20)
+            c = u' ';
+    }
+    return s;
+}
+
+} // namespace
+
+int MessagesTerminal::afficher(const QString& prompt, int buttons, const QString&) {
+    m_textes.append(prompt);
+    QTextStream(stderr) << "lt840-cli: " << surUneLigne(prompt) << Qt::endl;
+    return (buttons & 7) == Msg::OuiNon ? Msg::RepNon : Msg::RepOK;
+}
+
+void ProgressionTerminal::repeindre() {
+    if (!m_lecture)
+        return;
+    const auto [valeur, maximum] = m_lecture();
+    if (valeur == m_montre || valeur <= 0 || maximum <= 0)
+        return;
+    m_montre = valeur;
+    QTextStream sortie(stdout);
+    if (!m_terminal) {
+        sortie << QStringLiteral("bloc %1/%2").arg(valeur).arg(maximum) << Qt::endl;
+        return;
+    }
+    const int plein = LargeurBarre * qMin(valeur, maximum) / maximum;
+    sortie << QStringLiteral("\r[%1%2] bloc %3/%4")
+                  .arg(QString(plein, u'#'), QString(LargeurBarre - plein, u'.'))
+                  .arg(valeur)
+                  .arg(maximum)
+           << Qt::flush;
+}
+
+void ProgressionTerminal::finir() {
+    if (m_terminal && m_montre > 0)
+        QTextStream(stdout) << u'\n' << Qt::flush;
+    m_montre = 0;
+}
