@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QTextStream>
 #include <algorithm>
+#include <array>
 #include <ctime>
 #include <numeric>
 
@@ -62,6 +63,23 @@ struct Mesure {
     double ratio() const { return echanges() / borne; }
 };
 
+// Records `n` frames as a user would: frame k lights the lamps of the bits of 37k + 1 and
+// takes time-base button k % 6, on the base period "0.1".
+void composer(LT840& ed, int n) {
+    constexpr std::array<float, NombreLampes> Lampes{465, 1072, 1665, 2287, 2872, 3480, 4072, 4680};
+    ed.Ctl.List1Index = 3;
+    ed.List1_Click();
+    for (int k = 0; k < n; ++k) {
+        ed.Cmd9_MouseDown(Souris::Gauche);
+        const int motif = (37 * k + 1) & 0xFF;
+        for (int j = 0; j < NombreLampes; ++j)
+            if (motif & (1 << j))
+                ed.Frame1_MouseDown(Souris::Gauche, Lampes[j], 600);
+        ed.Option1_MouseDown(k % 6, Souris::Gauche);
+        ed.Cmd1_MouseDown(Souris::Gauche);
+    }
+}
+
 Mesure televerser(int trames) {
     Mesure m;
     CarteVirtuelle carte;
@@ -71,7 +89,7 @@ Mesure televerser(int trames) {
     SerialPortQt serie;
     PortCompteur port(serie);
     PosteReel poste(&port);
-    poste.composer(trames);
+    composer(poste.ed, trames);
 
     QElapsedTimer mur;
     const double processeur = tempsProcesseur();

@@ -6,6 +6,7 @@
 #include <QTest>
 
 using Reaction = FakeSerialPort::Reaction;
+using Octets = QList<QByteArray>;
 
 namespace {
 
@@ -20,58 +21,84 @@ const QByteArray Identification = IdentificationCarte;
 const QString PortNonDisponible = boite("PORT de communication non disponible", Msg::OK);
 const QString DefautDialogue = boite("DEFAUT DE DIALOGUE", Msg::OK | Msg::Critique);
 
+// One exchange: `depot` waits before the sending, the first message gets `reaction`.
+struct Echange {
+    const char* nom;
+    QByteArray message;
+    int attendus;
+    QByteArray depot;
+    Reaction reaction;
+    EtatEchange etat;
+    QByteArray reponse;
+    Octets ecrits;
+    QByteArray reste; // what the buffer holds once every byte has come in
+};
+
+// A reset on a board that leaves the first `silences` queries unanswered (-1: all of them).
+struct Reset {
+    const char* nom;
+    int silences;
+    bool portOuvrable;
+    EtatEchange etatAvant;
+    Octets ecrits;
+    QStringList boites;
+};
+
 } // namespace
 
 class TestLiaison : public QObject {
     Q_OBJECT
 
 private slots:
-    // The board answers the first "?" with `reaction`; `depot` was waiting before the
-    // sending, `reste` is what the buffer holds once every byte has come in.
-    void reponse_data() {
-        QTest::addColumn<int>("attendus");
-        QTest::addColumn<QByteArray>("depot");
-        QTest::addColumn<Reaction>("reaction");
-        QTest::addColumn<EtatEchange>("etat");
-        QTest::addColumn<QByteArray>("reponse");
-        QTest::addColumn<int>("envois");
-        QTest::addColumn<QByteArray>("reste");
-        QTest::newRow("Nbre 0: ce qui attend déjà, sans attendre")
-            << 0 << QByteArray("xy") << Reaction{{"B", 5}} << EtatEchange::Repondu
-            << QByteArray("xy") << 1 << QByteArray("B");
-        QTest::newRow("réponse en deux parties, puis un octet de trop")
-            << 12 << QByteArray() << Reaction{{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}
-            << EtatEchange::Repondu << Identification << 1 << QByteArray("F");
-        QTest::newRow("carte muette") << 12 << QByteArray() << Reaction{} << EtatEchange::Muet
-                                      << QByteArray() << 2 << QByteArray();
+    void echange_data() {
+        QTest::addColumn<Echange>("e");
+        const QByteArray a32(32, 'a');
+        const Echange cas[] = {
+            {"Nbre 0: what waits already, without waiting",
+             "?",
+             0,
+             "xy",
+             {{"B", 5}},
+             EtatEchange::Repondu,
+             "xy",
+             {"?"},
+             "B"},
+            {"reply in two parts, then one byte too many",
+             "?",
+             12,
+             {},
+             {{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}},
+             EtatEchange::Repondu,
+             Identification,
+             {"?"},
+             "F"},
+            {"silent board: sent twice", "?", 12, {}, {}, EtatEchange::Muet, {}, {"?", "?"}, {}},
+            {"40 characters: 32 sent",
+             a32 + "bbbbbbbb",
+             0,
+             {},
+             {},
+             EtatEchange::Repondu,
+             {},
+             {a32},
+             {}}};
+        for (const Echange& e : cas)
+            QTest::newRow(e.nom) << e;
     }
-    void reponse() {
-        QFETCH(int, attendus);
-        QFETCH(QByteArray, depot);
-        QFETCH(Reaction, reaction);
-        QFETCH(QByteArray, reponse);
-        QFETCH(int, envois);
+    void echange() {
+        QFETCH(Echange, e);
         Banc p{Banc::CarteScriptee};
-        p.port.quand("?", reaction, 1);
+        p.port.quand(e.message.left(32), e.reaction, 1);
         p.port.ouvrir(1);
-        p.port.deposer(depot);
+        p.port.deposer(e.depot);
         p->ReponseCarte = "ancienne";
-
-        p->TxRx("?", attendus);
-
-        QTEST(p->EtatCom, "etat");
-        QCOMPARE(p->ReponseCarte, reponse);
-        QCOMPARE(p.port.ecrits, QList<QByteArray>(envois, "?"));
+        p->TxRx(e.message, e.attendus);
+        QCOMPARE(p->EtatCom, e.etat);
+        QCOMPARE(p->ReponseCarte, e.reponse);
+        QCOMPARE(p.port.ecrits, e.ecrits);
         QVERIFY(p.boites().isEmpty());
         p.horloge.monotone += 5000;
-        QTEST(p.port.lireTout(), "reste");
-    }
-
-    void messageDe40Caracteres() {
-        Banc p{Banc::CarteScriptee};
-        p.port.ouvrir(1);
-        p->TxRx(QByteArray(32, 'a') + QByteArray(8, 'b'), 0);
-        QCOMPARE(p.port.ecrits, QList<QByteArray>{QByteArray(32, 'a')});
+        QCOMPARE(p.port.lireTout(), e.reste);
     }
 
     // A silent board: each sending waits for its deadline in one blocking wait on the
@@ -79,9 +106,9 @@ private slots:
     void echeance_data() {
         QTest::addColumn<double>("heure");
         QTest::addColumn<QList<int>>("attentes");
-        QTest::newRow("demie vers la seconde paire au-dessus") << 36000.5 << QList<int>{1500, 1000};
-        QTest::newRow("demie vers la seconde paire au-dessous") << 36001.5 << QList<int>{500, 1000};
-        QTest::newRow("23:59:59.7, échéance après minuit") << 86399.7 << QList<int>{1300, 1000};
+        QTest::newRow("half past, to the even second above") << 36000.5 << QList<int>{1500, 1000};
+        QTest::newRow("half past, to the even second below") << 36001.5 << QList<int>{500, 1000};
+        QTest::newRow("23:59:59.7, after midnight") << 86399.7 << QList<int>{1300, 1000};
     }
     void echeance() {
         QFETCH(double, heure);
@@ -93,7 +120,9 @@ private slots:
     }
 
     // A failed write is reported and the exchange goes on; on a closed port an exchange only
-    // reports, leaving the outcome of the last one.
+    // reports, leaving the outcome of the last one. A port that does not open is reported
+    // whatever number the configuration holds; numbers the serial layer cannot take are not
+    // offered to it.
     void portEnDefaut() {
         Banc p{Banc::CarteScriptee};
         p.port.repondre("?", Identification);
@@ -101,80 +130,63 @@ private slots:
         p.port.ouvrir(1);
         p->TxRx("?", 12);
         p.port.fermer();
-
         p->TxRx("P", 1);
-
         const QString erreur = boite("ERREUR :8005", Msg::OK | Msg::Critique, TitreApplication);
         QCOMPARE(p.boites(), (QStringList{erreur, PortNonDisponible}));
         QCOMPARE(p.port.attentes.first(), 1000);
-        QCOMPARE(p.port.ecrits, (QList<QByteArray>{"?", "?"}));
+        QCOMPARE(p.port.ecrits, (Octets{"?", "?"}));
         QCOMPARE(p->EtatCom, EtatEchange::Repondu);
         QCOMPARE(p->ReponseCarte, Identification);
+
+        // A device chosen by its name is opened by that name, and no COM is ticked meanwhile.
+        for (const auto& [portCom, peripherique, nom, demandes] :
+             {std::tuple{-1, "", "COM0", QList<int>{}},
+              std::tuple{32767, "", "COM32768", QList{32768}},
+              std::tuple{0, "/dev/ttyUSB9", "/dev/ttyUSB9", QList<int>{}}}) {
+            Banc q{Banc::CarteScriptee};
+            q.port.erreurOuverture = 8005;
+            q->PortCom = qint16(portCom);
+            q->Peripherique_Click(QString::fromLatin1(peripherique));
+            QCOMPARE(q->Ctl.COM[0], portCom == 0 && !*peripherique);
+            q->ReponseCarte = "avant";
+            q->OuvreCom();
+            QCOMPARE(q.boites(), QStringList{comIndisponible(nom)});
+            QCOMPARE(q.port.ouvertures, demandes);
+            QCOMPARE(q.port.peripheriques,
+                     *peripherique ? QStringList{peripherique} : QStringList{});
+            QVERIFY(q.port.ecrits.isEmpty() && q->ReponseCarte == "avant");
+        }
     }
 
-    // Whatever number the configuration holds, a port that does not open is reported and
-    // leaves the last reply; numbers the serial layer cannot take are not offered to it.
-    void portIndisponible_data() {
-        QTest::addColumn<int>("portCom");
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<QList<int>>("demandes");
-        QTest::newRow("numéro 0") << -1 << "COM0" << QList<int>{};
-        QTest::newRow("plus grand entier") << 32767 << "COM32768" << QList<int>{32768};
-    }
-    void portIndisponible() {
-        QFETCH(int, portCom);
-        QFETCH(QString, nom);
-        Banc p{Banc::CarteScriptee};
-        p.port.erreurOuverture = 8005;
-        p->PortCom = qint16(portCom);
-        p->ReponseCarte = "avant";
-
-        p->OuvreCom();
-
-        QCOMPARE(p.boites(), QStringList{comIndisponible(nom)});
-        QTEST(p.port.ouvertures, "demandes");
-        QVERIFY(p.port.ecrits.isEmpty());
-        QCOMPARE(p->ReponseCarte, QByteArray("avant"));
-    }
-
-    void icone_data() {
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<int>("boutons");
-        QTest::newRow("commence par T") << "Transfert terminé" << Msg::OK;
-        QTest::newRow("t minuscule") << "terminé" << (Msg::OK | Msg::Critique);
-        QTest::newRow("T après un blanc") << " Terminé" << (Msg::OK | Msg::Critique);
-    }
+    // Only a text that starts with "T" is shown without the critical icon.
     void icone() {
-        QFETCH(QString, texte);
-        QFETCH(int, boutons);
         Banc p{Banc::CarteScriptee};
-        p->AfficheMessage(texte);
-        QCOMPARE(p.boites(), QStringList{boite(texte, boutons)});
+        for (const char* texte : {"Transfert terminé", "terminé", " Terminé"})
+            p->AfficheMessage(QString::fromUtf8(texte));
+        const int critique = Msg::OK | Msg::Critique;
+        QCOMPARE(p.boites(),
+                 (QStringList{boite("Transfert terminé", Msg::OK), boite("terminé", critique),
+                              boite(" Terminé", critique)}));
     }
 
     // The open port stays until the next board command, which empties what waits in the new
-    // one before it queries the board.
+    // one before it queries the board. COM n leads to the device LT840_COMn names, else to the
+    // system's own port n.
     void choixDuPort() {
         Banc p{Banc::CarteScriptee};
         p.port.carteSaine();
         p->DemandeVersionCarte();
-
         p->COM_Click(2);
-
         QCOMPARE(p->Ctl.COM, (std::array<bool, NombrePorts>{false, false, true, false}));
         QFile cfg(p.dossiers.dossierProgramme() + QStringLiteral("/lt840.cfg"));
         QVERIFY(cfg.open(QIODevice::ReadOnly));
         QCOMPARE(cfg.readAll(), QByteArray(" 2 \r\n*.dat\r\n"));
         QVERIFY(p.port.estOuvert());
-
         p.port.deposer("restes");
         p->DemandeVersionCarte();
         QCOMPARE(p.port.ouvertures, (QList<int>{1, 3}));
         QCOMPARE(p->ReponseCarte, Identification);
-    }
 
-    // COM n leads to the device LT840_COMn names, else to the system's own port n.
-    void nomPort() {
         qputenv("LT840_COM3", "/dev/ttyUSB0");
         const auto nettoyage = qScopeGuard([] { qunsetenv("LT840_COM3"); });
         QCOMPARE(nomPeripherique(3), QStringLiteral("/dev/ttyUSB0"));
@@ -185,81 +197,78 @@ private slots:
 #endif
     }
 
-    // The board answers the first "?" with `reponse`, then falls silent.
+    // The board answers the first "?" with `reponse`, then falls silent: Versions keeps the
+    // last identification.
     void test_data() {
         QTest::addColumn<QByteArray>("reponse");
         QTest::addColumn<QString>("versions");
         QTest::addColumn<QString>("fenetreTest"); // "": it stays hidden
-        QTest::newRow("20 octets, signature en cinquième position")
+        QTest::newRow("20 bytes, signature fifth")
             << QByteArray("\xe9xyzLT840:V2.00 abc\xff") << "LT840:V2.00 "
             << QString::fromLatin1(" Carte    \xe9xyzLT840:V2.00 abc\xff");
-        QTest::newRow("signature en minuscules") << QByteArray("lt840:V1.02 ") << "?"
+        QTest::newRow("signature in lower case") << QByteArray("lt840:V1.02 ") << "?"
                                                  << "";
     }
     void test() {
         QFETCH(QByteArray, reponse);
-        QFETCH(QString, versions);
         QFETCH(QString, fenetreTest);
         Banc p{Banc::CarteScriptee};
-        p.port.repondre("?", reponse, 5, 1);
-
-        p->TestCarte_Click();
-        QCOMPARE(p->Ctl.Versions, versions);
-        QCOMPARE(p->Ctl.DialogVisible, !fenetreTest.isEmpty());
-        QCOMPARE(p->Ctl.DialogText1, fenetreTest);
-        QVERIFY(p.boites().isEmpty());
-
-        // Versions keeps the last identification when the board no longer answers.
-        p->OKButton_Click();
-        p->TestCarte_Click();
-        QVERIFY(!p->Ctl.DialogVisible);
-        QCOMPARE(p->Ctl.Versions, versions);
-        QCOMPARE(p.boites(), QStringList{DefautDialogue});
+        p.port.repondre("?", reponse, 1);
+        for (bool premier : {true, false}) {
+            p->TestCarte_Click();
+            QTEST(p->Ctl.Versions, "versions");
+            QCOMPARE(p->Ctl.DialogVisible, premier && !fenetreTest.isEmpty());
+            QCOMPARE(p.boites(), premier ? QStringList() : QStringList{DefautDialogue});
+            if (premier)
+                QCOMPARE(p->Ctl.DialogText1, fenetreTest);
+            p->OKButton_Click();
+        }
     }
 
-    // A sound board leaves the first `silences` queries unanswered (-1: all of them).
     void reset_data() {
-        QTest::addColumn<int>("silences");
-        QTest::addColumn<bool>("portOuvrable");
-        QTest::addColumn<EtatEchange>("etatAvant");
-        QTest::addColumn<QList<QByteArray>>("ecrits");
-        QTest::addColumn<QStringList>("boites");
+        QTest::addColumn<Reset>("r");
         const QByteArray q("?");
         const QString com1 = comIndisponible("COM1");
-        QTest::newRow("carte qui répond")
-            << 0 << true << EtatEchange::Aucun << QList<QByteArray>{q, q, "R"} << QStringList{};
-        QTest::newRow("carte qui répond après les astérisques")
-            << 2 << true << EtatEchange::Aucun << QList<QByteArray>{q, q, Asterisques, q, q, "R"}
-            << QStringList{};
-        QTest::newRow("carte muette, pas de R")
-            << -1 << true << EtatEchange::Aucun << QList<QByteArray>{q, q, Asterisques, q, q}
-            << QStringList{DefautDialogue};
-        QTest::newRow("port indisponible, aucun échange avant")
-            << 0 << false << EtatEchange::Aucun << QList<QByteArray>{}
-            << QStringList{com1, com1, PortNonDisponible};
-        QTest::newRow("port indisponible après un échange manqué")
-            << 0 << false << EtatEchange::Muet << QList<QByteArray>{} << QStringList{com1};
+        const Reset cas[] = {
+            {"answering board", 0, true, EtatEchange::Aucun, {q, q, "R"}, {}},
+            {"answers after the asterisks",
+             2,
+             true,
+             EtatEchange::Aucun,
+             {q, q, Asterisques, q, q, "R"},
+             {}},
+            {"silent board, no R",
+             -1,
+             true,
+             EtatEchange::Aucun,
+             {q, q, Asterisques, q, q},
+             {DefautDialogue}},
+            {"port unavailable, no exchange before",
+             0,
+             false,
+             EtatEchange::Aucun,
+             {},
+             {com1, com1, PortNonDisponible}},
+            {"port unavailable after a missed exchange", 0, false, EtatEchange::Muet, {}, {com1}}};
+        for (const Reset& r : cas)
+            QTest::newRow(r.nom) << r;
     }
     void reset() {
-        QFETCH(int, silences);
-        QFETCH(bool, portOuvrable);
-        QFETCH(EtatEchange, etatAvant);
+        QFETCH(Reset, r);
         Banc p{Banc::CarteScriptee};
-        p.port.carteSaine().silence("?", silences);
-        p.port.erreurOuverture = portOuvrable ? 0 : 8002;
-        p->EtatCom = etatAvant;
+        p.port.carteSaine().silence("?", r.silences);
+        p.port.erreurOuverture = r.portOuvrable ? 0 : 8002;
+        p->EtatCom = r.etatAvant;
         Couleur avantOuverture = 0;
         p.evenements.pendant = [&] {
             if (p.port.ouvertures.isEmpty())
                 avantOuverture = p->Ctl.VersionsBackColor;
         };
-
         p->CmdRST_Click();
-
         QCOMPARE(avantOuverture, CouleurFixe::Jaune);
         QCOMPARE(p->Ctl.VersionsBackColor, CouleurFixe::GrisClair);
-        QTEST(p.port.ecrits, "ecrits");
-        QTEST(p.boites(), "boites");
+        QCOMPARE(p.port.ecrits, r.ecrits);
+        QCOMPARE(p.boites(), r.boites);
     }
 };
 

@@ -69,7 +69,7 @@ private:
             return;
         port.repondre("?", IdentificationCarte);
         if (carte == SecondPMuet) {
-            port.repondre("P", "B", 5, 1);
+            port.repondre("P", "B", 1);
             port.quand("P", {});
             port.repondre({}, "?");
         }

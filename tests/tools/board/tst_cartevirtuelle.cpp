@@ -1,13 +1,7 @@
 #include "board/ChronologieCarte.h"
 #include "board/FluxRecu.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <unistd.h>
 
 using namespace cartevirtuelle;
 using namespace std::chrono_literals;
@@ -174,48 +168,6 @@ private slots:
         QString probleme;
         QCOMPARE(decoderFlux(brut, &probleme).has_value(), erreur.isEmpty());
         QVERIFY2(probleme.contains(erreur), qPrintable(probleme));
-    }
-
-    // Lamp 0 is the most significant bit, and a lamp is lit when its bit is 0.
-    void description() {
-        const auto flux = decoderFlux(QByteArray("\xA5\x19\1\x7F\x14\0\5\x20", 8));
-        QVERIFY(flux);
-        QCOMPARE(decrireFlux(*flux), QStringLiteral("time base 25 (200 ms)\n"
-                                                    "record   0  duration  1  lamps #.......\n"
-                                                    "record   1  duration 20  lamps ########\n"
-                                                    "record   2  duration  5  lamps ##.#####\n"));
-    }
-
-    // The line's times are pinned on the timeline above; here only what the device carries.
-    void identificationSurPseudoTerminal() {
-        QTemporaryDir dossier;
-        const QString journal = dossier.filePath(QStringLiteral("received.bin"));
-        QProcess processus;
-        processus.start(QStringLiteral(LT840_BOARD_EXE), {QStringLiteral("--log"), journal});
-        while (!processus.canReadLine() && processus.waitForReadyRead(5000)) {
-        }
-        const QByteArray peripherique = processus.readLine().trimmed();
-        QVERIFY2(peripherique.startsWith("/dev/"), peripherique.constData());
-
-        // The editor closes and reopens the port between commands: the line must survive that.
-        for (int ouverture = 0; ouverture < 2; ++ouverture) {
-            const int fd = ::open(peripherique.constData(), O_RDWR | O_NOCTTY);
-            pollfd port{fd, POLLIN, 0};
-            QVERIFY(fd >= 0 && ::write(fd, "?", 1) == 1 && ::poll(&port, 1, 5000) > 0);
-            // One read takes the whole reply: the board hands it over in one burst.
-            char reponse[64];
-            const ssize_t nombre = ::read(fd, reponse, sizeof reponse);
-            ::close(fd);
-            QCOMPARE(QByteArray(reponse, std::max<ssize_t>(nombre, 0)), identification);
-        }
-
-        processus.terminate();
-        QVERIFY(processus.waitForFinished(5000));
-        QCOMPARE(processus.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(processus.exitCode(), 0);
-        QFile recu(journal);
-        QVERIFY(recu.open(QIODevice::ReadOnly));
-        QCOMPARE(recu.readAll(), QByteArray("??"));
     }
 };
 
