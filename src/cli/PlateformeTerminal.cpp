@@ -1,19 +1,12 @@
 #include "cli/PlateformeTerminal.h"
 
+#include "serial/TraceLiaison.h"
+
 #include <QTextStream>
 
 namespace {
 
 constexpr int LargeurBarre = 32;
-
-// A box's text may break its line with control characters; a terminal line may not.
-QString surUneLigne(QString s) {
-    for (QChar& c : s) {
-        if (c.unicode() < 0x20)
-            c = u' ';
-    }
-    return s;
-}
 
 } // namespace
 

@@ -29,7 +29,8 @@ QString longueur(qsizetype n) {
                                                        : QStringLiteral("octet "));
 }
 
-// A message the user is shown may break its line.
+} // namespace
+
 QString surUneLigne(QString s) {
     for (QChar& c : s) {
         if (c.unicode() < 0x20)
@@ -37,8 +38,6 @@ QString surUneLigne(QString s) {
     }
     return s;
 }
-
-} // namespace
 
 TraceLiaison::TraceLiaison(ISerialPort& port, IClock& horloge, Sortie sortie, Origine origine)
     : m_port(port), m_horloge(horloge), m_sortie(std::move(sortie)), m_origine(origine),

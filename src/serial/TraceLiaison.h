@@ -7,6 +7,9 @@
 
 #include <functional>
 
+// A message as one line: control characters, which may break it, become blanks.
+QString surUneLigne(QString s);
+
 // Stands between the editor and its serial port and tells every exchange, one line each, to
 // `sortie`:
 //
