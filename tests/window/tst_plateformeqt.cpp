@@ -36,38 +36,42 @@ private slots:
         QCOMPARE(filtresQt(filtre), attendu);
     }
 
-    // A name typed into the real dialog: the dialog adds the default extension to a name
-    // without one, and the editor adds ".dat" to any name that lacks it in that case.
+    // A name typed into the real dialog, or Escape: the dialog adds the default extension to
+    // a name without one, and the editor adds ".dat" to any name that lacks it in that case.
     void nomTapeDansLeDialogue_data() {
         QTest::addColumn<bool>("ouverture");
-        QTest::addColumn<QString>("tape");
+        QTest::addColumn<QString>("tape");    // "": Escape
         QTest::addColumn<QString>("fichier"); // the one sequence file in the folder afterwards
-        QTest::addColumn<QStringList>("boites");
-        const QStringList sauvee{QStringLiteral(" Sauvegarde effectuée ")};
+        QTest::addColumn<QString>("boite");
+        const QString sauvee = QStringLiteral(" Sauvegarde effectuée ");
         QTest::newRow("seq") << false << "seq"
                              << "seq.dat" << sauvee;
         QTest::newRow("a.DAT") << false << "a.DAT"
                                << "a.DAT.dat" << sauvee;
         QTest::newRow("a.data") << false << "a.data"
                                 << "a.data" << sauvee;
+        QTest::newRow("annule") << false << ""
+                                << ""
+                                << "Votre fichier n'a pas été sauvegarder.";
         QTest::newRow("ouvrir ld") << true << "ld"
-                                   << "ld.dat" << QStringList{};
+                                   << "ld.dat"
+                                   << "";
     }
     void nomTapeDansLeDialogue() {
         QFETCH(bool, ouverture);
         QFETCH(QString, tape);
         QFETCH(QString, fichier);
+        QFETCH(QString, boite);
         Banc banc(Banc::SansCarte, false);
         FileDialogQt dialogueQt;
         LT840 ed({banc.messages, dialogueQt, banc.minuterie, banc.horloge, banc.evenements,
                   banc.port, banc.dossiers, banc.pressePapiers});
         ed.Form_Load();
         const QDir dossier(banc.dossiers.dossierProgramme());
-        if (ouverture) {
-            QFile f(dossier.filePath(fichier));
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n");
-        }
+        QFile f(dossier.filePath(fichier));
+        QVERIFY(!ouverture || (f.open(QIODevice::WriteOnly) &&
+                               f.write("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n") > 0));
+        f.close();
         QObject garde;
         QTimer::singleShot(0, &garde, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -75,27 +79,22 @@ private slots:
             auto* nom = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             QVERIFY(nom);
             QTest::keyClicks(nom, tape);
-            QTest::keyClick(nom, Qt::Key_Return);
+            QTest::keyClick(nom, tape.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
         });
         // A dialog that refused the name would wait for the user: close it rather than hang.
         QTimer::singleShot(5000, &garde, [] {
             while (QWidget* m = QApplication::activeModalWidget())
                 m->close();
         });
-
         if (ouverture)
             ed.Lecture_Click();
         else
             ed.Sauvegarder_Click();
-
         QStringList presents = dossier.entryList(QDir::Files);
         presents.removeOne(QStringLiteral("lt840.cfg"));
-        QCOMPARE(presents, QStringList{fichier});
+        QCOMPARE(presents, fichier.isEmpty() ? QStringList() : QStringList{fichier});
         QCOMPARE(QFileInfo(ed.NomFichier).fileName(), fichier);
-        QStringList boites;
-        for (const BoiteAffichee& b : banc.messages.affichees)
-            boites.append(b.prompt);
-        QTEST(boites, "boites");
+        QCOMPARE(banc.messages.affichees.value(0).prompt, boite);
         QCOMPARE(ed.TabTrames[0][0], qint16(ouverture ? 1 : 0));
     }
 
