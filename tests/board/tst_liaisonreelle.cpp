@@ -33,6 +33,7 @@ private slots:
         poste->CmdRST_Click();
         QCOMPARE(poste.textesAffiches(), QStringList{});
         QTRY_COMPARE(carte.recus(), QByteArray("???R"));
+        QVERIFY(carte.arreter()); // a stop signal in the middle of a wait is a clean end
     }
 
     // The last message written before the port closes must still reach the board whole.
@@ -89,7 +90,7 @@ private slots:
         poste->OuvreCom();
         poste->TxRx("P", 1);
         if (arreter)
-            carte.arreter();
+            QVERIFY(carte.arreter());
 
         poste->TxRx(QByteArray(32, char(0xA5)), 1);
         poste->TxRx("F", 1);

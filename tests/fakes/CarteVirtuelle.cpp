@@ -35,14 +35,15 @@ QString CarteVirtuelle::demarrer(const QStringList& options) {
     return {};
 }
 
-void CarteVirtuelle::arreter() {
+bool CarteVirtuelle::arreter() {
     if (m_processus.state() == QProcess::NotRunning)
-        return;
+        return false;
     m_processus.terminate();
     if (m_processus.waitForFinished(DelaiProcessusMs))
-        return;
+        return m_processus.exitStatus() == QProcess::NormalExit && m_processus.exitCode() == 0;
     m_processus.kill();
     m_processus.waitForFinished(DelaiProcessusMs);
+    return false;
 }
 
 QByteArray CarteVirtuelle::recus() const {

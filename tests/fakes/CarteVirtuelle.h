@@ -20,8 +20,8 @@ public:
     // serves, otherwise why it does not.
     QString demarrer(const QStringList& options = {});
     // The board goes away as a pulled cable would take it: its end of the line closes, and
-    // COM 1 still leads to the device that is gone.
-    void arreter();
+    // COM 1 still leads to the device that is gone. True when it ended cleanly on being asked.
+    bool arreter();
 
     QByteArray recus() const;
     QByteArray fluxRecu() const;
