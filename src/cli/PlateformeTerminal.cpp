@@ -11,9 +11,9 @@ constexpr int LargeurBarre = 32;
 } // namespace
 
 int MessagesTerminal::afficher(const QString& prompt, int buttons, const QString&) {
-    m_textes.append(prompt);
+    ++m_nombre;
     QTextStream(stderr) << "lt840-cli: " << surUneLigne(prompt) << Qt::endl;
-    return (buttons & 7) == Msg::OuiNon ? Msg::RepNon : Msg::RepOK;
+    return (buttons & Msg::MasqueBoutons) == Msg::OuiNon ? Msg::RepNon : Msg::RepOK;
 }
 
 void ProgressionTerminal::repeindre() {

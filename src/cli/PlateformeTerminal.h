@@ -2,7 +2,6 @@
 
 #include "editor/Plateforme.h"
 
-#include <QStringList>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -16,11 +15,10 @@ public:
     // Every box is one line on stderr, and a question is answered No: a script is never
     // asked to lose anything.
     int afficher(const QString& prompt, int buttons, const QString& title) override;
-    int nombre() const { return int(m_textes.size()); }
-    const QStringList& textes() const { return m_textes; }
+    int nombre() const { return m_nombre; }
 
 private:
-    QStringList m_textes;
+    int m_nombre = 0;
 };
 
 // Each repaint of the editor's model shows the progress of the upload once it moves: a bar

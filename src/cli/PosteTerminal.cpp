@@ -97,8 +97,14 @@ Sortie programmer(PosteTerminal& p, const QString& fichier) {
     p.conclure();
     if (p.messages() > avant)
         return CarteMuette;
+    // The board holds records 0..250; a longer sequence is cut there, as from the window.
+    const int programmes = qMin(nombre, DernierEnrCarte + 1);
+    if (programmes < nombre)
+        dire(QStringLiteral("%1 : seuls les enregistrements 0 à %2 tiennent dans la carte")
+                 .arg(fichier)
+                 .arg(DernierEnrCarte));
     QTextStream(stdout) << QStringLiteral("%1 enregistrements programmés, base %2, carte %3")
-                               .arg(nombre)
+                               .arg(programmes)
                                .arg(p.ed().Ctl.List1Text(), p.ed().Ctl.Versions.trimmed())
                         << Qt::endl;
     return Fait;

@@ -9,6 +9,7 @@
 // Message box buttons, icons and answers, with the values the handlers store in MsgBoutons
 // and MsgReponse.
 namespace Msg {
+inline constexpr int MasqueBoutons = 0x07; // the buttons part of a box's style
 inline constexpr int OK = 0;
 inline constexpr int OuiNon = 4;
 inline constexpr int Critique = 16;

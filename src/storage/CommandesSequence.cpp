@@ -28,12 +28,12 @@ ParametresDialogue preparerDialogue(LT840& ed) {
 
 // Takes the dialog's answer into NomFichier; false when the user cancelled. A name without
 // ".dat" anywhere in it (case counts) gets it appended.
-bool prendreNom(LT840& ed, const QString& chemin) {
+bool prendreNom(LT840& ed, const QString& chemin, bool completer = true) {
     ed.NomFichier = chemin;
     if (chemin.isEmpty())
         return false;
     ed.Ctl.ComDialog1FileName = chemin;
-    if (!ed.NomFichier.contains(QStringLiteral(".dat")))
+    if (completer && !ed.NomFichier.contains(QStringLiteral(".dat")))
         ed.NomFichier += QStringLiteral(".dat");
     return true;
 }
@@ -74,14 +74,15 @@ void retenirFichier(LT840& ed) {
 }
 
 // The open command with the file chosen by `choisir`, which is asked only once the user
-// agreed to lose unsaved changes; true once the file is loaded.
-bool ouvrir(LT840& ed, const std::function<QString()>& choisir) {
+// agreed to lose unsaved changes; true once the file is loaded. A name typed in the dialog
+// gets ".dat"; a path given whole (command line, drop, recent list) is opened as it is.
+bool ouvrir(LT840& ed, const std::function<QString()>& choisir, bool completer) {
     if (ed.Modifie &&
         ed.MsgBox(
             QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?"),
             Msg::Critique | Msg::OuiNon, Titre) != Msg::RepOui)
         return false;
-    if (!prendreNom(ed, choisir())) {
+    if (!prendreNom(ed, choisir(), completer)) {
         ed.MsgBox(QStringLiteral("Vous n'avez ouvert aucun fichier."), Msg::Critique | Msg::OK,
                   TitreFichier);
         return false;
@@ -132,9 +133,11 @@ void LT840::Sauvegarder_Click() {
 // The whole file is read and checked before anything changes: a file that cannot be read or
 // is malformed leaves the store, the counters and Modifie as they were.
 void LT840::Lecture_Click() {
-    ouvrir(*this, [this] { return m_p.fichiers.ouvrir(preparerDialogue(*this)); });
+    ouvrir(
+        *this, [this] { return m_p.fichiers.ouvrir(preparerDialogue(*this)); }, true);
 }
 
 bool LT840::OuvrirFichier(const QString& chemin) {
-    return ouvrir(*this, [&chemin] { return chemin; });
+    return ouvrir(
+        *this, [&chemin] { return chemin; }, false);
 }

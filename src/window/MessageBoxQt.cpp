@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int MasqueBoutons = 0x07;
 constexpr int MasqueIcone = 0x70;
 
 QMessageBox::Icon icone(int buttons) {
@@ -29,7 +28,7 @@ QMessageBox::Icon icone(int buttons) {
 // the desktop provides.
 int MessageBoxQt::afficher(const QString& prompt, int buttons, const QString& title) {
     QMessageBox boite(icone(buttons), title, prompt, QMessageBox::NoButton, m_fenetre);
-    if ((buttons & MasqueBoutons) != Msg::OuiNon) {
+    if ((buttons & Msg::MasqueBoutons) != Msg::OuiNon) {
         boite.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         boite.exec();
         return Msg::RepOK;

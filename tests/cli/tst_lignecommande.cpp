@@ -107,7 +107,7 @@ private slots:
         QFETCH(QByteArray, flux);
 
         QTemporaryDir dossier;
-        const QString seq = dossier.filePath("seq.dat");
+        const QString seq = dossier.filePath("seq.DAT"); // opened as named, no ".dat" added
         const QString bad = dossier.filePath("bad.dat");
         ecrire(seq, Sequence);
         ecrire(bad, "pas une séquence\r\n");
