@@ -120,9 +120,9 @@ public:
     // reports (a file named on the command line, dropped on the window or chosen as recent);
     // true once it is loaded.
     bool OuvrirFichier(const QString& chemin);
-    // The last file opened or saved successfully, and how many times one was.
+    // The last file opened or saved successfully, until the window takes it for its list of
+    // recent files.
     QString FichierTraite;
-    int FichiersTraites = 0;
     void LitCfg();
     void SauveCfg();
 

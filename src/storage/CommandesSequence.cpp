@@ -70,7 +70,6 @@ void charger(LT840& ed, const Sequence& s) {
 
 void retenirFichier(LT840& ed) {
     ed.FichierTraite = ed.NomFichier;
-    ++ed.FichiersTraites;
 }
 
 // The open command with the file chosen by `choisir`, which is asked only once the user

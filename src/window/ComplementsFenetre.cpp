@@ -17,6 +17,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <utility>
 
 namespace {
 
@@ -40,7 +41,6 @@ ComplementsFenetre::ComplementsFenetre(FenetrePrincipale& fenetre, LT840& ed,
     auto* fichier = fenetre.menuBar()->findChild<QMenu*>(QStringLiteral("Fichier"));
     auto* trait = fichier->findChild<QAction*>(QStringLiteral("trait"));
     m_recents = new MenuRecents(fichier, trait, [this](const QString& p) { ouvrirRecent(p); });
-    m_fichiersVus = ed.FichiersTraites;
     // The addresses shade the overview as they are typed; a file dropped on them opens.
     for (QLineEdit* champ : {c.Text1, c.Text2})
         connect(champ, &QLineEdit::textEdited, this, [this] { rafraichirVue(); });
@@ -104,10 +104,8 @@ void ComplementsFenetre::rafraichir() {
 }
 
 void ComplementsFenetre::retenirFichier() {
-    if (m_ed.FichiersTraites == m_fichiersVus)
-        return;
-    m_fichiersVus = m_ed.FichiersTraites;
-    m_recents->retenir(m_ed.FichierTraite);
+    if (const QString fichier = std::exchange(m_ed.FichierTraite, {}); !fichier.isEmpty())
+        m_recents->retenir(fichier);
 }
 
 // The file opens once the drop is over, so that the program it was dragged from is not held

@@ -36,5 +36,4 @@ private:
     VueEnsemble* m_vue = nullptr;
     BarreEtat m_etat;
     MenuRecents* m_recents = nullptr;
-    int m_fichiersVus = 0;
 };
