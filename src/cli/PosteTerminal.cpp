@@ -15,7 +15,7 @@ void dire(const QString& texte) {
 // What the opening of the port and the identification query left: the port in force must
 // have opened and the board must have said who it is.
 Sortie etatCarte(PosteTerminal& p) {
-    if (!p.serie().estOuvert())
+    if (!p.portOuvert())
         return PortIndisponible;
     if (p.ed().EtatCom == EtatEchange::Muet)
         return CarteMuette;
@@ -96,7 +96,7 @@ Sortie programmer(PosteTerminal& p, const QString& fichier) {
     p.progression().finir();
     p.conclure();
     if (p.messages() > avant)
-        return CarteMuette;
+        return p.portOuvert() ? CarteMuette : PortIndisponible; // a failed upload keeps it open
     // The board holds records 0..250; a longer sequence is cut there, as from the window.
     const int programmes = qMin(nombre, DernierEnrCarte + 1);
     if (programmes < nombre)

@@ -25,7 +25,7 @@ public:
 
     LT840& ed() { return m_ed; }
     int messages() const { return m_messages.nombre(); }
-    ISerialPort& serie() { return m_trace ? static_cast<ISerialPort&>(*m_trace) : m_port; }
+    bool portOuvert() const { return m_port.estOuvert(); }
     ProgressionTerminal& progression() { return m_progression; }
     // The exchange still open in the trace is told before the command's outcome.
     void conclure();
