@@ -1,36 +1,42 @@
-#include "Banc.h"
 #include "Motifs.h"
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// On a desktop of language `langue`, list entry `liste` then a press on
+// multiplier `bouton`.
+auto choisir(const char* langue, int liste, int bouton, Souris souris = Souris::Gauche) {
+    return [=](LT840& ed) {
+        QLocale::setDefault(QLocale(QString::fromLatin1(langue)));
+        ed.Ctl.List1Index = liste;
+        ed.List1_Click();
+        ed.Option1_MouseDown(bouton, souris);
+    };
+}
+
+} // namespace
+
 class TstDemarrage : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
+    void init() { QLocale::setDefault(QLocale::c()); }
 
-    // The x1 button is shown while the multiplier in force is x2: the period shown follows the
-    // multiplier, not the button (so does the first recording).
+    // The x1 button is shown while the multiplier in force is x2: the period
+    // shown follows the multiplier, not the button (so does the first recording).
     void etatInitial() {
-        QLocale::setDefault(QLocale::c());
         Banc b;
-        QCOMPARE((QStringList{b->Ctl.Text1, b->Ctl.Text2, b->Text3(), b->Ctl.Caption}),
-                 (QStringList{"0", "0", "0", "* LT840 *"}));
-        QVERIFY(!b->Modifie);
-        QCOMPARE((QList<int>{b->EnrCours, b->HScroll1Max(), b->HScroll1Value(), b->IndTempo,
-                             b->Ctl.Option1, b->Ctl.List1Index}),
-                 (QList<int>{0, 0, 0, 1, 0, 0}));
-        QCOMPARE((QList<int>{b->Timer1Interval(), b->Timer1Enabled(), b.minuterie.intervalle,
-                             b.minuterie.actif}),
-                 (QList<int>{500, false, 500, false}));
-        QCOMPARE(b->CouleurOn, Couleur(0x000000FF));
-        QCOMPARE(b->CouleurOff, Couleur(0x008080FF));
-        QCOMPARE(b->Couleurs[3], CouleurSysteme::FondInfo);
-        QCOMPARE(b->Couleurs[4], Couleur(0x0000C000));
+        QCOMPARE(vue(*b), u"0 0 0 0 0 0 00000000 N 1 0 0.02"_s);
+        QCOMPARE(b->Ctl.Caption + ligne(b->TabTrames[0]), u"* LT840 *100000000"_s);
+        QCOMPARE((QList<int>{b->Ctl.List1Index, b->Timer1Interval(), b->Timer1Enabled(),
+                             b.minuterie.intervalle, b.minuterie.actif}),
+                 (QList<int>{0, 500, false, 500, false}));
+        QCOMPARE((QList<Couleur>{b->CouleurOn, b->CouleurOff, b->Couleurs[3], b->Couleurs[4]}),
+                 (QList<Couleur>{0x000000FF, 0x008080FF, CouleurSysteme::FondInfo, 0x0000C000}));
         for (const Lampe& l : b->Ctl.Shape1)
             QVERIFY(l.FillColor == b->CouleurOff && l.BorderColor == b->CouleurOn);
-        QCOMPARE(enr(*b, 0), QStringLiteral("00000000"));
-        QCOMPARE(b->TabTrames[0][LigneCode], qint16(1));
-        QCOMPARE(b->Ctl.Cpt2, QStringLiteral("0.02"));
     }
 
     // The fixed format everything else relies on, as the system spells it.
@@ -44,43 +50,26 @@ private slots:
         QVERIFY(QByteArray(IdentificationCarte).startsWith(SignatureCarte));
     }
 
-    // A list entry, then a left or middle press on a multiplier button, on desktops of several
-    // languages: the decimal separator is the desktop's, the digits are western everywhere.
+    // The decimal separator is the desktop's, the digits are western everywhere.
     void periode_data() {
-        QTest::addColumn<QString>("langue");
-        QTest::addColumn<int>("liste");
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<int>("souris");
-        QTest::addColumn<QString>("attendu");
-        QTest::newRow("fr 0.4 x20") << "fr_FR" << 9 << 5 << 1 << "8";
-        QTest::newRow("fr 0.35 x15") << "fr_FR" << 8 << 4 << 1 << "5,25";
-        QTest::newRow("fr 0.15 x20") << "fr_FR" << 4 << 5 << 1 << "3";
-        QTest::newRow("fr 0.3 x10, middle button") << "fr_FR" << 7 << 3 << 4 << "3";
-        QTest::newRow("fr 0.3 x1, not 0,29999999999999999") << "fr_FR" << 7 << 0 << 1 << "0,3";
-        QTest::newRow("fr no entry selected") << "fr_FR" << -1 << 3 << 1 << "0";
-        QTest::newRow("C 0.35 x15") << "C" << 8 << 4 << 1 << "5.25";
-        QTest::newRow("en 0.01 x2") << "en_US" << 0 << 1 << 1 << "0.02";
-        QTest::newRow("ar 0.01 x2") << "ar_EG" << 0 << 1 << 1 << "0٫02";
-        QTest::newRow("fa 0.35 x15") << "fa_IR" << 8 << 4 << 1 << "5٫25";
-        QTest::newRow("bn 0.4 x20") << "bn_BD" << 9 << 5 << 1 << "8";
-        QTest::newRow("bn 0.35 x15") << "bn_BD" << 8 << 4 << 1 << "5.25";
-        QTest::newRow("mr 0.01 x2") << "mr_IN" << 0 << 1 << 1 << "0.02";
+        QTest::addColumn<Scenario>("cas");
+        scene("fr 0.4 x20", 0, choisir("fr_FR", 9, 5), ". . . . . . . . 5 5 8");
+        scene("fr 0.35 x15", 0, choisir("fr_FR", 8, 4), ". . . . . . . . 4 4 5,25");
+        scene("fr 0.15 x20", 0, choisir("fr_FR", 4, 5), ". . . . . . . . 5 5 3");
+        scene("fr 0.3 x10, middle button", 0, choisir("fr_FR", 7, 3, Souris::Milieu),
+              ". . . . . . . . 3 3 3");
+        scene("fr 0.3 x1, not 0,29999999999999999", 0, choisir("fr_FR", 7, 0),
+              ". . . . . . . . 0 0 0,3");
+        scene("fr no entry selected", 0, choisir("fr_FR", -1, 3), ". . . . . . . . 3 3 0");
+        scene("C 0.35 x15", 0, choisir("C", 8, 4), ". . . . . . . . 4 4 5.25");
+        scene("en 0.01 x2", 0, choisir("en_US", 0, 1), ". . . . . . . . 1 1 0.02");
+        scene("ar 0.01 x2", 0, choisir("ar_EG", 0, 1), ". . . . . . . . 1 1 0٫02");
+        scene("fa 0.35 x15", 0, choisir("fa_IR", 8, 4), ". . . . . . . . 4 4 5٫25");
+        scene("bn 0.4 x20", 0, choisir("bn_BD", 9, 5), ". . . . . . . . 5 5 8");
+        scene("bn 0.35 x15", 0, choisir("bn_BD", 8, 4), ". . . . . . . . 4 4 5.25");
+        scene("mr 0.01 x2", 0, choisir("mr_IN", 0, 1), ". . . . . . . . 1 1 0.02");
     }
-    void periode() {
-        QFETCH(QString, langue);
-        QFETCH(int, liste);
-        QFETCH(int, bouton);
-        QFETCH(int, souris);
-        QFETCH(QString, attendu);
-        QLocale::setDefault(QLocale(langue));
-        Banc b;
-        b->Ctl.List1Index = liste;
-        b->List1_Click();
-        b->Option1_MouseDown(bouton, Souris(souris));
-        QCOMPARE(b->IndTempo, qint16(bouton));
-        QCOMPARE(b->Ctl.Option1, bouton);
-        QCOMPARE(b->Ctl.Cpt2, attendu);
-    }
+    void periode() { derouler(); }
 };
 
 QTEST_GUILESS_MAIN(TstDemarrage)

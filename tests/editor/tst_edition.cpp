@@ -1,22 +1,12 @@
-#include "Banc.h"
 #include "Motifs.h"
 #include "editor/ChangementMagasin.h"
 
 #include <QtTest>
 #include <functional>
-#include <map>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// Records 0..n-1 made at x2, record k lighting lamp k % 8.
-void suite(Banc& b, int n) {
-    for (int k = 0; k < n; ++k) {
-        peindre(*b, seule(k % 8));
-        b->CLICK();
-    }
-}
 
 // The first records made, by the lamp each lights ('-' none).
 QString sequence(const LT840& ed) {
@@ -34,15 +24,6 @@ QString lignes(const QString& lampes) {
     return s;
 }
 
-QString vue(const LT840& ed) {
-    return u"%1 %2 %3 %4 %5 %6 %7"_s.arg(ed.EnrCours)
-        .arg(ed.Ctl.Text2, ed.Text3())
-        .arg(ed.HScroll1Max())
-        .arg(ed.HScroll1Value())
-        .arg(grille(ed))
-        .arg(ed.Modifie);
-}
-
 QByteArray sauver(Banc& b) {
     const QString chemin = QDir(b.dossiers.programme.path()).filePath(u"s.dat"_s);
     b.fichiers.chemins << chemin;
@@ -50,19 +31,29 @@ QByteArray sauver(Banc& b) {
     return b->Sauvegarde() && f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The view less the button marked, which start-up leaves apart from the
+// multiplier in force.
+const QString Etape = u"= = = = = = = = = . ="_s;
 const QString Fin = u" (dernière adresse : 250)."_s;
-const QString Pleine =
-    u"Place insuffisante : la séquence est pleine, elle ne peut plus recevoir aucun "
-    "enregistrement"_s +
-    Fin;
+const QString Pleine = u"Place insuffisante : la séquence est pleine, elle ne "
+                       u"peut plus recevoir aucun "
+                       "enregistrement"_s +
+                       Fin;
 const QString PasDesLignes = u"Le presse-papiers ne contient pas d'enregistrements : il faut "
                              "une ligne de 9 chiffres par enregistrement."_s;
 
-const std::map<QString, void (LT840::*)()> Commandes{{u"Copier"_s, &LT840::Copier_Click},
-                                                     {u"Couper"_s, &LT840::Couper_Click},
-                                                     {u"Coller"_s, &LT840::Coller_Click},
-                                                     {u"Inserer"_s, &LT840::Inserer_Click},
-                                                     {u"Dupliquer"_s, &LT840::Dupliquer_Click}};
+// `presse`: the clipboard before a paste, after a copy or a cut; `apres`: the
+// first records made, '/', the record count.
+struct Commande {
+    void (LT840::*commande)();
+    int nombre;
+    int position;
+    QString depart;
+    QString presse;
+    const char* apres;
+    int montre;
+    QString message{};
+};
 
 struct Changement {
     const char* nom;
@@ -96,8 +87,8 @@ const Changement Changements[] = {
 class TstEdition : public QObject {
     Q_OBJECT
 private slots:
-    // Records 0..4 made and saved, records 1..2 copied: one undo takes each kind of change
-    // back to exactly what was saved, one redo brings it again.
+    // Records 0..4 made and saved, records 1..2 copied: one undo takes each kind
+    // of change back to exactly what was saved, one redo brings it again.
     void annulerRetablir_data() {
         QTest::addColumn<int>("changement");
         for (int i = 0; i < int(std::size(Changements)); ++i)
@@ -106,7 +97,7 @@ private slots:
     void annulerRetablir() {
         QFETCH(int, changement);
         Banc b;
-        suite(b, 5);
+        suite(*b, 5);
         b->Ctl.Text1 = u"1"_s;
         b->Ctl.Text2 = u"2"_s;
         b->Copier_Click();
@@ -114,100 +105,104 @@ private slots:
         b->setHScroll1Value(Changements[changement].position);
         const QByteArray fichier = sauver(b);
         const auto magasin = b->TabTrames;
-        const QString avant = vue(*b);
+        const QString avant = vue(*b, Etape);
         Changements[changement].faire(*b);
         const auto magasinApres = b->TabTrames;
-        const QString apres = vue(*b);
+        const QString apres = vue(*b, Etape);
         QVERIFY(magasinApres != magasin || apres != avant);
         for (int tour = 0; tour < 2; ++tour) {
             b->Annuler_Click();
-            QCOMPARE(vue(*b), avant);
+            QCOMPARE(vue(*b, Etape), avant);
             QVERIFY(b->TabTrames == magasin);
             b->Retablir_Click();
-            QCOMPARE(vue(*b), apres);
+            QCOMPARE(vue(*b, Etape), apres);
             QVERIFY(b->TabTrames == magasinApres);
         }
         b->Annuler_Click();
         QCOMPARE(sauver(b), fichier);
     }
 
-    // Records 0..n-1 made, one shown, "Départ" given, time base x10. A copy or a cut puts the
-    // records on the clipboard, a paste takes them from it; what pastes and cuts leave in
-    // place moves as a block. A command that changes the sequence is one step; one that
-    // cannot act changes nothing, and says why when the sequence is full.
+    // Records 0..n-1 made, one shown, "Départ" given, time base x10. A copy or a
+    // cut puts the records on the clipboard, a paste takes them from it; what
+    // pastes and cuts leave in place moves as a block. A command that changes the
+    // sequence is one step; one that cannot act changes nothing, and says why
+    // when the sequence is full.
     void commandes_data() {
-        QTest::addColumn<QString>("commande");
-        QTest::addColumn<int>("nombre");
-        QTest::addColumn<int>("position");
-        QTest::addColumn<QString>("depart");
-        QTest::addColumn<QString>("presse");
-        QTest::addColumn<QString>("apres"); // the first records made, '/', the record count
-        QTest::addColumn<int>("montre");
-        QTest::addColumn<QString>("message");
-        const auto ligne = [](const char* nom, const char* commande, int nombre, int position,
-                              const QString& depart, const QString& presse, const char* apres,
-                              int montre, const QString& message = {}) {
-            QTest::newRow(nom) << QString::fromLatin1(commande) << nombre << position << depart
-                               << presse << QString::fromLatin1(apres) << montre << message;
-        };
-        ligne("copy reversed", "Copier", 4, 1, u"3"_s, lignes("123"), "0123/4", 1);
-        ligne("copy, empty sequence", "Copier", 0, 0, u"0"_s, u""_s, "/0", 0);
-        ligne("cut first", "Couper", 4, 0, u"0"_s, lignes("0"), "123/3", 0);
-        ligne("cut last", "Couper", 4, 3, u"3"_s, lignes("3"), "012/3", 3);
-        ligne("cut reversed", "Couper", 4, 1, u"3"_s, lignes("123"), "0/1", 1);
-        ligne("cut all, from the working record", "Couper", 4, 4, u"0"_s, lignes("0123"), "/0", 0);
-        ligne("cut, start not a number", "Couper", 4, 2, u"a"_s, u""_s, "0123/4", 2);
-        ligne("paste first", "Coller", 3, 0, u"0"_s, lignes("7"), "7012/4", 1);
-        ligne("paste at the working record", "Coller", 3, 3, u"0"_s, lignes("45"), "01245/5", 5);
-        ligne("paste another program's text", "Coller", 3, 1, u"0"_s,
-              u"200000001\n\n 200000010 \n"_s, "07612/5", 3);
-        ligne("paste, not records", "Coller", 3, 1, u"0"_s, u"LT840"_s, "012/3", 1, PasDesLignes);
-        ligne("paste, 8 digits", "Coller", 3, 1, u"0"_s, u"20000000"_s, "012/3", 1, PasDesLignes);
-        ligne("paste, nothing copied", "Coller", 3, 1, u"0"_s, u""_s, "012/3", 1);
-        ligne("paste, fits exactly", "Coller", 248, 0, u"0"_s, lignes("66"), "66012345/250", 2);
-        ligne("paste, does not fit", "Coller", 249, 0, u"0"_s, lignes("66"), "01234567/249", 0,
-              u"Place insuffisante : 2 enregistrements à insérer, la séquence ne peut plus en "
-              "recevoir que 1"_s +
-                  Fin);
-        ligne("paste, full", "Coller", 250, 0, u"0"_s, lignes("6"), "01234567/250", 0, Pleine);
-        ligne("insert first", "Inserer", 3, 0, u"0"_s, u""_s, "-012/4", 0);
-        ligne("insert at the working record", "Inserer", 3, 3, u"0"_s, u""_s, "012-/4", 3);
-        ligne("insert, full", "Inserer", 250, 0, u"0"_s, u""_s, "01234567/250", 0, Pleine);
-        ligne("duplicate first", "Dupliquer", 3, 0, u"0"_s, u""_s, "0012/4", 1);
-        ligne("duplicate last", "Dupliquer", 3, 2, u"0"_s, u""_s, "0122/4", 3);
-        ligne("duplicate the working record", "Dupliquer", 3, 3, u"0"_s, u""_s, "012/3", 3);
-        ligne("duplicate, full", "Dupliquer", 250, 0, u"0"_s, u""_s, "01234567/250", 0, Pleine);
+        QTest::addColumn<Commande>("cas");
+        using C = Commande;
+        const auto copier = &LT840::Copier_Click, couper = &LT840::Couper_Click,
+                   coller = &LT840::Coller_Click, inserer = &LT840::Inserer_Click,
+                   dupliquer = &LT840::Dupliquer_Click;
+        QTest::newRow("copy reversed") << C{copier, 4, 1, u"3"_s, lignes("123"), "0123/4", 1};
+        QTest::newRow("copy, empty sequence") << C{copier, 0, 0, u"0"_s, {}, "/0", 0};
+        QTest::newRow("cut first") << C{couper, 4, 0, u"0"_s, lignes("0"), "123/3", 0};
+        QTest::newRow("cut last") << C{couper, 4, 3, u"3"_s, lignes("3"), "012/3", 3};
+        QTest::newRow("cut reversed") << C{couper, 4, 1, u"3"_s, lignes("123"), "0/1", 1};
+        QTest::newRow("cut all, from the working record")
+            << C{couper, 4, 4, u"0"_s, lignes("0123"), "/0", 0};
+        QTest::newRow("cut, start not a number") << C{couper, 4, 2, u"a"_s, {}, "0123/4", 2};
+        QTest::newRow("paste first") << C{coller, 3, 0, u"0"_s, lignes("7"), "7012/4", 1};
+        QTest::newRow("paste at the working record")
+            << C{coller, 3, 3, u"0"_s, lignes("45"), "01245/5", 5};
+        QTest::newRow("paste another program's text")
+            << C{coller, 3, 1, u"0"_s, u"200000001\n\n 200000010 \n"_s, "07612/5", 3};
+        QTest::newRow("paste, not records")
+            << C{coller, 3, 1, u"0"_s, u"LT840"_s, "012/3", 1, PasDesLignes};
+        QTest::newRow("paste, 8 digits")
+            << C{coller, 3, 1, u"0"_s, u"20000000"_s, "012/3", 1, PasDesLignes};
+        QTest::newRow("paste, nothing copied") << C{coller, 3, 1, u"0"_s, {}, "012/3", 1};
+        QTest::newRow("paste, fits exactly")
+            << C{coller, 248, 0, u"0"_s, lignes("66"), "66012345/250", 2};
+        QTest::newRow("paste, does not fit")
+            << C{coller,
+                 249,
+                 0,
+                 u"0"_s,
+                 lignes("66"),
+                 "01234567/249",
+                 0,
+                 u"Place insuffisante : 2 enregistrements à insérer, la séquence "
+                 u"ne peut plus "
+                 "en recevoir que 1"_s +
+                     Fin};
+        QTest::newRow("paste, full")
+            << C{coller, 250, 0, u"0"_s, lignes("6"), "01234567/250", 0, Pleine};
+        QTest::newRow("insert first") << C{inserer, 3, 0, u"0"_s, {}, "-012/4", 0};
+        QTest::newRow("insert at the working record") << C{inserer, 3, 3, u"0"_s, {}, "012-/4", 3};
+        QTest::newRow("insert, full") << C{inserer, 250, 0, u"0"_s, {}, "01234567/250", 0, Pleine};
+        QTest::newRow("duplicate first") << C{dupliquer, 3, 0, u"0"_s, {}, "0012/4", 1};
+        QTest::newRow("duplicate last") << C{dupliquer, 3, 2, u"0"_s, {}, "0122/4", 3};
+        QTest::newRow("duplicate the working record") << C{dupliquer, 3, 3, u"0"_s, {}, "012/3", 3};
+        QTest::newRow("duplicate, full")
+            << C{dupliquer, 250, 0, u"0"_s, {}, "01234567/250", 0, Pleine};
     }
     void commandes() {
-        QFETCH(QString, commande);
-        QFETCH(int, nombre);
-        QFETCH(int, position);
-        QFETCH(QString, presse);
-        QFETCH(int, montre);
+        QFETCH(Commande, cas);
         Banc b;
-        suite(b, nombre);
-        b->setHScroll1Value(position);
-        QFETCH(QString, depart);
-        b->Ctl.Text1 = depart;
+        suite(*b, cas.nombre);
+        b->setHScroll1Value(cas.position);
+        b->Ctl.Text1 = cas.depart;
         b->Option1_MouseDown(3, Souris::Gauche);
-        const bool copie = commande == u"Copier" || commande == u"Couper";
-        b.pressePapiers.contenu = copie ? QString() : presse;
+        const bool copie =
+            cas.commande == &LT840::Copier_Click || cas.commande == &LT840::Couper_Click;
+        b.pressePapiers.contenu = copie ? QString() : cas.presse;
         b->Historique.recommencer(*b);
-        (*b.*Commandes.at(commande))();
-        QCOMPARE(b.pressePapiers.contenu, presse);
-        QTEST(sequence(*b) + u'/' + b->Text3(), "apres");
-        QCOMPARE(int(b->EnrCours), montre);
-        QTEST(b.messages.affichees.value(0).prompt, "message");
-        const bool change = b->HScroll1Max() != nombre;
+        (*b.*cas.commande)();
+        QCOMPARE(b.pressePapiers.contenu, cas.presse);
+        QCOMPARE(sequence(*b) + u'/' + b->Text3(), QString::fromLatin1(cas.apres));
+        QCOMPARE(int(b->EnrCours), cas.montre);
+        QCOMPARE(b.messages.affichees.value(0).prompt, cas.message);
+        const bool change = b->HScroll1Max() != cas.nombre;
         QCOMPARE(b->Historique.peutAnnuler(), change);
         if (change)
-            QCOMPARE(grille(*b), enr(*b, montre));
-        if (change && commande == u"Inserer")
-            QCOMPARE(b->TabTrames[montre][LigneCode], qint16(4));
+            QCOMPARE(grille(*b), enr(*b, cas.montre));
+        if (change && cas.commande == &LT840::Inserer_Click)
+            QCOMPARE(b->TabTrames[cas.montre][LigneCode], qint16(4));
     }
 
-    // The oldest steps go beyond the bound; a setting is no step and keeps what may be redone,
-    // a change drops it. Undoing past a save leaves unsaved work; New starts afresh.
+    // The oldest steps go beyond the bound; a setting is no step and keeps what
+    // may be redone, a change drops it. Undoing past a save leaves unsaved work;
+    // New starts afresh.
     void historique() {
         Banc b;
         for (int k = 0; k < HistoriqueEdition::NombreEtapes + 2; ++k)
@@ -222,7 +217,7 @@ private slots:
         QVERIFY(b->Historique.peutRetablir());
         b->Annuler_Click();
         QCOMPARE(b->IndTempo, qint16(5));
-        suite(b, 1);
+        suite(*b, 1);
         QVERIFY(!b->Historique.peutRetablir());
         QVERIFY(!sauver(b).isEmpty());
         b->Annuler_Click();
@@ -233,7 +228,8 @@ private slots:
         QVERIFY(!b->Historique.peutAnnuler());
     }
 
-    // A step keeps the records that came in or went out, not those the block moved.
+    // A step keeps the records that came in or went out, not those the block
+    // moved.
     void changementCompact_data() {
         QTest::addColumn<int>("premier");
         QTest::addColumn<int>("decalage");

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "Banc.h"
 #include "editor/LT840.h"
 
 #include <QString>
+#include <QTest>
+#include <functional>
 
-// Lamps and records written as eight characters, lamp 0 first: '1' lit, '0' unlit.
+// Lamps and records written as eight characters, lamp 0 first: '1' lit, '0'
+// unlit.
 
 inline void peindre(LT840& ed, const QString& motif) {
     for (int i = 0; i < NombreLampes; ++i)
@@ -33,4 +37,77 @@ inline QString seule(int lampe) {
     if (lampe >= 0)
         s[lampe] = u'1';
     return s;
+}
+
+// Records 0..n-1 made with "+" at the time base in force, record k lighting
+// lamp k % 8.
+inline void suite(LT840& ed, int n) {
+    for (int k = 0; k < n; ++k) {
+        peindre(ed, seule(k % NombreLampes));
+        ed.CLICK();
+    }
+}
+
+// A record as a file line holds it: the code, then lamps 0..7.
+template <typename Cellules> QString ligne(const Cellules& c) {
+    QString s = QString::number(c[LigneCode]);
+    for (int i = 0; i < NombreLampes; ++i)
+        s += QString::number(c[i]);
+    return s;
+}
+
+// The editor as one line: the record shown, Text1, Text2, Text3, the
+// navigator's range and position, the grid, Modifie (O/N), the multiplier in
+// force, the button marked and the period. A '.' in `modele` hides that field
+// and the fields past its end are left out, so that a row shows only what it
+// decides.
+inline QString vue(const LT840& ed, const QString& modele = {}) {
+    QStringList champs = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+                             .arg(ed.EnrCours)
+                             .arg(ed.Ctl.Text1, ed.Ctl.Text2, ed.Text3())
+                             .arg(ed.HScroll1Max())
+                             .arg(ed.HScroll1Value())
+                             .arg(grille(ed), ed.Modifie ? u"O" : u"N")
+                             .arg(ed.IndTempo)
+                             .split(u' ');
+    champs << QString::number(ed.Ctl.Option1) << ed.Ctl.Cpt2;
+    const QStringList masque = modele.split(u' ');
+    for (int i = 0; i < champs.size(); ++i)
+        if (masque.value(i) == u".")
+            champs[i] = masque[i];
+    return champs.mid(0, modele.isEmpty() ? champs.size() : masque.size()).join(u' ');
+}
+
+// The records that `modele` names ("r:line …"), as ligne() writes them.
+inline QString magasin(const LT840& ed, const QString& modele) {
+    QStringList l;
+    for (const QString& m : modele.split(u' ', Qt::SkipEmptyParts)) {
+        const int r = m.section(u':', 0, 0).toInt();
+        l << m.section(u':', 0, 0) + u':' + ligne(ed.TabTrames[qBound(0, r, int(DernierEnr))]);
+    }
+    return l.join(u' ');
+}
+
+// One row of an editor table: `faits` records made, then the action, then the editor's view
+// and the records that the row names.
+struct Scenario {
+    int faits = 0;
+    std::function<void(LT840&)> faire;
+    QString vue;
+    QString magasin{};
+};
+
+inline void scene(const char* nom, int faits, const std::function<void(LT840&)>& faire,
+                  const char* vue, const char* magasin = "") {
+    QTest::newRow(nom) << Scenario{faits, faire, QString::fromUtf8(vue),
+                                   QString::fromUtf8(magasin)};
+}
+
+inline void derouler() {
+    QFETCH(Scenario, cas);
+    Banc b;
+    suite(*b, cas.faits);
+    cas.faire(*b);
+    QCOMPARE(vue(*b, cas.vue), cas.vue);
+    QCOMPARE(magasin(*b, cas.magasin), cas.magasin);
 }

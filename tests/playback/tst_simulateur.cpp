@@ -73,6 +73,27 @@ void verifierEtat(Banc& b, bool joue) {
     QCOMPARE(grille(*b), motifDe(montre));
 }
 
+// The run starts from the first record of `etapes`. A last interval of 0 means that no tick
+// comes: playback holds its record. `marque`: the button marked and the period shown at the end.
+struct Parcours {
+    QList<int> codes;
+    QString n, periode;
+    const char *etapes, *marque;
+};
+
+struct Depart {
+    QString texte1, n, texte1Apres;
+    int montre;
+    bool joue;
+};
+
+struct Bouton {
+    void (LT840::*commande)(Souris);
+    Souris souris;
+    int enrCours;
+    bool joue;
+};
+
 } // namespace
 
 class TstSimulateur : public QObject {
@@ -80,111 +101,81 @@ class TstSimulateur : public QObject {
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
 
-    // The run starts from the first record of `etapes`. A last interval of 0 means that no
-    // tick comes: playback holds its record.
     void parcours_data() {
-        QTest::addColumn<QList<int>>("codes");
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<QString>("periode");
-        QTest::addColumn<QString>("etapes");
-        QTest::addColumn<QString>("marque"); // the button marked and the period shown at the end
+        QTest::addColumn<Parcours>("cas");
+        using P = Parcours;
         QTest::newRow("0..3 at x2, 20 ms")
-            << L{2, 2, 2, 2} << u"3"_s << u"0.01"_s << u"0:20 1:20 2:20 3:20"_s << u"1 0.02"_s;
+            << P{{2, 2, 2, 2}, "3", "0.01", "0:20 1:20 2:20 3:20", "1 0.02"};
         QTest::newRow("codes 1 and -1 keep x5")
-            << L{3, 3, 1, -1} << u"3"_s << u"0.01"_s << u"0:50 1:50 2:50 3:50"_s << u"0 0"_s;
+            << P{{3, 3, 1, -1}, "3", "0.01", "0:50 1:50 2:50 3:50", "0 0"};
         QTest::newRow("from the middle")
-            << L{2, 2, 3, 4, 5} << u"4"_s << u"0.01"_s << u"2:50 3:100 4:150"_s << u"4 0.15"_s;
+            << P{{2, 2, 3, 4, 5}, "4", "0.01", "2:50 3:100 4:150", "4 0.15"};
         QTest::newRow("start rounds, step drops")
-            << L{2, 2} << u"1"_s << u"0.00675"_s << u"0:14 1:13"_s << u"1 0.0135"_s;
-        QTest::newRow("half to even")
-            << L{2, 2} << u"1"_s << u"0.00625"_s << u"0:12 1:12"_s << u"1 0.0125"_s;
-        QTest::newRow("period of the list")
-            << L{5, 5} << u"1"_s << u"0.35"_s << u"0:5250 1:5250"_s << u"4 5.25"_s;
-        QTest::newRow("code 0 never ticks")
-            << L{0, 2, 2} << u"2"_s << u"0.01"_s << u"0:0"_s << u"1 0"_s;
-        QTest::newRow("negative code at the start")
-            << L{-1, 2} << u"1"_s << u"0.01"_s << u"0:0"_s << u"1 0"_s;
-        QTest::newRow("code 9 holds the record")
-            << L{2, 9, 2} << u"2"_s << u"0.01"_s << u"0:20 1:0"_s << u"5 0"_s;
-        QTest::newRow("count past the store")
-            << L{} << u"2000"_s << u"0.01"_s << u"1023:20 1024:20"_s << u"1 0.02"_s;
+            << P{{2, 2}, "1", "0.00675", "0:14 1:13", "1 0.0135"};
+        QTest::newRow("half to even") << P{{2, 2}, "1", "0.00625", "0:12 1:12", "1 0.0125"};
+        QTest::newRow("period of the list") << P{{5, 5}, "1", "0.35", "0:5250 1:5250", "4 5.25"};
+        QTest::newRow("code 0 never ticks") << P{{0, 2, 2}, "2", "0.01", "0:0", "1 0"};
+        QTest::newRow("negative code at the start") << P{{-1, 2}, "1", "0.01", "0:0", "1 0"};
+        QTest::newRow("code 9 holds the record") << P{{2, 9, 2}, "2", "0.01", "0:20 1:0", "5 0"};
+        QTest::newRow("count past the store") << P{{}, "2000", "0.01", "1023:20 1024:20", "1 0.02"};
     }
     void parcours() {
-        QFETCH(QList<int>, codes);
-        QFETCH(QString, n);
-        QFETCH(QString, periode);
-        QFETCH(QString, etapes);
-        QFETCH(QString, marque);
+        QFETCH(Parcours, cas);
+        const QString etapes = QString::fromLatin1(cas.etapes);
         Banc b;
-        demarrer(b, codes, n, periode, etapes.section(u':', 0, 0));
+        demarrer(b, cas.codes, cas.n, cas.periode, etapes.section(u':', 0, 0));
         QStringList joue;
         jouer(b, joue);
         if (QTest::currentTestFailed())
             return;
         QCOMPARE(joue.join(u' '), etapes);
-        QCOMPARE(u"%1 %2"_s.arg(b->Ctl.Option1).arg(b->Ctl.Cpt2), marque);
+        QCOMPARE(u"%1 %2"_s.arg(b->Ctl.Option1).arg(b->Ctl.Cpt2), QString::fromLatin1(cas.marque));
         verifierEtat(b, etapes.endsWith(u":0"_s));
     }
 
-    // Text2 keeps the address as typed; a start outside the store shows nothing.
+    // Text2 keeps the address as typed; a start outside the store shows nothing, and a refused
+    // one leaves record 1, where the navigator is.
     void adresseDeDepart_data() {
-        QTest::addColumn<QString>("texte1");
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<QString>("texte1Apres");
-        QTest::addColumn<int>("montre"); // a refused start leaves record 1, where the navigator is
-        QTest::addColumn<bool>("joue");
-        QTest::newRow("equal to N") << u"3"_s << u"3"_s << u"3"_s << 3 << false;
-        QTest::newRow("beyond N") << u"5"_s << u"3"_s << u"0"_s << 5 << false;
-        QTest::newRow("empty") << u""_s << u"3"_s << u"0"_s << 0 << true;
-        QTest::newRow("1.5 to even") << u"1.5"_s << u"3"_s << u"1.5"_s << 2 << true;
-        QTest::newRow("2.5 to even") << u"2.5"_s << u"3"_s << u"2.5"_s << 2 << true;
-        QTest::newRow("last of the store") << u"1024"_s << u"2000"_s << u"1024"_s << 1024 << true;
-        QTest::newRow("1025") << u"1025"_s << u"3"_s << u"0"_s << 1 << false;
-        QTest::newRow("negative") << u"-3"_s << u"3"_s << u"-3"_s << 1 << false;
+        QTest::addColumn<Depart>("cas");
+        QTest::newRow("equal to N") << Depart{"3", "3", "3", 3, false};
+        QTest::newRow("beyond N") << Depart{"5", "3", "0", 5, false};
+        QTest::newRow("empty") << Depart{"", "3", "0", 0, true};
+        QTest::newRow("1.5 to even") << Depart{"1.5", "3", "1.5", 2, true};
+        QTest::newRow("2.5 to even") << Depart{"2.5", "3", "2.5", 2, true};
+        QTest::newRow("last of the store") << Depart{"1024", "2000", "1024", 1024, true};
+        QTest::newRow("1025") << Depart{"1025", "3", "0", 1, false};
+        QTest::newRow("negative") << Depart{"-3", "3", "-3", 1, false};
     }
     void adresseDeDepart() {
-        QFETCH(QString, texte1);
-        QFETCH(QString, n);
-        QFETCH(QString, texte1Apres);
-        QFETCH(int, montre);
-        QFETCH(bool, joue);
+        QFETCH(Depart, cas);
         Banc b;
-        demarrer(b, {}, n, u"0.01"_s, texte1);
-        QCOMPARE(b->Ctl.Text1, texte1Apres);
-        QCOMPARE(b->Ctl.Text2, texte1);
-        QCOMPARE(int(b->EnrCours), montre);
-        QCOMPARE(grille(*b), motifDe(montre));
-        verifierEtat(b, joue);
+        demarrer(b, {}, cas.n, u"0.01"_s, cas.texte1);
+        QCOMPARE(b->Ctl.Text1 + u'|' + b->Ctl.Text2, cas.texte1Apres + u'|' + cas.texte1);
+        QCOMPARE(int(b->EnrCours), cas.montre);
+        QCOMPARE(grille(*b), motifDe(cas.montre));
+        verifierEtat(b, cas.joue);
     }
 
     // Pressed while record 2 of 0..5 plays: PLAY starts again, STOP stops, right records.
     void boutons_data() {
-        QTest::addColumn<int>("commande");
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<int>("enrCours");
-        QTest::addColumn<bool>("joue");
-        QTest::newRow("PLAY left") << 3 << 1 << 0 << true;
-        QTest::newRow("PLAY middle") << 3 << 4 << 2 << true;
-        QTest::newRow("PLAY right") << 3 << 2 << 3 << true;
-        QTest::newRow("STOP left") << 4 << 1 << 2 << false;
-        QTest::newRow("STOP right") << 4 << 2 << 3 << true;
+        QTest::addColumn<Bouton>("cas");
+        const auto play = &LT840::Cmd3_MouseDown, stop = &LT840::Cmd4_MouseDown;
+        QTest::newRow("PLAY left") << Bouton{play, Souris::Gauche, 0, true};
+        QTest::newRow("PLAY middle") << Bouton{play, Souris::Milieu, 2, true};
+        QTest::newRow("PLAY right") << Bouton{play, Souris::Droit, 3, true};
+        QTest::newRow("STOP left") << Bouton{stop, Souris::Gauche, 2, false};
+        QTest::newRow("STOP right") << Bouton{stop, Souris::Droit, 3, true};
     }
     void boutons() {
-        QFETCH(int, commande);
-        QFETCH(int, bouton);
-        QFETCH(int, enrCours);
-        QFETCH(bool, joue);
+        QFETCH(Bouton, cas);
         Banc b;
         demarrer(b, {}, u"5"_s, u"0.01"_s);
         b->Timer1_Timer();
         b->Timer1_Timer();
-        if (commande == 3)
-            b->Cmd3_MouseDown(Souris(bouton));
-        else
-            b->Cmd4_MouseDown(Souris(bouton));
-        QCOMPARE(int(b->EnrCours), enrCours);
-        QCOMPARE(grille(*b), motifDe(enrCours));
-        verifierEtat(b, joue);
+        (*b.*cas.commande)(cas.souris);
+        QCOMPARE(int(b->EnrCours), cas.enrCours);
+        QCOMPARE(grille(*b), motifDe(cas.enrCours));
+        verifierEtat(b, cas.joue);
     }
 
     void stopAvantToutDepart() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "Banc.h"
 #include "Motifs.h"
 
 #include <QDir>
@@ -28,35 +27,14 @@ inline QString dansProgramme(Banc& b, const QString& nom) {
     return QDir(b.dossiers.programme.path()).filePath(nom);
 }
 
-// A record as a file line holds it: the code (row 8), then lamps 0..7.
-template <typename Cellules> QString ligne(const Cellules& c) {
-    QString s = QString::number(c[LigneCode]);
-    for (int i = 0; i < NombreLampes; ++i)
-        s += QString::number(c[i]);
-    return s;
-}
-
-// Paints the grid and records it.
-inline void memoriser(LT840& ed, const QString& lampes) {
-    peindre(ed, lampes);
-    ed.CLICK();
-}
-
 // Three frames recorded at x10, not saved.
 inline void troisTrames(Banc& b) {
     b->Option1_MouseDown(3, Souris::Gauche);
-    memoriser(*b, "11000000");
-    memoriser(*b, "00110000");
-    memoriser(*b, "00001100");
+    for (const char* lampes : {"11000000", "00110000", "00001100"})
+        peindre(*b, QString::fromLatin1(lampes)), b->CLICK();
 }
 
-// What the window shows of the sequence: the navigator's range and position, the record
-// count, the title, Modifie and the grid.
-inline QStringList vue(const LT840& ed) {
-    return {QString::number(ed.HScroll1Max()),
-            QString::number(ed.HScroll1Value()),
-            ed.Text3(),
-            ed.Ctl.Caption,
-            ed.Modifie ? QStringLiteral("modifie") : QStringLiteral("intact"),
-            grille(ed)};
+// The editor's view, then its title.
+inline QString fenetre(const LT840& ed) {
+    return vue(ed) + u' ' + ed.Ctl.Caption;
 }

@@ -19,6 +19,16 @@ enum Blocage {
 };
 enum Destination { DansProgramme, DansSecours, NullePart };
 
+// The program's and the user's files before (null: none), the user's dated `ecart` seconds
+// after the program's; then what the start reads, the ticked port and where a save goes.
+struct Cfg {
+    QByteArray avant, avantSecours;
+    int ecart, blocage, port;
+    QString texte;
+    int coche;
+    Destination destination;
+};
+
 // A directory in the file's place keeps the folder from holding it.
 void bloquer(const QString& cfg) {
     QVERIFY(QDir().mkpath(cfg));
@@ -40,19 +50,12 @@ private slots:
     // user's folder takes over when the program's refuses the file, and with neither usable
     // the program goes on without a word.
     void demarrageSuivant_data() {
-        QTest::addColumn<QByteArray>("avant"); // null: no file
-        QTest::addColumn<QByteArray>("avantSecours");
-        QTest::addColumn<int>("ecart"); // the user's file against the program's, in seconds
-        QTest::addColumn<int>("blocage");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("texte");
-        QTest::addColumn<int>("coche"); // the ticked item of the port menu
-        QTest::addColumn<int>("destination");
+        QTest::addColumn<Cfg>("cas");
         auto cas = [](const char* nom, const QByteArray& avant, int blocage, int port,
                       const QString& texte, int coche, Destination destination,
                       const QByteArray& avantSecours = {}, int ecart = 0) {
-            QTest::newRow(nom) << avant << avantSecours << ecart << blocage << port << texte
-                               << coche << int(destination);
+            QTest::newRow(nom) << Cfg{avant, avantSecours, ecart, blocage,
+                                      port,  texte,        coche, destination};
         };
         const QString dat = "*.dat";
         cas("COM4 et autre texte", " 3 \r\nautre texte\r\n", Aucun, 3, "autre texte", 3,
@@ -78,14 +81,8 @@ private slots:
             "programme", 3, DansProgramme);
     }
     void demarrageSuivant() {
-        QFETCH(QByteArray, avant);
-        QFETCH(QByteArray, avantSecours);
-        QFETCH(int, ecart);
-        QFETCH(int, blocage);
-        QFETCH(int, port);
-        QFETCH(QString, texte);
-        QFETCH(int, coche);
-        QFETCH(int, destination);
+        QFETCH(Cfg, cas);
+        const auto& [avant, avantSecours, ecart, blocage, port, texte, coche, destination] = cas;
         Banc b(Banc::SansCarte, false);
         const QString programme = dansProgramme(b, "lt840.cfg");
         const QString secours = QDir(b.dossiers.configuration.path()).filePath("lt840.cfg");

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 
 namespace {
@@ -20,8 +21,27 @@ const QString QuestionQuitter =
 const QByteArray Annule = "<dialogue annule>";
 const QByteArray Dossier = "<un dossier a la place>";
 
-enum Panne { Annulee, ParentAbsent, RepertoireALaPlace, DisquePlein };
+const QString Effectuee = QStringLiteral(" Sauvegarde effectuée ");
+const QString Annulation = QStringLiteral("Votre fichier n'a pas été sauvegarder.");
+
+enum Panne { Annulee, ParentAbsent, RepertoireALaPlace, DisquePlein, DossierLectureSeule };
 enum Choix { Non, OuiSauve, OuiEchec };
+enum Etat { Intact, Change, SupprimeApresSauvegarde };
+
+struct Quitter {
+    bool fermer;
+    Etat etat;
+    Choix choix;
+    bool fin;
+};
+
+// `avant`: the file at the chosen path (null: none), given `mode` unless 0.
+struct Sauvegarde {
+    Panne panne;
+    QByteArray avant;
+    int mode = 0;
+    QString message = Disponible;
+};
 
 // A full disk: with RLIMIT_FSIZE, every write past 8 bytes fails in this process.
 bool sauver(LT840& ed, bool disquePlein) {
@@ -56,8 +76,7 @@ private slots:
         QFETCH(QString, choisi);
         QFETCH(QString, fichier);
         Banc b;
-        memoriser(*b, "10000000");
-        memoriser(*b, "01000000");
+        suite(*b, 2);
         b->Ctl.ComDialog1FileName = QStringLiteral("ancien.dat");
         const QString c = dansProgramme(b, "c.dat");
         b.fichiers.chemins << dansProgramme(b, choisi) << dansProgramme(b, choisi) << c;
@@ -68,8 +87,7 @@ private slots:
         QCOMPARE(b->Ctl.Caption, PrefixeTitreFichier + dansProgramme(b, fichier));
         QVERIFY(b->Sauvegarde());
         QCOMPARE(contenu(c), Entete + " 2 \r\n210000000\r\n201000000\r\n011111111\r\n");
-        QCOMPARE(b.boites(),
-                 QStringList(2, boite(QStringLiteral(" Sauvegarde effectuée "), Msg::OK)));
+        QCOMPARE(b.boites(), QStringList(2, boite(Effectuee, Msg::OK)));
         const ParametresDialogue p = b.fichiers.sauvegardes.value(0);
         QCOMPARE(p.titre, QStringLiteral("Dezudoziru"));
         QCOMPARE(p.filtre, QStringLiteral("Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|"
@@ -81,94 +99,51 @@ private slots:
     }
 
     // Whatever stood at the chosen path is still there byte for byte, and nothing was left
-    // behind in the folder.
-    void echecSauvegarde_data() {
-        QTest::addColumn<int>("panne");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("annulee") << int(Annulee) << "Votre fichier n'a pas été sauvegarder.";
-        QTest::newRow("dossier parent absent") << int(ParentAbsent) << Disponible;
-        QTest::newRow("repertoire a la place") << int(RepertoireALaPlace) << Disponible;
-        QTest::newRow("disque plein") << int(DisquePlein) << Disponible;
+    // behind in the folder. A folder that takes no new file saves in place into a file already
+    // there that may be written, and fails as any other failure otherwise.
+    void sauvegarde_data() {
+        QTest::addColumn<Sauvegarde>("cas");
+        const QByteArray ancien = "ancien\r\n";
+        QTest::newRow("cancelled") << Sauvegarde{Annulee, ancien, 0, Annulation};
+        QTest::newRow("no parent folder") << Sauvegarde{ParentAbsent, ancien};
+        QTest::newRow("a folder in its place") << Sauvegarde{RepertoireALaPlace, ancien};
+        QTest::newRow("full disk") << Sauvegarde{DisquePlein, ancien};
+        QTest::newRow("read-only folder, writable file")
+            << Sauvegarde{DossierLectureSeule, ancien, 0666, Effectuee};
+        QTest::newRow("read-only folder and file") << Sauvegarde{DossierLectureSeule, ancien, 0444};
+        QTest::newRow("read-only folder, no file") << Sauvegarde{DossierLectureSeule, {}};
     }
-    void echecSauvegarde() {
-        QFETCH(int, panne);
-        QFETCH(QString, message);
+    void sauvegarde() {
+        QFETCH(Sauvegarde, cas);
         Banc b;
         troisTrames(b);
         const QString f = dansProgramme(b, "seq.dat");
-        const QString ancien = panne == RepertoireALaPlace ? f + "/dedans" : f;
-        if (panne == RepertoireALaPlace)
+        const QString ancien = cas.panne == RepertoireALaPlace ? f + "/dedans" : f;
+        if (cas.panne == RepertoireALaPlace)
             QVERIFY(QDir().mkdir(f));
-        QVERIFY(deposer(ancien, "ancien\r\n"));
+        if (!cas.avant.isNull())
+            QVERIFY(deposer(ancien, cas.avant) &&
+                    (!cas.mode || chmod(qPrintable(f), mode_t(cas.mode)) == 0));
         const QStringList avant = entrees(b);
-        b.fichiers.chemins << (panne == Annulee        ? QString()
-                               : panne == ParentAbsent ? dansProgramme(b, "absent/seq.dat")
-                                                       : f);
-        QVERIFY(!sauver(*b, panne == DisquePlein));
-        QVERIFY(b->Modifie);
-        QCOMPARE(b.boites(), QStringList{boite(message, Erreur)});
-        QCOMPARE(entrees(b), avant);
-        QCOMPARE(contenu(ancien), QByteArray("ancien\r\n"));
-    }
-
-    // A folder that takes no new file: one already there that may be written is saved in
-    // place; otherwise the save fails as before, reported, with the folder as it was.
-    void dossierEnLectureSeule_data() {
-        QTest::addColumn<QByteArray>("avant"); // null: no file
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("sauve");
-        QTest::newRow("fichier inscriptible") << QByteArray("ancien\r\n") << 0666 << true;
-        QTest::newRow("fichier en lecture seule") << QByteArray("ancien\r\n") << 0444 << false;
-        QTest::newRow("aucun fichier") << QByteArray() << 0 << false;
-    }
-    void dossierEnLectureSeule() {
-        QFETCH(QByteArray, avant);
-        QFETCH(int, mode);
-        QFETCH(bool, sauve);
-        Banc b;
-        troisTrames(b);
-        const QString f = dansProgramme(b, "seq.dat");
-        if (!avant.isNull())
-            QVERIFY(deposer(f, avant) && chmod(qPrintable(f), mode_t(mode)) == 0);
-        const QStringList avantSauvegarde = entrees(b);
-        UtilisateurOrdinaire u({{b.dossiers.programme.path(), 0555}});
-        QVERIFY(u.pret());
-        QVERIFY(!QFile(dansProgramme(b, "sonde")).open(QIODevice::WriteOnly));
-        b.fichiers.chemins << f;
-        QCOMPARE(b->Sauvegarde(), sauve);
-        const QString message = sauve ? QStringLiteral(" Sauvegarde effectuée ") : Disponible;
-        QCOMPARE(b.boites(), QStringList{boite(message, sauve ? Msg::OK : Erreur)});
+        std::optional<UtilisateurOrdinaire> u;
+        if (cas.panne == DossierLectureSeule) {
+            u.emplace(QList<std::pair<QString, mode_t>>{{b.dossiers.programme.path(), 0555}});
+            QVERIFY(u->pret());
+            QVERIFY(!QFile(dansProgramme(b, "sonde")).open(QIODevice::WriteOnly));
+        }
+        b.fichiers.chemins << (cas.panne == Annulee        ? QString()
+                               : cas.panne == ParentAbsent ? dansProgramme(b, "absent/seq.dat")
+                                                           : f);
+        const bool sauve = cas.message == Effectuee;
+        QCOMPARE(sauver(*b, cas.panne == DisquePlein), sauve);
+        QCOMPARE(b.boites(), QStringList{boite(cas.message, sauve ? Msg::OK : Erreur)});
         QCOMPARE(b->Modifie, !sauve);
         const QByteArray sequence = Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
                                              "400000000\r\n";
-        QCOMPARE(contenu(f), sauve ? sequence : avant.isNull() ? "<illisible>" : avant);
-        QCOMPARE(entrees(b), avantSauvegarde);
-    }
-
-    // After a save, a deletion is unsaved work again: closing the window, New and Open each ask
-    // before it can be lost.
-    void suppressionApresSauvegarde_data() {
-        QTest::addColumn<QString>("commande");
-        QTest::newRow("fermer") << QuestionQuitter;
-        QTest::newRow("nouveau") << QuestionNouveau;
-        QTest::newRow("ouvrir") << QuestionOuvrir;
-    }
-    void suppressionApresSauvegarde() {
-        QFETCH(QString, commande);
-        Banc b;
-        troisTrames(b);
-        b->setHScroll1Value(1);
-        b.fichiers.chemins << dansProgramme(b, "seq.dat");
-        QVERIFY(b->Sauvegarde());
-        b->CmdSUPP_Click();
-        b.messages.affichees.clear();
-        if (commande == QuestionQuitter)
-            QVERIFY(b->Form_QueryUnload());
-        else if (commande == QuestionNouveau)
-            b->Nouveau_Click();
-        else
-            b->Lecture_Click();
-        QCOMPARE(b.boites(), QStringList{commande});
+        QCOMPARE(contenu(ancien), sauve                ? sequence
+                                  : cas.avant.isNull() ? "<illisible>"
+                                                       : cas.avant);
+        QCOMPARE(entrees(b), avant);
     }
 
     // A load fills the store and shows the loaded record 0 only when the navigator had to move
@@ -211,12 +186,12 @@ private slots:
         b.fichiers.chemins << (octets == Annule ? QString() : f);
         b.messages.reponses << reponse;
         const auto magasin = b->TabTrames;
-        const QStringList avant = vue(*b);
+        const QString avant = fenetre(*b);
         b->Lecture_Click();
         QCOMPARE(b.boites(), QStringList{QuestionOuvrir} + erreur);
         if (grille.isEmpty()) {
             QVERIFY(b->TabTrames == magasin);
-            QCOMPARE(vue(*b), avant);
+            QCOMPARE(fenetre(*b), avant);
             return;
         }
         QCOMPARE(ligne(b->TabTrames[0]), QStringLiteral("210000000"));
@@ -226,7 +201,8 @@ private slots:
         for (int r = 0; r <= DernierEnr; ++r)
             for (int l = r > 512 ? 0 : 9; l <= DerniereLigne; ++l)
                 QCOMPARE(b->TabTrames[r][l], qint16(0));
-        QCOMPARE(vue(*b), (QStringList{"2", "0", "2", PrefixeTitreFichier + f, "intact", grille}));
+        const QString charge = ". . . 2 2 0 " + grille + " N";
+        QCOMPARE(vue(*b, charge) + b->Ctl.Caption, charge + PrefixeTitreFichier + f);
     }
 
     // New keeps the lamp rows and clears the codes of records 1..255; the grid is unlit whatever
@@ -250,15 +226,16 @@ private slots:
         b->TabTrames[256][LigneCode] = 3;
         b.messages.reponses << reponse;
         const auto magasin = b->TabTrames;
-        const QStringList avant = vue(*b);
+        const QString avant = fenetre(*b);
         b->Nouveau_Click();
         QCOMPARE(b.boites(), QStringList(modifie ? 1 : 0, QuestionNouveau));
         if (modifie && reponse == Msg::RepNon) {
             QVERIFY(b->TabTrames == magasin);
-            QCOMPARE(vue(*b), avant);
+            QCOMPARE(fenetre(*b), avant);
             return;
         }
-        QCOMPARE(vue(*b), (QStringList{"0", "0", "0", Titre, "intact", "00000000"}));
+        QCOMPARE(vue(*b, ". . . 0 0 0 00000000 N 3") + b->Ctl.Caption,
+                 ". . . 0 0 0 00000000 N 3" + Titre);
         QCOMPARE(ligne(b->TabTrames[0]), QStringLiteral("111000000"));
         QCOMPARE(ligne(b->TabTrames[1]), QStringLiteral("000110000"));
         QCOMPARE(b->TabTrames[255][LigneCode], qint16(0));
@@ -267,43 +244,43 @@ private slots:
         QCOMPARE(b->TabTrames[0][LigneCode], qint16(4));
     }
 
-    // Quit always asks; closing the window asks only when there is something to lose, and
-    // leaves the program's ending to the window.
+    // Quit always asks; closing the window asks only when there is something to lose (a
+    // deletion after a save is), and leaves the program's ending to the window.
     void quitter_data() {
-        QTest::addColumn<bool>("fermer");
-        QTest::addColumn<bool>("modifie");
-        QTest::addColumn<int>("choix");
-        QTest::addColumn<bool>("fin");
-        auto cas = [](const char* nom, bool fermer, bool modifie, Choix choix, bool fin) {
-            QTest::newRow(nom) << fermer << modifie << int(choix) << fin;
-        };
-        cas("quitter: non", false, true, Non, true);
-        cas("quitter: oui, enregistre", false, true, OuiSauve, true);
-        cas("quitter: oui, echec", false, true, OuiEchec, false);
-        cas("quitter sans modification", false, false, Non, true);
-        cas("fermer: rien a perdre", true, false, Non, true);
-        cas("fermer: non", true, true, Non, true);
-        cas("fermer: oui, enregistre", true, true, OuiSauve, true);
-        cas("fermer: oui, echec", true, true, OuiEchec, false);
+        QTest::addColumn<Quitter>("cas");
+        QTest::newRow("quit: no") << Quitter{false, Change, Non, true};
+        QTest::newRow("quit: yes, saved") << Quitter{false, Change, OuiSauve, true};
+        QTest::newRow("quit: yes, failed") << Quitter{false, Change, OuiEchec, false};
+        QTest::newRow("quit, nothing to lose") << Quitter{false, Intact, Non, true};
+        QTest::newRow("close, nothing to lose") << Quitter{true, Intact, Non, true};
+        QTest::newRow("close: no") << Quitter{true, Change, Non, true};
+        QTest::newRow("close: yes, saved") << Quitter{true, Change, OuiSauve, true};
+        QTest::newRow("close: yes, failed") << Quitter{true, Change, OuiEchec, false};
+        QTest::newRow("close after a save and a deletion")
+            << Quitter{true, SupprimeApresSauvegarde, Non, true};
     }
     void quitter() {
-        QFETCH(bool, fermer);
-        QFETCH(bool, modifie);
-        QFETCH(int, choix);
-        QFETCH(bool, fin);
+        QFETCH(Quitter, cas);
         Banc b;
         troisTrames(b);
-        b->Modifie = modifie;
-        b.messages.reponses << (choix == Non ? Msg::RepNon : Msg::RepOui);
-        b.fichiers.chemins << dansProgramme(b, choix == OuiEchec ? "absent/fin.dat" : "fin.dat");
-        if (fermer)
-            QCOMPARE(b->Form_QueryUnload(), fin);
+        b->Modifie = cas.etat == Change;
+        if (cas.etat == SupprimeApresSauvegarde) {
+            b->setHScroll1Value(1);
+            b.fichiers.chemins << dansProgramme(b, "seq.dat");
+            QVERIFY(b->Sauvegarde());
+            b->CmdSUPP_Click();
+            b.messages.affichees.clear();
+        }
+        b.messages.reponses << (cas.choix == Non ? Msg::RepNon : Msg::RepOui);
+        b.fichiers.chemins << dansProgramme(b, cas.choix == OuiEchec ? "absent/f.dat" : "f.dat");
+        if (cas.fermer)
+            QCOMPARE(b->Form_QueryUnload(), cas.fin);
         else
             b->Quitter_Click();
-        QCOMPARE(b.evenements.termine, fin && !fermer);
-        const bool demande = !fermer || modifie;
-        QCOMPARE(b.boites().value(0), demande ? QuestionQuitter : QString());
-        QCOMPARE(b->Modifie, choix != OuiSauve && modifie);
+        QCOMPARE(b.evenements.termine, cas.fin && !cas.fermer);
+        const bool modifie = cas.etat != Intact;
+        QCOMPARE(b.boites().value(0), !cas.fermer || modifie ? QuestionQuitter : QString());
+        QCOMPARE(b->Modifie, cas.choix != OuiSauve && modifie);
         // The window closing as the program ends must not ask a second time.
         const qsizetype boitesAvant = b.messages.affichees.size();
         if (b.evenements.termine)

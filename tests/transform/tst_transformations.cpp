@@ -15,15 +15,7 @@ constexpr Couleur VertOn = 0x0000C000;
 constexpr Couleur VertOff = 0x00C0FFC0;
 constexpr Couleur Etrangere = 0x00123456; // left over from no scheme
 
-void presser(LT840& ed, const QString& commande, Souris bouton) {
-    using Gestionnaire = void (LT840::*)(Souris);
-    static const QHash<QString, Gestionnaire> table{
-        {u"Cmd5"_s, &LT840::Cmd5_MouseDown},   {u"Cmd6"_s, &LT840::Cmd6_MouseDown},
-        {u"Cmd7"_s, &LT840::Cmd7_MouseDown},   {u"Cmd8"_s, &LT840::Cmd8_MouseDown},
-        {u"Cmd10"_s, &LT840::Cmd10_MouseDown}, {u"Cmd11"_s, &LT840::Cmd11_MouseDown},
-        {u"Cmd12"_s, &LT840::Cmd12_MouseDown}};
-    (ed.*table.value(commande))(bouton);
-}
+using Commande = void (LT840::*)(Souris);
 
 // "lamps record": the lamps, '1' lit, '0' unlit, 'x' a colour of no scheme, then rows 0..7
 // of record r.
@@ -56,59 +48,60 @@ void preparer(LT840& ed, const QString& avant) {
     ed.Ctl.Text2 = u"-"_s;
 }
 
+// The lamps and record 0 before, then after a left and after a middle press, each followed by
+// Modifie and Text2.
+struct Famille {
+    Commande commande;
+    const char *avant, *gauche, *milieu;
+};
+
+struct Chase {
+    Commande commande;
+    int depart, pas;
+    const char* lampesFinales;
+};
+
 } // namespace
 
 class TstTransformations : public QObject {
     Q_OBJECT
 private slots:
-    // The lamps and record 0 before, then after a left and after a middle press, each
-    // followed by Modifie and Text2.
     void famille_data() {
-        QTest::addColumn<QString>("commande");
-        QTest::addColumn<QString>("avant");
-        QTest::addColumn<QString>("gauche");
-        QTest::addColumn<QString>("milieu");
-        QTest::newRow("mirror left")
-            << u"Cmd5"_s << u"0000x011 00110011"_s << u"110xx011 00110011 modifie -"_s
-            << u"0000x011 00110011 intact -"_s;
-        QTest::newRow("mirror right")
-            << u"Cmd7"_s << u"1x000000 00000000"_s << u"1x0000x1 00000000 intact -"_s
-            << u"1x0000x1 00000000 intact -"_s;
-        QTest::newRow("shift left")
-            << u"Cmd6"_s << u"10x00001 00110011"_s << u"0x000010 00110011 intact 0"_s
-            << u"10x00001 00110011 intact -"_s;
-        QTest::newRow("shift right")
-            << u"Cmd8"_s << u"10000001 00110011"_s << u"01000000 00110011 modifie -"_s
-            << u"10000001 00110011 modifie -"_s;
-        QTest::newRow("rotate left")
-            << u"Cmd10"_s << u"x1000000 20000003"_s << u"1000000x 00000032 modifie -"_s
-            << u"x1000000 20000003 intact -"_s;
-        QTest::newRow("rotate right")
-            << u"Cmd11"_s << u"10000000 00000011"_s << u"01000000 10000001 modifie -"_s
-            << u"10000000 00000011 modifie -"_s;
-        QTest::newRow("invert") << u"Cmd12"_s << u"1x010000 00110011"_s
-                                << u"01101111 00110011 intact -"_s
-                                << u"01101111 00110011 intact -"_s;
+        QTest::addColumn<Famille>("cas");
+        using F = Famille;
+        QTest::newRow("mirror left") << F{&LT840::Cmd5_MouseDown, "0000x011 00110011",
+                                          "110xx011 00110011 O -", "0000x011 00110011 N -"};
+        QTest::newRow("mirror right") << F{&LT840::Cmd7_MouseDown, "1x000000 00000000",
+                                           "1x0000x1 00000000 N -", "1x0000x1 00000000 N -"};
+        QTest::newRow("shift left") << F{&LT840::Cmd6_MouseDown, "10x00001 00110011",
+                                         "0x000010 00110011 N 0", "10x00001 00110011 N -"};
+        QTest::newRow("shift right") << F{&LT840::Cmd8_MouseDown, "10000001 00110011",
+                                          "01000000 00110011 O -", "10000001 00110011 O -"};
+        QTest::newRow("rotate left") << F{&LT840::Cmd10_MouseDown, "x1000000 20000003",
+                                          "1000000x 00000032 O -", "x1000000 20000003 N -"};
+        QTest::newRow("rotate right") << F{&LT840::Cmd11_MouseDown, "10000000 00000011",
+                                           "01000000 10000001 O -", "10000000 00000011 O -"};
+        QTest::newRow("invert") << F{&LT840::Cmd12_MouseDown, "1x010000 00110011",
+                                     "01101111 00110011 N -", "01101111 00110011 N -"};
     }
     void famille() {
-        QFETCH(QString, commande);
-        QFETCH(QString, avant);
-        QFETCH(QString, gauche);
-        QFETCH(QString, milieu);
+        QFETCH(Famille, cas);
+        const QString avant = QString::fromLatin1(cas.avant);
         for (const auto& [bouton, apres] :
-             {std::pair{Souris::Gauche, gauche}, std::pair{Souris::Milieu, milieu}}) {
+             {std::pair{Souris::Gauche, cas.gauche}, std::pair{Souris::Milieu, cas.milieu}}) {
             Banc b;
             preparer(*b, avant);
-            presser(*b, commande, bouton);
-            const QString modifie = b->Modifie ? u"modifie"_s : u"intact"_s;
-            QCOMPARE(QStringList({etat(*b), modifie, b->Ctl.Text2}).join(u' '), apres);
+            (*b.*cas.commande)(bouton);
+            const QString modifie = b->Modifie ? u"O"_s : u"N"_s;
+            QCOMPARE(QStringList({etat(*b), modifie, b->Ctl.Text2}).join(u' '),
+                     QString::fromLatin1(apres));
             QCOMPARE(b->TabTrames[0][LigneCode], qint16(3));
         }
         // A right press records the frame, even with "Mode Auto." ticked, and moves nothing.
         Banc b;
         preparer(*b, avant);
         b->Ctl.Check1 = 1;
-        presser(*b, commande, Souris::Droit);
+        (*b.*cas.commande)(Souris::Droit);
         QCOMPARE(etat(*b), avant.left(9) + avant.left(8).replace(u'x', u'0'));
         QCOMPARE(b->EnrCours, qint16(1));
         QVERIFY(b->Modifie);
@@ -117,31 +110,25 @@ private slots:
     // At the end of records 0..3, eight presses with "Mode Auto." record every position of the
     // moving lamp in records 4..11.
     void chase_data() {
-        QTest::addColumn<QString>("commande");
-        QTest::addColumn<int>("depart");
-        QTest::addColumn<int>("pas");
-        QTest::addColumn<QString>("lampesFinales");
-        QTest::newRow("shift right") << u"Cmd8"_s << 0 << 1 << u"00000000"_s;
-        QTest::newRow("rotate right") << u"Cmd11"_s << 0 << 1 << u"10000000"_s;
-        QTest::newRow("shift left") << u"Cmd6"_s << 7 << -1 << u"00000000"_s;
-        QTest::newRow("rotate left") << u"Cmd10"_s << 7 << -1 << u"00000001"_s;
+        QTest::addColumn<Chase>("cas");
+        QTest::newRow("shift right") << Chase{&LT840::Cmd8_MouseDown, 0, 1, "00000000"};
+        QTest::newRow("rotate right") << Chase{&LT840::Cmd11_MouseDown, 0, 1, "10000000"};
+        QTest::newRow("shift left") << Chase{&LT840::Cmd6_MouseDown, 7, -1, "00000000"};
+        QTest::newRow("rotate left") << Chase{&LT840::Cmd10_MouseDown, 7, -1, "00000001"};
     }
     void chase() {
-        QFETCH(QString, commande);
-        QFETCH(int, depart);
-        QFETCH(int, pas);
-        QFETCH(QString, lampesFinales);
+        QFETCH(Chase, cas);
         Banc b;
         for (int i = 0; i < 4; ++i)
             b->CLICK();
         b->Ctl.Check1 = 1;
-        poser(*b, seule(depart) + u" 00000000"_s, 4); // the working record, overwritten first
+        poser(*b, seule(cas.depart) + u" 00000000"_s, 4); // the working record, overwritten first
         for (int i = 0; i < NombreLampes; ++i)
-            presser(*b, commande, Souris::Gauche);
+            (*b.*cas.commande)(Souris::Gauche);
         for (int i = 0; i < NombreLampes; ++i)
-            QCOMPARE(enr(*b, 4 + i), seule(depart + i * pas));
+            QCOMPARE(enr(*b, 4 + i), seule(cas.depart + i * cas.pas));
         QCOMPARE(b->EnrCours, qint16(12));
-        QCOMPARE(etat(*b).left(8), lampesFinales);
+        QCOMPARE(etat(*b).left(8), QString::fromLatin1(cas.lampesFinales));
     }
 
     // Inside the sequence the auto-record shows the next record, record 2, and the rotation
@@ -153,7 +140,7 @@ private slots:
         b->setHScroll1Value(1);
         b->Ctl.Check1 = 1;
         poser(*b, u"10000000 00000011"_s, 2);
-        presser(*b, u"Cmd11"_s, Souris::Gauche);
+        b->Cmd11_MouseDown(Souris::Gauche);
         QCOMPARE(etat(*b, 2), u"10000001 10000001"_s);
     }
 
