@@ -148,27 +148,6 @@ private slots:
 
         QCOMPARE(derouler(panne, entree).salves, salves);
     }
-
-    void dispositionFlux_data() {
-        QTest::addColumn<QByteArray>("brut");
-        QTest::addColumn<QString>("erreur"); // empty when the stream is accepted
-
-        QTest::newRow("full stream") << fluxComplet << "";
-        QTest::newRow("too long") << fluxComplet + "\1\1"
-                                  << "longer than 504";
-        QTest::newRow("start byte only") << fluxComplet.first(1) << "shorter than its head";
-        QTest::newRow("half a record") << fluxComplet.first(3) << "ends inside a record";
-        QTest::newRow("wrong start byte") << QByteArray("\x5A\1\1\xFF") << "start byte is 0x5a";
-    }
-
-    void dispositionFlux() {
-        QFETCH(QByteArray, brut);
-        QFETCH(QString, erreur);
-
-        QString probleme;
-        QCOMPARE(decoderFlux(brut, &probleme).has_value(), erreur.isEmpty());
-        QVERIFY2(probleme.contains(erreur), qPrintable(probleme));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstCarteVirtuelle)
