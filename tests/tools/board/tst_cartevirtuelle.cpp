@@ -148,6 +148,21 @@ private slots:
 
         QCOMPARE(derouler(panne, entree).salves, salves);
     }
+
+    // The board takes a stream only whole: the head, whole records, the start byte.
+    void dispositionFlux() {
+        const std::pair<QByteArray, const char*> cas[] = {
+            {fluxComplet, ""},
+            {fluxComplet + "\1\1", "longer than 504"},
+            {fluxComplet.first(1), "shorter than its head"},
+            {fluxComplet.first(3), "ends inside a record"},
+            {QByteArray("\x5A\1\1\xFF"), "start byte is 0x5a"}};
+        for (const auto& [brut, erreur] : cas) {
+            QString probleme;
+            QCOMPARE(decoderFlux(brut, &probleme).has_value(), !*erreur);
+            QVERIFY2(probleme.contains(QLatin1String(erreur)), qPrintable(probleme));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(TstCarteVirtuelle)
