@@ -1,5 +1,4 @@
 #include "Motifs.h"
-#include "editor/ChangementMagasin.h"
 
 #include <QtTest>
 #include <functional>
@@ -226,39 +225,6 @@ private slots:
         QVERIFY(!b->Modifie);
         b->Nouveau_Click();
         QVERIFY(!b->Historique.peutAnnuler());
-    }
-
-    // A step keeps the records that came in or went out, not those the block
-    // moved.
-    void changementCompact_data() {
-        QTest::addColumn<int>("premier");
-        QTest::addColumn<int>("decalage");
-        QTest::addColumn<int>("gardes");
-        QTest::newRow("3 inserted at 0") << 0 << 3 << 6;
-        QTest::newRow("2 removed at 500") << 500 << -2 << 4;
-        QTest::newRow("1 overwritten") << 7 << 0 << 2;
-    }
-    void changementCompact() {
-        QFETCH(int, premier);
-        QFETCH(int, decalage);
-        auto avant = std::make_unique<Magasin>();
-        for (int r = 0; r < int(avant->size()); ++r)
-            (*avant)[r].fill(qint16(r));
-        auto apres = std::make_unique<Magasin>(*avant);
-        const auto debut = apres->begin() + premier;
-        if (decalage < 0)
-            std::copy(debut - decalage, apres->end(), debut);
-        else
-            std::copy_backward(debut, apres->end() - decalage, apres->end());
-        const auto neufs = decalage < 0 ? apres->end() + decalage : debut;
-        std::fill(neufs, neufs + qMax(1, qAbs(decalage)), LT840::Enregistrement{-1});
-        const ChangementMagasin c = comparer(*avant, *apres, decalage);
-        QTEST(int(c.gardes()), "gardes");
-        auto m = std::make_unique<Magasin>(*apres);
-        defaire(c, *m);
-        QVERIFY(*m == *avant);
-        refaire(c, *m);
-        QVERIFY(*m == *apres);
     }
 };
 

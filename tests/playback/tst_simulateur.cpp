@@ -177,14 +177,6 @@ private slots:
         QCOMPARE(grille(*b), motifDe(cas.enrCours));
         verifierEtat(b, cas.joue);
     }
-
-    void stopAvantToutDepart() {
-        Banc b;
-        b->Cmd4_MouseDown(Souris::Gauche);
-        QVERIFY(!b->EnLecture);
-        QCOMPARE(b.minuterie.intervalle, 10000);
-        QVERIFY(!b.minuterie.actif);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstSimulateur)

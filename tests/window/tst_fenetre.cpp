@@ -2,7 +2,6 @@
 #include "PosteFenetre.h"
 #include "window/GrilleLampesWidget.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
@@ -20,10 +19,6 @@ constexpr int MilieuBandePx = 40;
 
 void basculer(PosteFenetre& f, int lampe) {
     f.presser("Frame1", Qt::LeftButton, {DebutZonePx[lampe] + 5, MilieuBandePx});
-}
-
-QString nomParle(QWidget* w) {
-    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
 }
 
 } // namespace
@@ -267,17 +262,6 @@ private slots:
             dialogue->close();
         QVERIFY(!f.ed().Ctl.DialogVisible);
         QVERIFY(!dialogue->isVisible());
-    }
-
-    // No control goes unnamed for a screen reader.
-    void nomsParles() {
-        PosteFenetre f;
-        const auto controles = f.fenetre.centralWidget()->findChildren<QWidget*>(
-            QRegularExpression(QStringLiteral("^(Cmd|Text|Frame|Label|Check|Option|Shape|List|"
-                                              "HScroll|Progress|Cpt|Versions)")));
-        QCOMPARE(controles.size(), 50);
-        for (QWidget* w : controles)
-            QVERIFY2(!nomParle(w).trimmed().isEmpty(), qPrintable(w->objectName()));
     }
 };
 
