@@ -2,10 +2,12 @@
 #include "PosteFenetre.h"
 #include "window/GrilleLampesWidget.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -13,12 +15,18 @@
 
 namespace {
 
-// The pixel where each lamp's zone begins, and the middle of the band.
-constexpr int DebutZonePx[NombreLampes] = {16, 57, 97, 138, 177, 217, 257, 298};
-constexpr int MilieuBandePx = 40;
+// The items of "Édition" that can act, in the menu's order.
+QString actifs(QMenu* menu) {
+    QStringList l;
+    for (const QAction* a : menu->actions())
+        if (a->isEnabled() && !a->isSeparator())
+            l << a->objectName();
+    return l.join(u' ');
+}
 
+// Lamp `lampe` (0..2) in the middle of the band: zones begin at pixels 16, 57 and 97.
 void basculer(PosteFenetre& f, int lampe) {
-    f.presser("Frame1", Qt::LeftButton, {DebutZonePx[lampe] + 5, MilieuBandePx});
+    f.presser("Frame1", Qt::LeftButton, {16 + 40 * lampe + 6, 40});
 }
 
 } // namespace
@@ -33,7 +41,6 @@ private slots:
         QTest::addColumn<QPoint>("pixel");
         QTest::addColumn<int>("lampe");
         QTest::newRow("LED 1 en 240,375") << QPoint(16, 25) << 0;
-        QTest::newRow("LED 4") << QPoint(DebutZonePx[3] + 5, MilieuBandePx) << 3;
         QTest::newRow("LED 8 en 4875,825") << QPoint(325, 55) << 7;
         QTest::newRow("690,600 exclu") << QPoint(46, 40) << -1;
     }
@@ -42,8 +49,7 @@ private slots:
         QFETCH(int, lampe);
         PosteFenetre f;
         f.presser("Frame1", Qt::LeftButton, pixel);
-        QCOMPARE(grille(f.ed()), seule(lampe));
-        QCOMPARE(enr(f.ed(), 0), seule(lampe));
+        QCOMPARE(grille(f.ed()) + enr(f.ed(), 0), seule(lampe) + seule(lampe));
         for (int i = 0; i < NombreLampes; ++i) {
             auto* voyant = f.controle<VoyantLampe>(QStringLiteral("Shape1_%1").arg(i));
             QCOMPARE(voyant->remplissage(), i == lampe ? QColor(255, 0, 0) : QColor(255, 128, 128));
@@ -54,44 +60,38 @@ private slots:
         QCOMPARE(f.ed().Modifie, lampe >= 0);
     }
 
-    // A right press records once, even over a frame; an unused press reaches nothing beneath.
-    void pressionsAutresBoutons_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<int>("bouton");
-        QTest::addColumn<int>("enrCours");
-        QTest::addColumn<QString>("grilleApres");
-        for (const QString& nom : QStringLiteral("fond Cmd1 Frame1 Frame3 Frame4 Frame5 Frame6 "
-                                                 "Frame7 Check1 Cmd3 Cmd4 Cmd5 Cmd6 Cmd7 Cmd8 "
-                                                 "Cmd10 Cmd11 Cmd12 Cmd9 Option1_0 Option1_1 "
-                                                 "Option1_2 Option1_3 Option1_4 Option1_5")
-                                      .split(u' '))
-            QTest::newRow(qPrintable(nom)) << nom << 2 << 1 << seule(2);
-        for (const QString& nom : QStringLiteral("Cmd2 Label1 Text1 List1 HScroll1").split(u' '))
-            QTest::newRow(qPrintable(nom)) << nom << 2 << 0 << seule(2);
-        QTest::newRow("+ au milieu") << "Cmd1" << 4 << 0 << seule(2);
-        QTest::newRow("CLEAR au milieu") << "Cmd9" << 4 << 0 << seule(-1);
-    }
+    // Every control's press, in turn: "+" where it recorded, "=" where not. A right press
+    // records once, even over a frame; an unused press reaches nothing beneath; a middle
+    // press on CLEAR clears the lamps, on "+" it does nothing.
     void pressionsAutresBoutons() {
-        QFETCH(QString, nom);
-        QFETCH(int, bouton);
-        QFETCH(int, enrCours);
-        QFETCH(QString, grilleApres);
         PosteFenetre f;
         basculer(f, 2);
-        f.presser(nom, Qt::MouseButton(bouton));
-        QCOMPARE(int(f.ed().EnrCours), enrCours);
-        QCOMPARE(f.texte("Text3"), QString::number(enrCours));
-        QCOMPARE(grille(f.ed()), grilleApres);
+        QString vu;
+        const auto presser = [&](const QString& nom, Qt::MouseButton b) {
+            const int avant = f.ed().EnrCours;
+            f.presser(nom, b);
+            vu += nom + (f.ed().EnrCours == avant + 1 ? u'+' : u'=') + grille(f.ed()) + u' ';
+        };
+        QString attendu;
+        const auto tous = [&](const char* noms, QChar issue) {
+            for (const QString& nom : QString::fromLatin1(noms).split(u' ')) {
+                presser(nom, Qt::RightButton);
+                attendu += nom + issue + seule(2) + u' ';
+            }
+        };
+        tous("fond Cmd1 Frame1 Frame3 Frame4 Frame5 Frame6 Frame7 Check1 Cmd3 Cmd4 Cmd5 Cmd6 "
+             "Cmd7 Cmd8 Cmd10 Cmd11 Cmd12 Cmd9 Option1_0 Option1_1 Option1_2 Option1_3 "
+             "Option1_4 Option1_5",
+             u'+');
+        tous("Cmd2 Label1 Text1 List1 HScroll1", u'=');
+        presser("Cmd1", Qt::MiddleButton);
+        presser("Cmd9", Qt::MiddleButton);
+        QCOMPARE(vu, attendu + "Cmd1=" + seule(2) + " Cmd9=" + seule(-1) + u' ');
+        QCOMPARE(f.texte("Text3"), QString::number(f.ed().EnrCours));
     }
 
     // Records 0..2 light lamps 0..2; a dragged thumb shows nothing until it is released.
-    void navigateur_data() {
-        QTest::addColumn<bool>("glisse");
-        QTest::newRow("fleche gauche") << false;
-        QTest::newRow("pouce glisse puis relache") << true;
-    }
     void navigateur() {
-        QFETCH(bool, glisse);
         PosteFenetre f;
         for (int r = 0; r < 3; ++r) {
             basculer(f, r);
@@ -99,18 +99,14 @@ private slots:
             basculer(f, r);
         }
         auto* n = f.controle<QScrollBar>("HScroll1");
-        if (glisse) {
-            n->setSliderDown(true);
-            n->setSliderPosition(2);
-            f.fenetre.rafraichir();
-            QCOMPARE(f.texte("Text2"), QStringLiteral("3"));
-            QCOMPARE(n->sliderPosition(), 2);
-            n->setSliderDown(false);
-        } else {
-            n->triggerAction(QAbstractSlider::SliderSingleStepSub);
-        }
-        QCOMPARE(f.texte("Text2"), QStringLiteral("2"));
-        QCOMPARE(grille(f.ed()), seule(2));
+        n->setSliderDown(true);
+        n->setSliderPosition(2);
+        f.fenetre.rafraichir();
+        QCOMPARE(f.texte("Text2") + QString::number(n->sliderPosition()), u"32");
+        n->setSliderDown(false);
+        QCOMPARE(f.texte("Text2") + grille(f.ed()), u'2' + seule(2));
+        n->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(f.texte("Text2") + grille(f.ed()), u'1' + seule(1));
     }
 
     // The keyboard marks no multiplier; typed text reaches the core's handlers.
@@ -139,70 +135,87 @@ private slots:
         QCOMPARE(f.controle<QScrollBar>("HScroll1")->maximum(), 7);
     }
 
-    // Menu shortcuts act wherever the focus is, a text field too; Shift+Insert still pastes.
-    void raccourcisDeMenu_data() {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QKeySequence>("touches");
-        const std::pair<const char*, const char*> raccourcis[] = {
-            {"Nouveau", "Ctrl+N"}, {"Lecture", "Ctrl+O"}, {"Sauvegarder", "Ctrl+S"},
-            {"Jaune", "Ctrl+J"},   {"Rouge", "Ctrl+R"},   {"Vert", "Ctrl+V"}};
-        for (const char* focus : {"Text1", "Text2", "Text3", "Cpt2", "Versions", "Cmd1"})
-            for (const auto& [element, touches] : raccourcis)
-                QTest::addRow("%s %s", focus, touches)
-                    << focus << element << QKeySequence(QString::fromLatin1(touches));
+    // The menus, their shortcuts, and "Couleur LED" greyed yet showing the shortcuts that
+    // still act.
+    void menus() {
+        PosteFenetre f;
+        QStringList vus;
+        for (const QAction* a : f.fenetre.menuBar()->actions())
+            vus << a->text();
+        for (const QAction* a : f.fenetre.findChildren<QAction*>())
+            if (!a->shortcut().isEmpty() && !a->objectName().startsWith(u"Recent_"))
+                vus << a->objectName() + u'=' + a->shortcuts().value(0).toString() +
+                           a->shortcuts().value(1).toString();
+        auto* couleur = f.fenetre.findChild<QMenu*>("CouleurLED");
+        vus << couleur->title() + (couleur->menuAction()->isEnabled() ? "" : " grisé");
+        for (const QAction* a : couleur->actions())
+            vus << a->text() + u' ' + a->shortcut().toString();
+        QCOMPARE(vus.join(u' '), u"&Fichier &Édition &Option &Transfert ? Nouveau=Ctrl+N "
+                                 "Lecture=Ctrl+O Sauvegarder=Ctrl+S Annuler=Ctrl+Z "
+                                 "Retablir=Ctrl+YCtrl+Shift+Z Couper=Ctrl+X Copier=Ctrl+C "
+                                 "Coller=Ctrl+Shift+V Inserer=Ins Dupliquer=Ctrl+D Jaune=Ctrl+J "
+                                 "Rouge=Ctrl+R Vert=Ctrl+V Couleur LED grisé Jaune Ctrl+J Rouge "
+                                 "Ctrl+R Vert Ctrl+V");
     }
+
+    // Records 0..2 made, the last undone, record 1 shown, records 0..1 copied: every item of
+    // "Édition" acts, a screen reader says each caption as shown. Menu shortcuts then act
+    // wherever the focus is, a text field too, where Shift+Insert still pastes.
     void raccourcisDeMenu() {
-        QFETCH(QString, focus);
-        QFETCH(QString, element);
-        QFETCH(QKeySequence, touches);
         PosteFenetre f;
         f.fenetre.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
-        QWidget* w = f.controle(focus);
-        w->setFocus();
-        auto* champ = qobject_cast<QLineEdit*>(w);
-        const QString avant = champ ? champ->text() : QString();
-        QGuiApplication::clipboard()->setText(QStringLiteral("5"));
-        QSignalSpy declenche(f.fenetre.findChild<QAction*>(element), &QAction::triggered);
-
-        QTest::keySequence(w, touches);
-
-        QCOMPARE(declenche.count(), 1);
-        if (!champ || element != u"Vert")
-            return;
-        QCOMPARE(champ->text(), avant);
-        champ->setCursorPosition(0);
-        QTest::keyClick(champ, Qt::Key_Insert, Qt::ShiftModifier);
-        QCOMPARE(champ->text(), u'5' + avant);
-    }
-
-    // "Couleur LED" is greyed, yet shows the shortcuts that still act.
-    void menuCouleurGrise() {
-        PosteFenetre f;
-        auto* couleur = f.fenetre.findChild<QMenu*>("CouleurLED");
-        QVERIFY(!couleur->menuAction()->isEnabled());
-        QStringList entrees;
-        for (const QAction* a : couleur->actions())
-            entrees.append(a->text() + u' ' + a->shortcut().toString());
-        QCOMPARE(entrees, (QStringList{"Jaune Ctrl+J", "Rouge Ctrl+R", "Vert Ctrl+V"}));
+        auto* menu = f.fenetre.findChild<QMenu*>("Edition");
+        QCOMPARE(actifs(menu), u"Inserer");
+        for (int k = 0; k < 3; ++k)
+            f.presser("Cmd1", Qt::LeftButton);
+        menu->findChild<QAction*>("Annuler")->trigger();
+        QTest::mouseClick(f.controle("Cmd2"), Qt::LeftButton);
+        menu->findChild<QAction*>("Copier")->trigger();
+        QCOMPARE(actifs(menu), u"Annuler Retablir Couper Copier Coller Inserer Dupliquer");
+        QAccessibleInterface* lu = QAccessible::queryAccessibleInterface(menu);
+        QCOMPARE(lu->child(int(menu->actions().indexOf(menu->findChild<QAction*>("Inserer"))))
+                     ->text(QAccessible::Name),
+                 u"Insérer un enregistrement");
+        QString vu;
+        const char* cas[][3] = {{"Text1", "Ctrl+Shift+Z", "Retablir"},
+                                {"Versions", "Ctrl+V", "Vert"},
+                                {"Text1", "Ctrl+V", "Vert"},
+                                {"Cmd1", "Ctrl+J", "Jaune"}};
+        for (const auto& [focus, touches, element] : cas) {
+            QWidget* w = f.controle(focus);
+            w->setFocus();
+            auto* champ = qobject_cast<QLineEdit*>(w);
+            const QString avant = champ ? champ->text() : QString();
+            QSignalSpy declenche(f.fenetre.findChild<QAction*>(element), &QAction::triggered);
+            QTest::keySequence(w, QKeySequence(QString::fromLatin1(touches)));
+            vu += QStringLiteral("%1 %2 %3|")
+                      .arg(element)
+                      .arg(declenche.count())
+                      .arg(champ && champ->text() != avant);
+        }
+        QCOMPARE(vu, u"Retablir 1 0|Vert 1 0|Vert 1 0|Jaune 1 0|");
+        auto* depart = f.controle<QLineEdit>("Text1");
+        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+        const QString avant = depart->text();
+        QVERIFY(actifs(menu).contains(u"Copier"));
+        depart->setCursorPosition(0);
+        QTest::keyClick(depart, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(depart->text(), u'x' + avant);
+        QVERIFY(!actifs(menu).contains(u"Copier")); // the start address names no record now
     }
 
     // A cancelled save keeps the window; once closed, no event reaches the editor.
-    void fermeture_data() {
-        QTest::addColumn<bool>("modifie");
-        QTest::newRow("sauvegarde annulee") << true;
-        QTest::newRow("rien a sauver") << false;
-    }
     void fermeture() {
-        QFETCH(bool, modifie);
-        PosteFenetre f;
-        if (modifie)
-            basculer(f, 1);
-        f.banc.messages.reponses.enqueue(Msg::RepOui);
-        QCOMPARE(f.fenetre.close(), !modifie);
-        f.fenetre.executer([&] { f.ed().CLICK(); });
-        QCOMPARE(int(f.ed().EnrCours), modifie ? 1 : 0);
+        for (bool modifie : {true, false}) {
+            PosteFenetre f;
+            if (modifie)
+                basculer(f, 1);
+            f.banc.messages.reponses.enqueue(Msg::RepOui);
+            QCOMPARE(f.fenetre.close(), !modifie);
+            f.fenetre.executer([&] { f.ed().CLICK(); });
+            QCOMPARE(int(f.ed().EnrCours), modifie ? 1 : 0);
+        }
     }
 
     // No multiplier may show as marked; system colours are resolved from the palette.
@@ -222,46 +235,35 @@ private slots:
     }
 
     // Typed period text lasts until the next computation, even one giving the same text.
-    void periodeSaisieJusquAuCalculSuivant_data() {
-        QTest::addColumn<QString>("presse");
-        QTest::addColumn<QString>("affiche");
-        QTest::newRow("+ ne calcule rien") << "Cmd1"
-                                           << "abc";
-        QTest::newRow("x20") << "Option1_5"
-                             << "0.2";
-        QTest::newRow("x2, meme texte") << "Option1_1"
-                                        << "0.02";
-    }
     void periodeSaisieJusquAuCalculSuivant() {
-        QFETCH(QString, presse);
-        PosteFenetre f;
-        auto* periode = f.controle<QLineEdit>("Cpt2");
-        periode->selectAll();
-        QTest::keyClicks(periode, "abc");
-        f.presser(presse, Qt::LeftButton);
-        QTEST(periode->text(), "affiche");
+        QString vu;
+        for (const char* presse : {"Cmd1", "Option1_5", "Option1_1"}) {
+            PosteFenetre f;
+            auto* periode = f.controle<QLineEdit>("Cpt2");
+            periode->selectAll();
+            QTest::keyClicks(periode, "abc");
+            f.presser(presse, Qt::LeftButton);
+            vu += periode->text() + u' ';
+        }
+        QCOMPARE(vu, u"abc 0.2 0.02 ");
     }
 
     // OK and closing the window (as Escape does) both go through the core's OK handler.
-    void fenetreDeTest_data() {
-        QTest::addColumn<bool>("parOK");
-        QTest::newRow("OK") << true;
-        QTest::newRow("fermeture") << false;
-    }
     void fenetreDeTest() {
-        QFETCH(bool, parOK);
-        PosteFenetre f;
-        auto* dialogue = f.fenetre.findChild<QDialog*>("Dialog");
-        f.ed().Ctl.DialogText1 = QStringLiteral(" Carte    LT840:V1.02");
-        f.ed().Ctl.DialogVisible = true;
-        f.fenetre.rafraichir();
-        QCOMPARE(dialogue->findChild<QLineEdit*>("Text1")->text(), f.ed().Ctl.DialogText1);
-        if (parOK)
-            QTest::mouseClick(dialogue->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
-        else
-            dialogue->close();
-        QVERIFY(!f.ed().Ctl.DialogVisible);
-        QVERIFY(!dialogue->isVisible());
+        for (bool parOK : {true, false}) {
+            PosteFenetre f;
+            auto* dialogue = f.fenetre.findChild<QDialog*>("Dialog");
+            f.ed().Ctl.DialogText1 = QStringLiteral(" Carte    LT840:V1.02");
+            f.ed().Ctl.DialogVisible = true;
+            f.fenetre.rafraichir();
+            QCOMPARE(dialogue->findChild<QLineEdit*>("Text1")->text(), f.ed().Ctl.DialogText1);
+            if (parOK)
+                QTest::mouseClick(dialogue->findChild<QPushButton*>("OKButton"), Qt::LeftButton);
+            else
+                dialogue->close();
+            QVERIFY(!f.ed().Ctl.DialogVisible);
+            QVERIFY(!dialogue->isVisible());
+        }
     }
 };
 

@@ -1,5 +1,5 @@
-#include "Banc.h"
 #include "UtilisateurOrdinaire.h"
+#include "editor/Plateforme.h"
 #include "window/FileDialogQt.h"
 #include "window/FiltresFichiers.h"
 #include "window/MessageBoxQt.h"
@@ -19,13 +19,11 @@
 class TstPlateformeQt : public QObject {
     Q_OBJECT
 private slots:
-    // A label whose pattern is missing is dropped rather than read past the end.
+    // Several patterns under no label; a label whose pattern is missing is dropped rather
+    // than read past the end.
     void filtres_data() {
         QTest::addColumn<QString>("filtre");
         QTest::addColumn<QStringList>("attendu");
-        QTest::newRow("liste de l'editeur")
-            << "Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|Tous (*.*)|*.*|"
-            << QStringList{"Tous les fichiers (*.dat)", "Fichiers texte (*.txt)", "Tous (*)"};
         QTest::newRow("plusieurs motifs, libelle vide")
             << "|*.dat;*.txt" << QStringList{"(*.dat *.txt)"};
         QTest::newRow("motif absent") << "Seul" << QStringList{};
@@ -36,48 +34,32 @@ private slots:
         QCOMPARE(filtresQt(filtre), attendu);
     }
 
-    // A name typed into the real dialog, or Escape: the dialog adds the default extension to
-    // a name without one, and the editor adds ".dat" to any name that lacks it in that case.
-    void nomTapeDansLeDialogue_data() {
+    // A name typed into the real dialog, or Escape: the dialog starts in the folder given,
+    // shows the filters, and adds the default extension to a name without one.
+    void dialogueDeFichiers_data() {
         QTest::addColumn<bool>("ouverture");
-        QTest::addColumn<QString>("tape");    // "": Escape
-        QTest::addColumn<QString>("fichier"); // the one sequence file in the folder afterwards
-        QTest::addColumn<QString>("boite");
-        const QString sauvee = QStringLiteral(" Sauvegarde effectuée ");
-        QTest::newRow("seq") << false << "seq"
-                             << "seq.dat" << sauvee;
-        QTest::newRow("a.DAT") << false << "a.DAT"
-                               << "a.DAT.dat" << sauvee;
-        QTest::newRow("a.data") << false << "a.data"
-                                << "a.data" << sauvee;
+        QTest::addColumn<QString>("tape"); // "": Escape
+        QTest::addColumn<QString>("choisi");
+        QTest::newRow("sauver seq") << false << "seq"
+                                    << "seq.dat";
         QTest::newRow("annule") << false << ""
-                                << ""
-                                << "Votre fichier n'a pas été sauvegarder.";
+                                << "";
         QTest::newRow("ouvrir ld") << true << "ld"
-                                   << "ld.dat"
-                                   << "";
+                                   << "ld.dat";
     }
-    void nomTapeDansLeDialogue() {
+    void dialogueDeFichiers() {
         QFETCH(bool, ouverture);
         QFETCH(QString, tape);
-        QFETCH(QString, fichier);
-        QFETCH(QString, boite);
-        Banc banc(Banc::SansCarte, false);
-        FileDialogQt dialogueQt;
-        LT840 ed({banc.messages, dialogueQt, banc.minuterie, banc.horloge, banc.evenements,
-                  banc.port, banc.dossiers, banc.pressePapiers});
-        ed.Form_Load();
-        const QDir dossier(banc.dossiers.dossierProgramme());
-        QFile f(dossier.filePath(fichier));
-        QVERIFY(!ouverture || (f.open(QIODevice::WriteOnly) &&
-                               f.write("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n") > 0));
-        f.close();
+        QTemporaryDir dossier;
+        QFile existant(dossier.filePath("ld.dat"));
+        QVERIFY(existant.open(QIODevice::WriteOnly));
+        QString vu;
         QObject garde;
         QTimer::singleShot(0, &garde, [&] {
             auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(d);
+            vu = d->directory().path() + u'|' + d->nameFilters().join(u';');
             auto* nom = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-            QVERIFY(nom);
             QTest::keyClicks(nom, tape);
             QTest::keyClick(nom, tape.isEmpty() ? Qt::Key_Escape : Qt::Key_Return);
         });
@@ -86,51 +68,36 @@ private slots:
             while (QWidget* m = QApplication::activeModalWidget())
                 m->close();
         });
-        if (ouverture)
-            ed.Lecture_Click();
-        else
-            ed.Sauvegarder_Click();
-        QStringList presents = dossier.entryList(QDir::Files);
-        presents.removeOne(QStringLiteral("lt840.cfg"));
-        QCOMPARE(presents, fichier.isEmpty() ? QStringList() : QStringList{fichier});
-        QCOMPARE(QFileInfo(ed.NomFichier).fileName(), fichier);
-        QCOMPARE(banc.messages.affichees.value(0).prompt, boite);
-        QCOMPARE(ed.TabTrames[0][0], qint16(ouverture ? 1 : 0));
+        const ParametresDialogue p{
+            "T", "Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|Tous (*.*)|*.*|",
+            dossier.path(), "*.dat", ""};
+        const QString choisi = ouverture ? FileDialogQt().ouvrir(p) : FileDialogQt().sauvegarder(p);
+        QCOMPARE(vu, dossier.path() + "|Tous les fichiers (*.dat);Fichiers texte (*.txt);Tous (*)");
+        QTEST(QFileInfo(choisi).fileName(), "choisi");
     }
 
-    void boiteDeMessage_data() {
-        QTest::addColumn<int>("boutons");
-        QTest::addColumn<QString>("clic"); // text of the button to press, "" for Escape
-        QTest::addColumn<int>("icone");
-        QTest::addColumn<int>("reponse");
-        QTest::newRow("OK") << Msg::OK << "OK" << int(QMessageBox::NoIcon) << Msg::RepOK;
-        QTest::newRow("OK critique")
-            << (Msg::OK | Msg::Critique) << "OK" << int(QMessageBox::Critical) << Msg::RepOK;
-        QTest::newRow("Oui") << (Msg::OuiNon | Msg::Question) << "Oui" << int(QMessageBox::Question)
-                             << Msg::RepOui;
-        QTest::newRow("Non") << (Msg::OuiNon | Msg::Exclamation) << "Non"
-                             << int(QMessageBox::Warning) << Msg::RepNon;
-        QTest::newRow("Echap vaut Non") << (Msg::OuiNon | Msg::Information) << ""
-                                        << int(QMessageBox::Information) << Msg::RepNon;
-    }
+    // Each box as "title|text|icon|answer": buttons, icon and the button pressed ("" for Escape).
     void boiteDeMessage() {
-        QFETCH(int, boutons);
-        QFETCH(QString, clic);
-        QFETCH(int, icone);
-        QFETCH(int, reponse);
-        QString vu;
-        QTimer::singleShot(0, [&] {
-            auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            vu = b->windowTitle() + u'|' + b->text() + u'|' + QString::number(b->icon());
-            for (QAbstractButton* bouton : b->buttons())
-                if (bouton->text() == clic)
-                    return bouton->click();
-            QTest::keyClick(b, Qt::Key_Escape);
-        });
-        QCOMPARE(
-            MessageBoxQt().afficher(QStringLiteral("Question ?"), boutons, QStringLiteral("* T *")),
-            reponse);
-        QCOMPARE(vu, QStringLiteral("* T *|Question ?|%1").arg(icone));
+        const std::tuple<int, const char*> cas[] = {{Msg::OK, "OK"},
+                                                    {Msg::OK | Msg::Critique, "OK"},
+                                                    {Msg::OuiNon | Msg::Question, "Oui"},
+                                                    {Msg::OuiNon | Msg::Exclamation, "Non"},
+                                                    {Msg::OuiNon | Msg::Information, ""}};
+        QStringList vus;
+        for (const auto& [boutons, clic] : cas) {
+            QTimer::singleShot(0, [&, clic = QString::fromLatin1(clic)] {
+                auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                vus << b->windowTitle() + u'|' + b->text() + u'|' + QString::number(b->icon());
+                for (QAbstractButton* bouton : b->buttons())
+                    if (bouton->text() == clic)
+                        return bouton->click();
+                QTest::keyClick(b, Qt::Key_Escape);
+            });
+            const int reponse = MessageBoxQt().afficher(QStringLiteral("Q ?"), boutons, "T");
+            vus.last() += u'|' + QString::number(reponse);
+        }
+        QCOMPARE(vus,
+                 (QStringList{"T|Q ?|0|1", "T|Q ?|3|1", "T|Q ?|4|6", "T|Q ?|2|7", "T|Q ?|1|7"}));
     }
 
     // The same settings again must not put off the next tick; no interval stops the timer.
@@ -148,54 +115,36 @@ private slots:
     }
 
     // Whether the editor runs installed or from its build folder decides where its
-    // configuration file and its file dialogs go.
-    void installe_data() {
-        QTest::addColumn<QString>("programme"); // the program's folder, in a scratch tree
-        QTest::addColumn<QString>("entree");    // a desktop entry placed in the tree, or ""
-        QTest::addColumn<bool>("lectureSeule");
-        QTest::addColumn<bool>("attendu");
-        const QString entree = QStringLiteral("share/applications/" LT840_APP_ID ".desktop");
-        QTest::newRow("construction")
-            << "build/src"
-            << "build/packaging/" LT840_APP_ID ".desktop" << false << false;
-        QTest::newRow("prefixe systeme") << "usr/bin"
-                                         << "usr/" + entree << false << true;
-        QTest::newRow("prefixe utilisateur") << ".local/bin"
-                                             << ".local/" + entree << false << true;
-        QTest::newRow("entree d'un autre programme")
-            << "usr/bin"
-            << "usr/share/applications/autre.desktop" << false << false;
-        QTest::newRow("dossier en lecture seule") << "opt/lt840"
-                                                  << "" << true << true;
-    }
+    // configuration file and its file dialogs go. Each case: the program's folder in a
+    // scratch tree, a desktop entry placed in the tree or "", the folder read-only.
     void installe() {
-        QFETCH(QString, programme);
-        QFETCH(QString, entree);
-        QFETCH(bool, lectureSeule);
-        QFETCH(bool, attendu);
-        QTemporaryDir arbre;
-        const QDir racine(arbre.path());
-        QVERIFY(racine.mkpath(programme));
-        if (!entree.isEmpty()) {
-            QVERIFY(racine.mkpath(QFileInfo(entree).path()));
+        const std::tuple<const char*, const char*, bool> cas[] = {
+            {"build/src", "build/packaging/" LT840_APP_ID ".desktop", false},
+            {"usr/bin", "usr/share/applications/" LT840_APP_ID ".desktop", false},
+            {"opt/lt840", "", true}};
+        QStringList vus;
+        for (const auto& [programme, entree, lectureSeule] : cas) {
+            QTemporaryDir arbre;
+            const QDir racine(arbre.path());
+            const QString dossier = racine.filePath(programme);
             QFile fichier(racine.filePath(entree));
-            QVERIFY(fichier.open(QIODevice::WriteOnly));
+            QVERIFY(racine.mkpath(programme) && racine.mkpath(QFileInfo(fichier).path()));
+            QVERIFY(!*entree || fichier.open(QIODevice::WriteOnly));
+            std::optional<UtilisateurOrdinaire> utilisateur;
+            if (lectureSeule) {
+                utilisateur.emplace(
+                    QList<std::pair<QString, mode_t>>{{arbre.path(), 0755}, {dossier, 0555}});
+                QVERIFY(utilisateur->pret());
+            }
+            vus << programme + QStringLiteral("=%1").arg(ProgramFolderQt::installe(dossier));
         }
-        const QString dossier = racine.filePath(programme);
-        std::optional<UtilisateurOrdinaire> utilisateur;
-        if (lectureSeule) {
-            utilisateur.emplace(
-                QList<std::pair<QString, mode_t>>{{arbre.path(), 0755}, {dossier, 0555}});
-            QVERIFY(utilisateur->pret());
-        }
-        QCOMPARE(ProgramFolderQt::installe(dossier), attendu);
+        QCOMPARE(vus.join(u' '), u"build/src=0 usr/bin=1 opt/lt840=1");
     }
 
     // A build keeps its configuration beside the program, and its dialogs start there too.
     void construction() {
-        ProgramFolderQt dossiers;
-        QCOMPARE(dossiers.dossierProgramme(), QCoreApplication::applicationDirPath());
-        QCOMPARE(ProgramFolderQt::documentsSiInstalle(), QString());
+        QCOMPARE(ProgramFolderQt().dossierProgramme() + ProgramFolderQt::documentsSiInstalle(),
+                 QCoreApplication::applicationDirPath());
     }
 };
 

@@ -39,82 +39,70 @@ private slots:
     }
     void init() { QSettings("lt840", "lt840").clear(); }
 
-    // After the press: "EnrCours Départ Maximum".
-    void pression_data() {
-        QTest::addColumn<int>("colonne");
-        QTest::addColumn<Qt::MouseButton>("bouton");
-        QTest::addColumn<int>("touches");
-        QTest::addColumn<QString>("apres");
-        QTest::newRow("gauche") << 1 << Qt::LeftButton << 0 << "1 0 3";
-        QTest::newRow("Maj+gauche") << 2 << Qt::LeftButton << int(Qt::ShiftModifier) << "3 2 3";
-        QTest::newRow("droit enregistre") << 0 << Qt::RightButton << 0 << "4 0 4";
-        QTest::newRow("après la dernière") << 9 << Qt::LeftButton << 0 << "3 0 3";
-        QTest::newRow("milieu") << 0 << Qt::MiddleButton << 0 << "3 0 3";
-    }
+    // Each press on column 3's lamp 3, then "EnrCours Départ Maximum" and whether the
+    // lamps show the record made current.
     void pression() {
-        QFETCH(int, colonne);
-        QFETCH(Qt::MouseButton, bouton);
-        QFETCH(int, touches);
-        PosteFenetre f;
-        remplir(f.ed());
-        f.fenetre.rafraichir();
-        QWidget* toile = f.fenetre.findChild<VueEnsemble*>()->toile();
-        QTest::mouseClick(toile, bouton, Qt::KeyboardModifiers(touches), point(colonne, 3));
-        QTEST(QStringLiteral("%1 %2 %3").arg(f.ed().EnrCours).arg(f.ed().Ctl.Text1, f.ed().Text3()),
-              "apres");
-        QCOMPARE(grille(f.ed()), enr(f.ed(), f.ed().EnrCours));
+        const std::tuple<int, Qt::MouseButton, Qt::KeyboardModifiers> cas[] = {
+            {1, Qt::LeftButton, {}},
+            {2, Qt::LeftButton, Qt::ShiftModifier},
+            {0, Qt::RightButton, {}},
+            {9, Qt::LeftButton, {}},
+            {0, Qt::MiddleButton, {}}};
+        QStringList vus;
+        for (const auto& [colonne, bouton, touches] : cas) {
+            PosteFenetre f;
+            remplir(f.ed());
+            f.fenetre.rafraichir();
+            QTest::mouseClick(f.fenetre.findChild<VueEnsemble*>()->toile(), bouton, touches,
+                              point(colonne, 3));
+            vus << QStringLiteral("%1 %2 %3 %4")
+                       .arg(f.ed().EnrCours)
+                       .arg(f.ed().Ctl.Text1, f.ed().Text3())
+                       .arg(grille(f.ed()) == enr(f.ed(), f.ed().EnrCours));
+        }
+        QCOMPARE(vus, (QStringList{"1 0 3 1", "3 2 3 1", "4 0 4 1", "3 0 3 1", "3 0 3 1"}));
     }
 
     // Pixels of the strip for the scheme in force; a bar for codes 2 and 6, none for 7.
-    void couleurs_data() {
-        QTest::addColumn<bool>("vert");
-        QTest::addColumn<QColor>("allumee");
-        QTest::addColumn<QColor>("eteinte");
-        QTest::newRow("rouge") << false << QColor(255, 0, 0) << QColor(255, 128, 128);
-        QTest::newRow("vert") << true << QColor(0, 192, 0) << QColor(192, 255, 192);
-    }
     void couleurs() {
-        QFETCH(bool, vert);
-        QFETCH(QColor, allumee);
-        QFETCH(QColor, eteinte);
-        PosteFenetre f;
-        remplir(f.ed());
-        f.banc.messages.reponses.enqueue(Msg::RepOui);
-        if (vert)
-            f.fenetre.executer([&] { f.ed().Vert_Click(); });
-        f.fenetre.rafraichir();
-        const QImage image = f.fenetre.findChild<VueEnsemble*>()->toile()->grab().toImage();
-        for (int c = 0; c < 3; ++c) {
-            for (int i = 0; i < NombreLampes; ++i)
-                QCOMPARE(image.pixelColor(point(c, i)),
-                         f.ed().TabTrames[c][i] == 1 ? allumee : eteinte);
-            const QColor fond = image.pixelColor(point(c, 8));
-            QCOMPARE(image.pixelColor(point(c, 10) + QPoint(0, 4)) != fond, c < 2);
+        for (bool vert : {false, true}) {
+            PosteFenetre f;
+            remplir(f.ed());
+            f.banc.messages.reponses.enqueue(Msg::RepOui);
+            if (vert)
+                f.fenetre.executer([&] { f.ed().Vert_Click(); });
+            f.fenetre.rafraichir();
+            const QColor allumee = vert ? QColor(0, 192, 0) : QColor(255, 0, 0);
+            const QColor eteinte = vert ? QColor(192, 255, 192) : QColor(255, 128, 128);
+            const QImage image = f.fenetre.findChild<VueEnsemble*>()->toile()->grab().toImage();
+            for (int c = 0; c < 3; ++c) {
+                for (int i = 0; i < NombreLampes; ++i)
+                    QCOMPARE(image.pixelColor(point(c, i)),
+                             f.ed().TabTrames[c][i] == 1 ? allumee : eteinte);
+                const QColor fond = image.pixelColor(point(c, 8));
+                QCOMPARE(image.pixelColor(point(c, 10) + QPoint(0, 4)) != fond, c < 2);
+            }
         }
     }
 
-    void barreDEtat_data() {
-        QTest::addColumn<int>("enregistrements");
-        QTest::addColumn<int>("port");
-        QTest::addColumn<QString>("textes");
-        QTest::newRow("au départ") << 0 << 0
-                                   << "Enregistrements : 0 / 251|Durée d'un tour : "
-                                      "0,00 s|Port : COM 1 (/dev/ttyUSB0)|";
-        QTest::newRow("deux en x2, COM 3") << 2 << 2
-                                           << "Enregistrements : 2 / 251|Durée d'un tour : 0,04 "
-                                              "s|Port : COM 3 (/dev/ttyS2)|Modifié";
-    }
+    // At the start, then with two records in x2 on COM 3.
     void barreDEtat() {
-        QFETCH(int, enregistrements);
-        QFETCH(int, port);
         PosteFenetre f;
-        for (int i = 0; i < enregistrements; ++i)
-            f.fenetre.executer([&] { f.ed().CLICK(); });
-        f.fenetre.executer([&] { f.ed().COM_Click(port); });
-        QStringList textes;
-        for (auto* l : f.fenetre.statusBar()->findChildren<QLabel*>())
-            textes << (l->isVisibleTo(&f.fenetre) ? l->text() : QString());
-        QTEST(textes.join(u'|'), "textes");
+        const auto textes = [&f] {
+            QStringList l;
+            for (auto* e : f.fenetre.statusBar()->findChildren<QLabel*>())
+                l << (e->isVisibleTo(&f.fenetre) ? e->text() : QString());
+            return l.join(u'|');
+        };
+        QCOMPARE(textes(), "Enregistrements : 0 / 251|Durée d'un tour : 0,00 s|Port : COM 1 "
+                           "(/dev/ttyUSB0)|");
+        f.fenetre.executer([&] {
+            f.ed().CLICK();
+            f.ed().CLICK();
+            f.ed().COM_Click(2);
+        });
+        QCOMPARE(textes(), "Enregistrements : 2 / 251|Durée d'un tour : 0,04 s|Port : COM 3 "
+                           "(/dev/ttyS2)|Modifié");
     }
 
     // Opened from the command line, then dropped; listed again in the next run; a missing
@@ -125,8 +113,8 @@ private slots:
         const QString b = dossier.filePath(QStringLiteral("b.dat"));
         for (const QString& chemin : {a, b}) {
             QFile fichier(chemin);
-            QVERIFY(fichier.open(QIODevice::WriteOnly));
-            fichier.write("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n");
+            QVERIFY(fichier.open(QIODevice::WriteOnly) &&
+                    fichier.write("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n") > 0);
         }
         {
             PosteFenetre f;
