@@ -1,7 +1,6 @@
 #include "UtilisateurOrdinaire.h"
 #include "editor/Plateforme.h"
 #include "window/FileDialogQt.h"
-#include "window/FiltresFichiers.h"
 #include "window/MessageBoxQt.h"
 #include "window/ProgramFolderQt.h"
 #include "window/TimerQt.h"
@@ -19,23 +18,9 @@
 class TstPlateformeQt : public QObject {
     Q_OBJECT
 private slots:
-    // Several patterns under no label; a label whose pattern is missing is dropped rather
-    // than read past the end.
-    void filtres_data() {
-        QTest::addColumn<QString>("filtre");
-        QTest::addColumn<QStringList>("attendu");
-        QTest::newRow("plusieurs motifs, libelle vide")
-            << "|*.dat;*.txt" << QStringList{"(*.dat *.txt)"};
-        QTest::newRow("motif absent") << "Seul" << QStringList{};
-    }
-    void filtres() {
-        QFETCH(QString, filtre);
-        QFETCH(QStringList, attendu);
-        QCOMPARE(filtresQt(filtre), attendu);
-    }
-
     // A name typed into the real dialog, or Escape: the dialog starts in the folder given,
-    // shows the filters, and adds the default extension to a name without one.
+    // shows the filters (several patterns under no label; a label whose pattern is missing
+    // dropped rather than read past the end), adds the default extension to a bare name.
     void dialogueDeFichiers_data() {
         QTest::addColumn<bool>("ouverture");
         QTest::addColumn<QString>("tape"); // "": Escape
@@ -68,11 +53,13 @@ private slots:
             while (QWidget* m = QApplication::activeModalWidget())
                 m->close();
         });
-        const ParametresDialogue p{
-            "T", "Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|Tous (*.*)|*.*|",
-            dossier.path(), "*.dat", ""};
+        const ParametresDialogue p{"T",
+                                   "Tous les fichiers (*.dat)|*.dat|Fichiers "
+                                   "texte(*.txt)|*.txt|Tous (*.*)|*.*||*.a;*.b|Seul",
+                                   dossier.path(), "*.dat", ""};
         const QString choisi = ouverture ? FileDialogQt().ouvrir(p) : FileDialogQt().sauvegarder(p);
-        QCOMPARE(vu, dossier.path() + "|Tous les fichiers (*.dat);Fichiers texte (*.txt);Tous (*)");
+        QCOMPARE(vu, dossier.path() +
+                         "|Tous les fichiers (*.dat);Fichiers texte (*.txt);Tous (*);(*.a *.b)");
         QTEST(QFileInfo(choisi).fileName(), "choisi");
     }
 
