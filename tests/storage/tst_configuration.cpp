@@ -6,17 +6,9 @@
 
 namespace {
 
-// Programme, Secours and ProgrammeEnCours (once the file was read) put a folder in the file's
-// place; the read-only cases leave the program's file readable and refuse the user writes to
-// the file, or only to its folder.
-enum Blocage {
-    Aucun = 0,
-    Programme = 1,
-    Secours = 2,
-    ProgrammeEnCours = 4,
-    FichierLectureSeule = 8,
-    DossierLectureSeule = 16,
-};
+// Programme, Secours and EnCours (the program's, once read) put a folder in the file's place;
+// the read-only cases refuse the user writes to the program's file, or only to its folder.
+enum Blocage { Aucun, Programme = 1, Secours = 2, EnCours = 4, FichierRO = 8, DossierRO = 16 };
 
 // "port read|text read|ports ticked|the program's and the user's file after a save (+ written,
 // = untouched)|port the next start reads"; the program's and the user's files before (null:
@@ -51,8 +43,7 @@ private slots:
         QTest::newRow("negatif, Latin-1, hors menu")
             << Cfg{QString::fromLatin1("-32768|\xe9t\xe9||+=|-2"), "-32768 \r\n\xe9t\xe9\r\n"};
         QTest::newRow("programme bloque") << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, Programme};
-        QTest::newRow("bloque apres la lecture")
-            << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, ProgrammeEnCours};
+        QTest::newRow("bloque apres la lecture") << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, EnCours};
         QTest::newRow("aucun dossier") << Cfg{"1|*.dat|1|==|0", {}, {}, 0, Programme | Secours};
         QTest::newRow("secours plus recent") << Cfg{"2|secours|2|=+|-2", p, s, 60};
         QTest::newRow("secours du meme instant") << Cfg{"2|secours|2|=+|-2", p, s, 0};
@@ -60,9 +51,9 @@ private slots:
         QTest::newRow("secours seul") << Cfg{"2|secours|2|=+|-2", {}, s};
         QTest::newRow("secours illisible") << Cfg{"3|programme|3|+=|-2", p, {}, 0, Secours};
         QTest::newRow("fichier en lecture seule")
-            << Cfg{"3|programme|3|=+|-2", p, {}, 0, FichierLectureSeule};
+            << Cfg{"3|programme|3|=+|-2", p, {}, 0, FichierRO};
         QTest::newRow("dossier en lecture seule")
-            << Cfg{"3|programme|3|+=|-2", p, {}, 0, DossierLectureSeule};
+            << Cfg{"3|programme|3|+=|-2", p, {}, 0, DossierRO};
     }
     void demarrageSuivant() {
         QFETCH(Cfg, cas);
@@ -77,8 +68,8 @@ private slots:
         QVERIFY(!(cas.blocage & Programme) || QDir().mkpath(programme));
         QVERIFY(!(cas.blocage & Secours) || QDir().mkpath(secours));
         std::optional<UtilisateurOrdinaire> utilisateur;
-        if (cas.blocage & (FichierLectureSeule | DossierLectureSeule)) {
-            const bool dossier = cas.blocage & DossierLectureSeule;
+        if (cas.blocage & (FichierRO | DossierRO)) {
+            const bool dossier = cas.blocage & DossierRO;
             utilisateur.emplace(QList<std::pair<QString, mode_t>>{
                 {b.dossiers.programme.path(), dossier ? 0555 : 0777},
                 {programme, dossier ? 0666 : 0444},
@@ -92,8 +83,7 @@ private slots:
         QStringList l{QString::number(b->PortCom), b->TexteCfg, {}, {}};
         for (int i = 0; i < int(b->Ctl.COM.size()); ++i)
             l[2] += b->Ctl.COM[i] ? QString::number(i) : QString();
-        QVERIFY(!(cas.blocage & ProgrammeEnCours) ||
-                (QFile::remove(programme) && QDir().mkpath(programme)));
+        QVERIFY(!(cas.blocage & EnCours) || (QFile::remove(programme) && QDir().mkpath(programme)));
         const QByteArray avant[] = {contenu(programme), contenu(secours)};
         b->PortCom = -2;
         b->SauveCfg();
