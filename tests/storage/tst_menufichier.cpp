@@ -143,7 +143,7 @@ private slots:
         QTest::newRow("navigateur deplace") << Remplacement{
             ouvrir, Msg::RepOui, Exemple, 3, {q}, ". . . 2 2 0 10000000 N", t, charge};
         QTest::newRow("navigateur deja a 0") << Remplacement{
-            ouvrir, Msg::RepOui, Exemple, 0, {q}, ". . . 2 2 0 11000000 N", t, charge};
+            ouvrir, Msg::RepOui, Exemple, 0, {q}, ". . . 2 2 0 11000001 N", t, charge};
         QTest::newRow("question refusee") << Remplacement{ouvrir, Msg::RepNon, Exemple, 1, {q}};
         QTest::newRow("dialogue annule")
             << Remplacement{ouvrir,
@@ -177,8 +177,9 @@ private slots:
         troisTrames(b);
         b->Modifie = cas.modifie;
         b->TabTrames[700][3] = 5;
-        b->TabTrames[256][LigneCode] = 3;
+        b->TabTrames[255][LigneCode] = b->TabTrames[256][LigneCode] = 3;
         b->setHScroll1Value(cas.position);
+        b->Ctl.Shape1[LedMax].FillColor = b->CouleurOn;
         const QString f = dansProgramme(b, "seq.dat");
         QVERIFY(cas.octets == Dossier ? QDir().mkdir(f) : deposer(f, cas.octets));
         b.fichiers.chemins << (cas.octets == Annule ? QString() : f);
