@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 int main(int argc, char** argv) {
     int rejoues = 0;
     for (int i = 1; i < argc; ++i) {
-        const QDir dossier(QString::fromLocal8Bit(argv[i]));
-        for (const QFileInfo& info : dossier.entryInfoList(QDir::Files, QDir::Name)) {
+        for (const QFileInfo& info :
+             QDir(QString::fromLocal8Bit(argv[i])).entryInfoList(QDir::Files, QDir::Name)) {
             QFile f(info.filePath());
             if (!f.open(QIODevice::ReadOnly)) {
                 std::fprintf(stderr, "illisible : %s\n", qPrintable(info.filePath()));
