@@ -12,11 +12,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QByteArray Id = IdentificationCarte;
-#ifdef Q_OS_WIN
-const QString Port4 = QStringLiteral("COM4");
-#else
-const QString Port4 = QStringLiteral("/dev/ttyS3");
-#endif
 const QString Indisponible =
     QStringLiteral(": n'est pas disponible. Changez dans la propriété Option pour un autre port.");
 
@@ -165,7 +160,7 @@ private slots:
              "0 'avant'  [0:Transfert terminé;16:terminé;16: Terminé] '' "},
             // The open port stays until the next board command, which empties what waits in
             // the new one before it queries the board. COM n leads to the device LT840_COMn
-            // names, else to the system's own port n.
+            // names.
             {"choosing a port",
              [](Banc& b) {
                  b.port.carteSaine();
@@ -180,10 +175,9 @@ private slots:
                  b->DemandeVersionCarte();
                  qputenv("LT840_COM3", "/dev/ttyUSB0");
                  const auto nettoyage = qScopeGuard([] { qunsetenv("LT840_COM3"); });
-                 return vu + liste(b.port.ouvertures) + ' ' + nomPeripherique(3) + ' ' +
-                        (nomPeripherique(4) == Port4 ? "COM4" : "?");
+                 return vu + liste(b.port.ouvertures) + ' ' + nomPeripherique(3);
              },
-             "1 'LT840:V1.02 ' ?,? [] ''  2 \r\n*.dat\r\n--x- open 1,3 /dev/ttyUSB0 COM4"},
+             "1 'LT840:V1.02 ' ?,? [] ''  2 \r\n*.dat\r\n--x- open 1,3 /dev/ttyUSB0"},
             {"test: 20 bytes, signature fifth",
              [](Banc& b) { return testCarte(b, "\xe9xyzLT840:V2.00 abc\xff"); },
              QString::fromLatin1("2 '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' LT840:V2.00  "

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <cstdint>
 #include <cstdio>
 
@@ -10,15 +9,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
 int main(int argc, char** argv) {
     int rejoues = 0;
     for (int i = 1; i < argc; ++i) {
-        for (const QFileInfo& info :
-             QDir(QString::fromLocal8Bit(argv[i])).entryInfoList(QDir::Files, QDir::Name)) {
+        const QDir dossier(QString::fromLocal8Bit(argv[i]));
+        for (const QFileInfo& info : dossier.entryInfoList(QDir::Files, QDir::Name)) {
             QFile f(info.filePath());
             if (!f.open(QIODevice::ReadOnly)) {
                 std::fprintf(stderr, "illisible : %s\n", qPrintable(info.filePath()));
                 return 1;
             }
             const QByteArray octets = f.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(octets.constData()),
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(octets.data()),
                                    size_t(octets.size()));
             ++rejoues;
         }
