@@ -7,8 +7,6 @@
 
 #include <functional>
 
-using namespace Qt::StringLiterals;
-
 namespace {
 
 const QByteArray Id = IdentificationCarte;
@@ -32,7 +30,7 @@ QString rendu(Banc& b) {
                                                                             : e);
     for (const BoiteAffichee& m : b.messages.affichees)
         boites << QStringLiteral("%1%2:%3").arg(m.boutons).arg(
-            m.titre == TitreApplication ? u"@"_s
+            m.titre == TitreApplication ? QStringLiteral("@")
             : m.titre == Titre          ? QString()
                                         : m.titre,
             QString(m.prompt).replace(Indisponible, "~"));
@@ -62,9 +60,9 @@ QString reset(Banc& b, int silences, int erreur = 0, EtatEchange avant = EtatEch
             pendant = b->Ctl.VersionsBackColor;
     };
     b->CmdRST_Click();
-    return QStringLiteral("%1>%2").arg(
-        pendant == CouleurFixe::Jaune ? u"Jaune"_s : u"?"_s,
-        b->Ctl.VersionsBackColor == CouleurFixe::GrisClair ? u"GrisClair"_s : u"?"_s);
+    return pendant == CouleurFixe::Jaune && b->Ctl.VersionsBackColor == CouleurFixe::GrisClair
+               ? "yellow, then grey"
+               : "colours?";
 }
 
 // A device chosen by its name is opened by that name, and no COM is ticked meanwhile.
@@ -186,18 +184,18 @@ private slots:
             {"test: signature in lower case", [](Banc& b) { return testCarte(b, "lt840:V1.02 "); },
              "2 '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' ? hidden '' ? hidden '' "},
             {"reset, answering board", [](Banc& b) { return reset(b, 0); },
-             "1 '' ?,?,R [] '' Jaune>GrisClair"},
+             "1 '' ?,?,R [] '' yellow, then grey"},
             {"reset, answers after the asterisks", [](Banc& b) { return reset(b, 2); },
-             "1 '' ?,?,32**,?,?,R [] '' Jaune>GrisClair"},
+             "1 '' ?,?,32**,?,?,R [] '' yellow, then grey"},
             {"reset, silent board: no R", [](Banc& b) { return reset(b, -1); },
-             "2 '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' Jaune>GrisClair"},
+             "2 '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' yellow, then grey"},
             {"reset, port unavailable, no exchange before",
              [](Banc& b) { return reset(b, 0, 8002); },
              "0 'avant'  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] '' "
-             "Jaune>GrisClair"},
+             "yellow, then grey"},
             {"reset, port unavailable after a missed exchange",
              [](Banc& b) { return reset(b, 0, 8002, EtatEchange::Muet); },
-             "2 'avant'  [0@:COM1~] '' Jaune>GrisClair"}};
+             "2 'avant'  [0@:COM1~] '' yellow, then grey"}};
         for (const Cas& c : cas)
             QTest::newRow(c.nom) << c;
     }
