@@ -100,8 +100,15 @@ private slots:
         QCOMPARE(flux.join('\n'), cas.flux);
     }
 
-    // The board takes a stream only whole: the head, whole records, the start byte.
-    void dispositionFlux() {
+    // The board takes a stream only whole: the head, whole records, the start byte; a record
+    // is its duration, then its lamps, a lamp lit where its bit is 0.
+    void fluxRecu() {
+        QByteArray un = complet.first(4);
+        un[1] = 12;
+        un[2] = 5;
+        un[3] = char(0x7E);
+        QCOMPARE(decrireFlux(*decoderFlux(un)),
+                 "time base 12 (96 ms)\nrecord   0  duration  5  lamps #......#\n");
         const std::pair<QByteArray, const char*> cas[] = {
             {complet, ""},
             {complet + "\1\1", "longer than 504"},
