@@ -5,12 +5,8 @@
 #include <QThread>
 
 namespace {
-
-const QString Journal = QStringLiteral("recus.bin");
-const QString FluxRecu = QStringLiteral("flux.bin");
 constexpr int DelaiProcessusMs = 5000;
-
-} // namespace
+}
 
 CarteVirtuelle::~CarteVirtuelle() {
     qunsetenv("LT840_COM1");
@@ -19,8 +15,8 @@ CarteVirtuelle::~CarteVirtuelle() {
 
 QString CarteVirtuelle::demarrer(const QStringList& options) {
     m_processus.start(QStringLiteral(LT840_BOARD_EXE),
-                      QStringList{QStringLiteral("--log"), m_dossier.filePath(Journal),
-                                  QStringLiteral("--program-out"), m_dossier.filePath(FluxRecu)} +
+                      QStringList{"--log", m_dossier.filePath(Journal), "--program-out",
+                                  m_dossier.filePath(Flux)} +
                           options);
     if (!m_processus.waitForStarted(DelaiProcessusMs))
         return m_processus.errorString();
@@ -28,9 +24,7 @@ QString CarteVirtuelle::demarrer(const QStringList& options) {
     }
     const QByteArray peripherique = m_processus.readLine().trimmed();
     if (!peripherique.startsWith("/dev/"))
-        return QStringLiteral("no device: %1 %2")
-            .arg(QString::fromLocal8Bit(peripherique),
-                 QString::fromLocal8Bit(m_processus.readAllStandardError()));
+        return "no device: " + peripherique + ' ' + m_processus.readAllStandardError();
     qputenv("LT840_COM1", peripherique);
     return {};
 }
@@ -46,25 +40,14 @@ bool CarteVirtuelle::arreter() {
     return false;
 }
 
-QByteArray CarteVirtuelle::recus() const {
-    return lire(Journal);
-}
-
-QByteArray CarteVirtuelle::fluxRecu() const {
-    return lire(FluxRecu);
-}
-
 bool CarteVirtuelle::attendreFinRecus(const QByteArray& fin, int ms) const {
     const QDeadlineTimer limite(ms);
-    while (!recus().endsWith(fin)) {
-        if (limite.hasExpired())
-            return false;
+    while (!recus().endsWith(fin) && !limite.hasExpired())
         QThread::msleep(5);
-    }
-    return true;
+    return recus().endsWith(fin);
 }
 
-QByteArray CarteVirtuelle::lire(const QString& nom) const {
+QByteArray CarteVirtuelle::lire(const char* nom) const {
     QFile fichier(m_dossier.filePath(nom));
     return fichier.open(QIODevice::ReadOnly) ? fichier.readAll() : QByteArray();
 }

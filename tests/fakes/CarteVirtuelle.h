@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QByteArray>
 #include <QProcess>
-#include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
@@ -11,26 +9,23 @@
 // took in.
 class CarteVirtuelle {
 public:
-    CarteVirtuelle() = default;
     ~CarteVirtuelle();
-    CarteVirtuelle(const CarteVirtuelle&) = delete;
-    CarteVirtuelle& operator=(const CarteVirtuelle&) = delete;
 
     // Starts the board built with the tests, `options` added to its command line: "" once it
     // serves, otherwise why it does not.
     QString demarrer(const QStringList& options = {});
-    // The board goes away as a pulled cable would take it: its end of the line closes, and
-    // COM 1 still leads to the device that is gone. True when it ended cleanly on being asked.
+    // Its end of the line closes as a pulled cable's would, COM 1 still leading to the device
+    // that is gone. True when it ended cleanly on being asked.
     bool arreter();
 
-    QByteArray recus() const;
-    QByteArray fluxRecu() const;
-    // Waits until what the board received ends with `fin`; false when it still does not
-    // after `ms`.
+    QByteArray recus() const { return lire(Journal); }
+    QByteArray fluxRecu() const { return lire(Flux); }
+    // False when what the board received still does not end with `fin` after `ms`.
     bool attendreFinRecus(const QByteArray& fin, int ms) const;
 
 private:
-    QByteArray lire(const QString& nom) const;
+    static constexpr char Journal[] = "recus.bin", Flux[] = "flux.bin";
+    QByteArray lire(const char* nom) const;
 
     QTemporaryDir m_dossier;
     QProcess m_processus;

@@ -1,21 +1,14 @@
 #pragma once
 
 #include "Fakes.h"
-#include "editor/Format.h"
-
-#include <QByteArray>
-#include <QList>
-#include <QQueue>
-#include <QStringList>
 
 #include <algorithm>
-#include <cmath>
+#include <map>
 #include <utility>
 
-// A scripted board behind a fake serial port. Each message written is matched against the
-// rules in order; the first one that matches (and has uses left) says what comes back, and
-// how many ms after the write, on the fake clock. attendreDonnees() moves that clock on instead
-// of sleeping, so an exchange that would last seconds runs in no time.
+// A scripted board: the first rule that matches a message written (and has uses left) says what
+// comes back, and how many ms after, on the fake clock, which a wait moves on instead of
+// sleeping.
 class FakeSerialPort : public ISerialPort {
 public:
     struct Livraison {
@@ -42,18 +35,13 @@ public:
         m_regles.prepend({message, {}, fois});
         return *this;
     }
-    // A sound board: the identification, "B" to "P", "FR" to "F", "?" to any block, nothing
-    // to "R" and to the asterisks.
+    // The identification, "B" to "P", "FR" to "F", "?" to any block, nothing to "R" and "***…".
     FakeSerialPort& carteSaine() {
-        repondre("?", IdentificationCarte);
-        silence("R", -1);
-        silence(QByteArray(32, '*'), -1);
-        repondre("P", "B");
-        repondre("F", "FR");
-        return repondre({}, "?");
+        repondre("?", IdentificationCarte).silence("R", -1).silence(QByteArray(32, '*'), -1);
+        return repondre("P", "B").repondre("F", "FR").repondre({}, "?");
     }
     // Stale bytes, already waiting whatever is written.
-    void deposer(const QByteArray& octets) { mettreEnRoute(m_horloge.monotone, octets); }
+    void deposer(const QByteArray& octets) { m_aLivrer.emplace(m_horloge.monotone, octets); }
 
     int erreurOuverture = 0;     // when not 0, every open fails with it
     QQueue<int> erreursEcriture; // one per write; a failed write does not reach the board
@@ -63,13 +51,9 @@ public:
     QList<int> attentes;         // the bound of every wait, in ms
     int nombreEcrits(const QByteArray& m) const { return int(ecrits.count(m)); }
 
-    int ouvrir(int numeroPort) override {
-        ouvertures.append(numeroPort);
-        return ouvrirLigne();
-    }
-    int ouvrirPeripherique(const QString& peripherique) override {
-        peripheriques.append(peripherique);
-        return ouvrirLigne();
+    int ouvrir(int numeroPort) override { return ouvertures.append(numeroPort), ouvrirLigne(); }
+    int ouvrirPeripherique(const QString& nom) override {
+        return peripheriques.append(nom), ouvrirLigne();
     }
     bool estOuvert() const override { return m_ouvert; }
     void fermer() override { m_ouvert = false; }
@@ -79,17 +63,16 @@ public:
         if (!m_ouvert || code != 0)
             return m_ouvert ? code : ErreurEtatPort;
         for (const Livraison& l : reactionA(octets))
-            mettreEnRoute(m_horloge.monotone + l.delaiMs, l.octets);
+            m_aLivrer.emplace(m_horloge.monotone + l.delaiMs, l.octets);
         return 0;
     }
     int octetsEnAttente() override { return int(livrer().size()); }
     void attendreDonnees(int ms) override {
         attentes.append(ms);
-        if (ms > 0 && m_aLivrer.isEmpty())
-            avancer(ms);
-        else if (ms > 0)
-            avancer(
-                std::clamp(m_aLivrer.first().first - m_horloge.monotone, qint64(0), qint64(ms)));
+        const qint64 prochaine =
+            m_aLivrer.empty() ? ms : m_aLivrer.begin()->first - m_horloge.monotone;
+        if (ms > 0)
+            m_horloge.avancer(std::clamp(prochaine, qint64(0), qint64(ms)));
     }
     void viderReception() override { livrer().clear(); }
     QByteArray lireTout() override { return std::exchange(livrer(), {}); }
@@ -110,27 +93,11 @@ private:
         }
         return {};
     }
-    // In order of arrival, first come first served on a tie.
-    void mettreEnRoute(qint64 instant, const QByteArray& octets) {
-        const auto apres = std::upper_bound(
-            m_aLivrer.begin(), m_aLivrer.end(), instant,
-            [](qint64 t, const std::pair<qint64, QByteArray>& e) { return t < e.first; });
-        m_aLivrer.insert(apres, {instant, octets});
-    }
     QByteArray& livrer() {
-        while (!m_aLivrer.isEmpty() && m_aLivrer.first().first <= m_horloge.monotone)
-            m_tampon += m_aLivrer.takeFirst().second;
+        for (auto e = m_aLivrer.begin(); e != m_aLivrer.end() && e->first <= m_horloge.monotone;)
+            m_tampon += e->second, e = m_aLivrer.erase(e);
         return m_tampon;
     }
-    // Both faces of the clock move together, the time of day wrapping at midnight.
-    void avancer(qint64 pas) {
-        m_horloge.monotone += pas;
-        m_horloge.heure = std::fmod(m_horloge.heure + double(pas) / 1000.0, 86400.0);
-    }
-
-    FakeClock& m_horloge;
-    QList<Regle> m_regles;
-    QList<std::pair<qint64, QByteArray>> m_aLivrer; // by arrival time
     int ouvrirLigne() {
         if (m_ouvert)
             return ErreurEtatPort;
@@ -138,6 +105,9 @@ private:
         return erreurOuverture;
     }
 
+    FakeClock& m_horloge;
+    QList<Regle> m_regles;
+    std::multimap<qint64, QByteArray> m_aLivrer; // by arrival time, first come first served
     QByteArray m_tampon;
     bool m_ouvert = false;
 };

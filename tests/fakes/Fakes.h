@@ -1,14 +1,15 @@
 #pragma once
 
+#include "editor/Format.h"
 #include "editor/Plateforme.h"
 
-#include <QList>
 #include <QQueue>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <cmath>
 #include <functional>
 
-// Fakes of the platform for unit tests: answers are queued in advance, everything the
-// editor asked for is logged for the test to check.
+// Fakes of the platform: answers are queued in advance, what the editor asked for is logged.
 
 struct BoiteAffichee {
     QString prompt;
@@ -16,9 +17,15 @@ struct BoiteAffichee {
     QString titre;
 };
 
+// A message box as "title|buttons and icon|text"; with no answer queued the fake says OK, or
+// No to a Yes/No box.
+inline QString boite(const QString& prompt, int boutons, const QString& titre = Titre) {
+    return titre + u'|' + QString::number(boutons) + u'|' + prompt;
+}
+
 class FakeMessageBox : public IMessageBox {
 public:
-    QQueue<int> reponses; // answers to give, in order; OK (or No for Yes/No) when empty
+    QQueue<int> reponses;
     QList<BoiteAffichee> affichees;
     int afficher(const QString& prompt, int buttons, const QString& title) override {
         affichees.append({prompt, buttons, title});
@@ -28,17 +35,17 @@ public:
     }
 };
 
+// With no path queued the user cancels.
 class FakeFileDialog : public IFileDialog {
 public:
-    QQueue<QString> chemins; // "" when empty: the user cancelled
-    QList<ParametresDialogue> ouvertures;
-    QList<ParametresDialogue> sauvegardes;
-    QString ouvrir(const ParametresDialogue& p) override {
-        ouvertures.append(p);
-        return chemins.isEmpty() ? QString() : chemins.dequeue();
-    }
-    QString sauvegarder(const ParametresDialogue& p) override {
-        sauvegardes.append(p);
+    QQueue<QString> chemins;
+    QList<ParametresDialogue> ouvertures, sauvegardes;
+    QString ouvrir(const ParametresDialogue& p) override { return repondre(ouvertures, p); }
+    QString sauvegarder(const ParametresDialogue& p) override { return repondre(sauvegardes, p); }
+
+private:
+    QString repondre(QList<ParametresDialogue>& journal, const ParametresDialogue& p) {
+        journal.append(p);
         return chemins.isEmpty() ? QString() : chemins.dequeue();
     }
 };
@@ -47,10 +54,7 @@ class FakeTimer : public ITimer {
 public:
     int intervalle = -1;
     bool actif = false;
-    void configurer(int intervalleMs, bool a) override {
-        intervalle = intervalleMs;
-        actif = a;
-    }
+    void configurer(int intervalleMs, bool a) override { intervalle = intervalleMs, actif = a; }
     // Whether a real timer with these settings would deliver a tick at all.
     bool tournerait() const { return actif && intervalle > 0; }
 };
@@ -61,11 +65,10 @@ public:
     qint64 monotone = 1000;
     double heureDuJour() override { return heure; }
     qint64 monotoneMs() override { return monotone; }
-    void avancer(double secondes) {
-        heure += secondes;
-        if (heure >= 86400.0)
-            heure -= 86400.0;
-        monotone += qint64(secondes * 1000.0);
+    // Both faces move together, the time of day wrapping at midnight.
+    void avancer(qint64 ms) {
+        monotone += ms;
+        heure = std::fmod(heure + double(ms) / 1000.0, 86400.0);
     }
 };
 
@@ -74,21 +77,14 @@ public:
     bool termine = false;
     std::function<void()> pendant;  // runs as a pending event would
     std::function<void()> repeinte; // sees the model as a repaint would
-    void laisserPasser() override {
-        if (pendant)
-            pendant();
-    }
-    void repeindre() override {
-        if (repeinte)
-            repeinte();
-    }
+    void laisserPasser() override { pendant ? pendant() : void(); }
+    void repeindre() override { repeinte ? repeinte() : void(); }
     void terminer() override { termine = true; }
 };
 
 class FakeProgramFolder : public IProgramFolder {
 public:
-    QTemporaryDir programme;
-    QTemporaryDir configuration;
+    QTemporaryDir programme, configuration;
     QString dossierProgramme() override { return programme.path(); }
     QString dossierConfiguration() override { return configuration.path(); }
 };
@@ -99,4 +95,23 @@ public:
     bool contientTexte() override { return !contenu.isEmpty(); }
     QString texte() override { return contenu; }
     void placer(const QString& texte) override { contenu = texte; }
+};
+
+// The fakes that every editor of the tests has, whatever its clock and its port.
+struct Dialogues {
+    FakeMessageBox messages;
+    FakeFileDialog fichiers;
+    FakeTimer minuterie;
+    FakeEventPump evenements;
+    FakeProgramFolder dossiers;
+    FakeClipboard pressePapiers;
+
+    // Every box shown, in order, as boite() writes it; or only their texts.
+    QStringList boites(bool texteSeul = false) const {
+        QStringList l;
+        for (const BoiteAffichee& b : messages.affichees)
+            l << (texteSeul ? b.prompt : boite(b.prompt, b.boutons, b.titre));
+        return l;
+    }
+    QStringList textesAffiches() const { return boites(true); }
 };

@@ -1,21 +1,16 @@
 #pragma once
 
 #include "Banc.h"
-#include "editor/LT840.h"
 
-#include <QString>
 #include <QTest>
-#include <functional>
 
-// Lamps and records written as eight characters, lamp 0 first: '1' lit, '0'
-// unlit.
+// Lamps and records as eight characters, lamp 0 first: '1' lit, '0' (or any other colour) unlit.
 
 inline void peindre(LT840& ed, const QString& motif) {
     for (int i = 0; i < NombreLampes; ++i)
         ed.Ctl.Shape1[i].FillColor = motif.at(i) == u'1' ? ed.CouleurOn : ed.CouleurOff;
 }
 
-// Any colour other than the lit one reads as '0'.
 inline QString grille(const LT840& ed) {
     QString s;
     for (const Lampe& l : ed.Ctl.Shape1)
@@ -23,12 +18,16 @@ inline QString grille(const LT840& ed) {
     return s;
 }
 
-// The lamps of record r, without its time-base code.
-inline QString enr(const LT840& ed, int r) {
-    QString s;
+// A record as a file line holds it (the code, then lamps 0..7), or its lamps alone.
+template <typename Cellules> QString ligne(const Cellules& c, bool lampesSeules = false) {
+    QString s = lampesSeules ? QString() : QString::number(c[LigneCode]);
     for (int i = 0; i < NombreLampes; ++i)
-        s += QString::number(ed.TabTrames[r][i]);
+        s += QString::number(c[i]);
     return s;
+}
+
+inline QString enr(const LT840& ed, int r) {
+    return ligne(ed.TabTrames[r], true);
 }
 
 // Only lamp `lampe` lit; none when it is negative.
@@ -39,38 +38,26 @@ inline QString seule(int lampe) {
     return s;
 }
 
-// Records 0..n-1 made with "+" at the time base in force, record k lighting
-// lamp k % 8.
+// Records 0..n-1 made with "+" at the time base in force, record k lighting lamp k % 8.
 inline void suite(LT840& ed, int n) {
-    for (int k = 0; k < n; ++k) {
-        peindre(ed, seule(k % NombreLampes));
-        ed.CLICK();
-    }
+    for (int k = 0; k < n; ++k)
+        peindre(ed, seule(k % NombreLampes)), ed.CLICK();
 }
 
-// A record as a file line holds it: the code, then lamps 0..7.
-template <typename Cellules> QString ligne(const Cellules& c) {
-    QString s = QString::number(c[LigneCode]);
-    for (int i = 0; i < NombreLampes; ++i)
-        s += QString::number(c[i]);
-    return s;
-}
-
-// The editor as one line: the record shown, Text1, Text2, Text3, the
-// navigator's range and position, the grid, Modifie (O/N), the multiplier in
-// force, the button marked and the period. A '.' in `modele` hides that field
-// and the fields past its end are left out, so that a row shows only what it
-// decides.
+// The record shown, Text1, Text2, Text3, the navigator's range and position, the grid, Modifie
+// (O/N), the multiplier, the button marked and the period; a '.' in `modele` hides that field,
+// and the fields past its end are left out.
 inline QString vue(const LT840& ed, const QString& modele = {}) {
-    QStringList champs = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+    QStringList champs = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
                              .arg(ed.EnrCours)
                              .arg(ed.Ctl.Text1, ed.Ctl.Text2, ed.Text3())
                              .arg(ed.HScroll1Max())
                              .arg(ed.HScroll1Value())
                              .arg(grille(ed), ed.Modifie ? u"O" : u"N")
                              .arg(ed.IndTempo)
+                             .arg(ed.Ctl.Option1)
                              .split(u' ');
-    champs << QString::number(ed.Ctl.Option1) << ed.Ctl.Cpt2;
+    champs << ed.Ctl.Cpt2;
     const QStringList masque = modele.split(u' ');
     for (int i = 0; i < champs.size(); ++i)
         if (masque.value(i) == u".")
@@ -82,19 +69,17 @@ inline QString vue(const LT840& ed, const QString& modele = {}) {
 inline QString magasin(const LT840& ed, const QString& modele) {
     QStringList l;
     for (const QString& m : modele.split(u' ', Qt::SkipEmptyParts)) {
-        const int r = m.section(u':', 0, 0).toInt();
-        l << m.section(u':', 0, 0) + u':' + ligne(ed.TabTrames[qBound(0, r, int(DernierEnr))]);
+        const int r = qBound(0, m.section(u':', 0, 0).toInt(), int(DernierEnr));
+        l << m.section(u':', 0, 0) + u':' + ligne(ed.TabTrames[r]);
     }
     return l.join(u' ');
 }
 
-// One row of an editor table: `faits` records made, then the action, then the editor's view
-// and the records that the row names.
+// One row of an editor table: `faits` records made, the action, the view and records expected.
 struct Scenario {
     int faits = 0;
     std::function<void(LT840&)> faire;
-    QString vue;
-    QString magasin{};
+    QString vue, magasin{};
 };
 
 inline void scene(const char* nom, int faits, const std::function<void(LT840&)>& faire,

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <utility>
 
 // File permissions as an ordinary user meets them, for the tests of read-only files and
 // folders. Root passes every permission check, so while this lives a root process runs as
-// "nobody" (real and effective ids; the saved id stays root, which brings it back). An
-// ordinary user stays who it is. The given paths take the given modes meanwhile.
+// "nobody" (real and effective ids; the saved id stays root, which brings it back). The given
+// paths take the given modes meanwhile.
 class UtilisateurOrdinaire {
 public:
     explicit UtilisateurOrdinaire(const QList<std::pair<QString, mode_t>>& modes) {
@@ -22,7 +20,10 @@ public:
                 return;
             m_anciens.append({c, s.st_mode & 07777});
         }
-        m_pret = m_anciens.size() == modes.size() && (getuid() != 0 || devenirPersonne());
+        const passwd* pw = getpwnam("nobody");
+        const uid_t personne = pw ? pw->pw_uid : 65534;
+        m_personne = getuid() == 0 && setresuid(personne, personne, 0) == 0;
+        m_pret = m_anciens.size() == modes.size() && (m_personne || getuid() != 0);
     }
     ~UtilisateurOrdinaire() {
         if (m_personne && setresuid(0, 0, 0) != 0)
@@ -37,13 +38,6 @@ public:
     bool pret() const { return m_pret; }
 
 private:
-    bool devenirPersonne() {
-        const passwd* pw = getpwnam("nobody");
-        const uid_t personne = pw ? pw->pw_uid : 65534;
-        m_personne = setresuid(personne, personne, 0) == 0;
-        return m_personne;
-    }
-
     QList<std::pair<QByteArray, mode_t>> m_anciens;
     bool m_personne = false;
     bool m_pret = false;

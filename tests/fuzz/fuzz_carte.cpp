@@ -1,5 +1,4 @@
 #include "Banc.h"
-#include "FakeSerialPort.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,29 +9,20 @@
 // The input is the board's side of the dialogue: replies separated by '|', one per message
 // the editor writes, in order; the first byte of each reply sets how late it comes, so some
 // replies miss the exchange they answer and arrive during the next one.
-namespace {
-
-void scenario(FakeSerialPort& port, const QByteArray& octets) {
-    for (const QByteArray& reponse : octets.split('|')) {
-        const int delaiMs = reponse.isEmpty() ? 5 : (quint8(reponse.at(0)) % 8) * 250;
-        port.quand({}, {{reponse.mid(1), delaiMs}}, 1);
-    }
-}
-
-bool identificationValide(const QString& versions) {
-    return versions == u"?" || (versions.startsWith(QLatin1String(SignatureCarte)) &&
-                                versions.size() <= LongueurIdentification);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Banc banc(Banc::CarteScriptee);
     LT840& ed = *banc;
-    scenario(banc.port, QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-
+    for (const QByteArray& reponse :
+         QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('|'))
+        banc.port.quand(
+            {}, {{reponse.mid(1), reponse.isEmpty() ? 5 : (quint8(reponse[0]) % 8) * 250}}, 1);
+    const auto identifiee = [&ed] {
+        const QString& v = ed.Ctl.Versions;
+        return v == u"?" ||
+               (v.startsWith(QLatin1String(SignatureCarte)) && v.size() <= LongueurIdentification);
+    };
     ed.TestCarte_Click();
-    if (!identificationValide(ed.Ctl.Versions) ||
+    if (!identifiee() ||
         (ed.Ctl.DialogVisible && !(ed.Ctl.DialogText1.startsWith(u" Carte    ") &&
                                    ed.Ctl.DialogText1.contains(QLatin1String(SignatureCarte)))))
         std::abort();
@@ -40,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ed.CLICK();
     ed.transmet_Click();
     ed.CmdRST_Click();
-    if (!identificationValide(ed.Ctl.Versions) || !ed.Ctl.HScroll1Visible)
+    if (!identifiee() || !ed.Ctl.HScroll1Visible)
         std::abort();
     return 0;
 }

@@ -5,9 +5,8 @@
 
 // Whatever the bytes, the reader returns; a complete reading, written back, reads the same.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto octets =
-        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
-    const LectureConfiguration lue = lireConfiguration(octets);
+    const LectureConfiguration lue = lireConfiguration(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
     if (lue.texte && !lue.port)
         std::abort();
     if (!lue.complete())

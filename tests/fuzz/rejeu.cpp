@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFile>
 #include <cstdint>
 #include <cstdio>
 
@@ -18,7 +17,7 @@ int main(int argc, char** argv) {
                 return 1;
             }
             const QByteArray octets = f.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(octets.constData()),
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(octets.data()),
                                    size_t(octets.size()));
             ++rejoues;
         }

@@ -6,33 +6,18 @@
 
 namespace {
 
-// Programme, Secours and ProgrammeEnCours (once the file was read) put a directory in the
-// file's place; the read-only cases leave the program's file readable and refuse the user
-// writes to the file, or only to its folder.
-enum Blocage {
-    Aucun = 0,
-    Programme = 1,
-    Secours = 2,
-    ProgrammeEnCours = 4,
-    FichierProgrammeLectureSeule = 8,
-    DossierProgrammeLectureSeule = 16,
-};
-enum Destination { DansProgramme, DansSecours, NullePart };
+// Programme, Secours and EnCours (the program's, once read) put a folder in the file's place;
+// the read-only cases refuse the user writes to the program's file, or only to its folder.
+enum Blocage { Aucun, Programme = 1, Secours = 2, EnCours = 4, FichierRO = 8, DossierRO = 16 };
 
-// The program's and the user's files before (null: none), the user's dated `ecart` seconds
-// after the program's; then what the start reads, the ticked port and where a save goes.
+// "port read|text read|ports ticked|the program's and the user's file after a save (+ written,
+// = untouched)|port the next start reads"; the program's and the user's files before (null:
+// none), the user's dated `ecart` seconds after the program's.
 struct Cfg {
-    QByteArray avant, avantSecours;
-    int ecart, blocage, port;
-    QString texte;
-    int coche;
-    Destination destination;
+    QString attendu;
+    QByteArray avant, avantSecours{};
+    int ecart = 0, blocage = Aucun;
 };
-
-// A directory in the file's place keeps the folder from holding it.
-void bloquer(const QString& cfg) {
-    QVERIFY(QDir().mkpath(cfg));
-}
 
 bool dater(const QString& chemin, const QDateTime& quand) {
     QFile f(chemin);
@@ -45,87 +30,71 @@ class TstConfiguration : public QObject {
     Q_OBJECT
 private slots:
     // From one start to the next: PortCom holds 1 before the file is read (a failed reading
-    // writes back what it holds), then port -2 is saved with the text read, and the next start
-    // reads it back. The newer of the two folders' files is read, the user's on a tie; the
-    // user's folder takes over when the program's refuses the file, and with neither usable
-    // the program goes on without a word.
+    // writes back what it holds), then port -2 is saved with the text read. The newer of the two
+    // folders' files is read, the user's on a tie; the user's folder takes over when the
+    // program's refuses the file, and with neither usable the program goes on without a word.
     void demarrageSuivant_data() {
         QTest::addColumn<Cfg>("cas");
-        auto cas = [](const char* nom, const QByteArray& avant, int blocage, int port,
-                      const QString& texte, int coche, Destination destination,
-                      const QByteArray& avantSecours = {}, int ecart = 0) {
-            QTest::newRow(nom) << Cfg{avant, avantSecours, ecart, blocage,
-                                      port,  texte,        coche, destination};
-        };
-        const QString dat = "*.dat";
-        cas("COM4 et autre texte", " 3 \r\nautre texte\r\n", Aucun, 3, "autre texte", 3,
-            DansProgramme);
-        cas("une seule ligne", " 2 \r\n", Aucun, 2, dat, 2, DansProgramme);
-        cas("absent", {}, Aucun, 1, dat, 1, DansProgramme);
-        cas("hors 16 bits", "70000\r\nx\r\n", Aucun, 1, dat, 1, DansProgramme);
-        cas("negatif, Latin-1, hors menu", "-32768 \r\n\xe9t\xe9\r\n", Aucun, -32768,
-            QString::fromLatin1("\xe9t\xe9"), -1, DansProgramme);
-        cas("dossier du programme bloque", {}, Programme, 1, dat, 1, DansSecours);
-        cas("bloque apres la lecture", {}, ProgrammeEnCours, 1, dat, 1, DansSecours);
-        cas("aucun dossier", {}, Programme | Secours, 1, dat, 1, NullePart);
-        const QByteArray p = " 3 \r\nprogramme\r\n";
-        const QByteArray s = " 2 \r\nsecours\r\n";
-        cas("secours plus recent", p, Aucun, 2, "secours", 2, DansSecours, s, 60);
-        cas("secours du meme instant", p, Aucun, 2, "secours", 2, DansSecours, s, 0);
-        cas("secours plus ancien", p, Aucun, 3, "programme", 3, DansProgramme, s, -60);
-        cas("secours seul", {}, Aucun, 2, "secours", 2, DansSecours, s);
-        cas("secours illisible", p, Secours, 3, "programme", 3, DansProgramme);
-        cas("fichier du programme en lecture seule", p, FichierProgrammeLectureSeule, 3,
-            "programme", 3, DansSecours);
-        cas("dossier du programme en lecture seule", p, DossierProgrammeLectureSeule, 3,
-            "programme", 3, DansProgramme);
+        const QByteArray p = " 3 \r\nprogramme\r\n", s = " 2 \r\nsecours\r\n";
+        QTest::newRow("COM4") << Cfg{"3|autre texte|3|+=|-2", " 3 \r\nautre texte\r\n"};
+        QTest::newRow("une seule ligne") << Cfg{"2|*.dat|2|+=|-2", " 2 \r\n"};
+        QTest::newRow("absent") << Cfg{"1|*.dat|1|+=|-2", {}};
+        QTest::newRow("hors 16 bits") << Cfg{"1|*.dat|1|+=|-2", "70000\r\nx\r\n"};
+        QTest::newRow("negatif, Latin-1, hors menu")
+            << Cfg{QString::fromLatin1("-32768|\xe9t\xe9||+=|-2"), "-32768 \r\n\xe9t\xe9\r\n"};
+        QTest::newRow("programme bloque") << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, Programme};
+        QTest::newRow("bloque apres la lecture") << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, EnCours};
+        QTest::newRow("aucun dossier") << Cfg{"1|*.dat|1|==|0", {}, {}, 0, Programme | Secours};
+        QTest::newRow("secours plus recent") << Cfg{"2|secours|2|=+|-2", p, s, 60};
+        QTest::newRow("secours du meme instant") << Cfg{"2|secours|2|=+|-2", p, s, 0};
+        QTest::newRow("secours plus ancien") << Cfg{"3|programme|3|+=|-2", p, s, -60};
+        QTest::newRow("secours seul") << Cfg{"2|secours|2|=+|-2", {}, s};
+        QTest::newRow("secours illisible") << Cfg{"3|programme|3|+=|-2", p, {}, 0, Secours};
+        QTest::newRow("fichier en lecture seule")
+            << Cfg{"3|programme|3|=+|-2", p, {}, 0, FichierRO};
+        QTest::newRow("dossier en lecture seule")
+            << Cfg{"3|programme|3|+=|-2", p, {}, 0, DossierRO};
     }
     void demarrageSuivant() {
         QFETCH(Cfg, cas);
-        const auto& [avant, avantSecours, ecart, blocage, port, texte, coche, destination] = cas;
         Banc b(Banc::SansCarte, false);
         const QString programme = dansProgramme(b, "lt840.cfg");
         const QString secours = QDir(b.dossiers.configuration.path()).filePath("lt840.cfg");
         const QDateTime autrefois = QDateTime::currentDateTimeUtc().addSecs(-3600);
-        if (!avant.isNull())
-            QVERIFY(deposer(programme, avant) && dater(programme, autrefois));
-        if (!avantSecours.isNull())
-            QVERIFY(deposer(secours, avantSecours) && dater(secours, autrefois.addSecs(ecart)));
-        if (blocage & Programme)
-            bloquer(programme);
-        if (blocage & Secours)
-            bloquer(secours);
+        QVERIFY(cas.avant.isNull() ||
+                (deposer(programme, cas.avant) && dater(programme, autrefois)));
+        QVERIFY(cas.avantSecours.isNull() || (deposer(secours, cas.avantSecours) &&
+                                              dater(secours, autrefois.addSecs(cas.ecart))));
+        QVERIFY(!(cas.blocage & Programme) || QDir().mkpath(programme));
+        QVERIFY(!(cas.blocage & Secours) || QDir().mkpath(secours));
         std::optional<UtilisateurOrdinaire> utilisateur;
-        if (blocage & (FichierProgrammeLectureSeule | DossierProgrammeLectureSeule)) {
-            const bool dossierSeul = blocage & DossierProgrammeLectureSeule;
+        if (cas.blocage & (FichierRO | DossierRO)) {
+            const bool dossier = cas.blocage & DossierRO;
             utilisateur.emplace(QList<std::pair<QString, mode_t>>{
-                {b.dossiers.programme.path(), dossierSeul ? 0555 : 0777},
-                {programme, dossierSeul ? 0666 : 0444},
+                {b.dossiers.programme.path(), dossier ? 0555 : 0777},
+                {programme, dossier ? 0666 : 0444},
                 {b.dossiers.configuration.path(), 0777}});
             QVERIFY(utilisateur->pret());
-            QVERIFY(!QFile(dossierSeul ? dansProgramme(b, "sonde") : programme)
+            QVERIFY(!QFile(dossier ? dansProgramme(b, "sonde") : programme)
                          .open(QIODevice::WriteOnly | QIODevice::Append));
         }
         b->PortCom = 1;
         b->Form_Load();
-        QCOMPARE(b->PortCom, qint16(port));
-        QCOMPARE(b->TexteCfg, texte);
+        QStringList l{QString::number(b->PortCom), b->TexteCfg, {}, {}};
         for (int i = 0; i < int(b->Ctl.COM.size()); ++i)
-            QCOMPARE(b->Ctl.COM[i], i == coche);
-        if (blocage & ProgrammeEnCours) {
-            QVERIFY(QFile::remove(programme));
-            bloquer(programme);
-        }
-        const QByteArray programmeAvant = contenu(programme);
-        const QByteArray secoursAvant = contenu(secours);
+            l[2] += b->Ctl.COM[i] ? QString::number(i) : QString();
+        QVERIFY(!(cas.blocage & EnCours) || (QFile::remove(programme) && QDir().mkpath(programme)));
+        const QByteArray avant[] = {contenu(programme), contenu(secours)};
         b->PortCom = -2;
         b->SauveCfg();
-        const QByteArray attendu = "-2 \r\n" + texte.toLatin1() + "\r\n";
-        QCOMPARE(contenu(programme), destination == DansProgramme ? attendu : programmeAvant);
-        QCOMPARE(contenu(secours), destination == DansSecours ? attendu : secoursAvant);
+        const QByteArray ecrit = "-2 \r\n" + b->TexteCfg.toLatin1() + "\r\n";
+        const auto etat = [&ecrit](const QString& f, const QByteArray& ancien) {
+            return contenu(f) == ecrit ? u'+' : contenu(f) == ancien ? u'=' : u'?';
+        };
+        l[3] = QString(etat(programme, avant[0])) + etat(secours, avant[1]);
         LT840 suivant(b.plateforme());
         suivant.LitCfg();
-        QCOMPARE(suivant.PortCom, qint16(destination == NullePart ? 0 : -2));
+        QCOMPARE((l << QString::number(suivant.PortCom)).join(u'|'), cas.attendu);
         QVERIFY(b.messages.affichees.isEmpty());
     }
 };
