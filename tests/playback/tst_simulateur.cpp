@@ -30,12 +30,8 @@ void demarrer(Banc& b, const QList<int>& codes, const QString& n, const QString&
             b->TabTrames[r][i] = qint16((motifDe(r) >> i) & 1);
         b->TabTrames[r][LigneCode] = qint16(r < codes.size() ? codes[r] : 2);
     }
-    b->setText3(n);
-    b->setHScroll1Value(1);
     b->Ctl.List1[0] = periode;
-    b->Ctl.List1Index = 0;
-    b->Ctl.Text1 = depart;
-    b->Cmd3_MouseDown(Souris::Gauche);
+    gestes(*b, u"Text3:%1 HScroll1:1 Text1:%2 Cmd3"_s.arg(n, depart));
 }
 
 // Playing, PLAY is red. Stopped, it is not, the record stays shown and the timer idles without
@@ -147,30 +143,27 @@ private slots:
         verifierEtat(b, b->EnLecture);
     }
 
-    // The codes fill records 0 onwards; the rest of the store holds code 6, which must count
-    // only where the count reaches it.
+    // "codes count base: records seconds". The codes fill records 0 onwards; the rest of the
+    // store holds code 6, which must count only where the count reaches it.
     void dureeEtNombre_data() {
-        QTest::addColumn<QList<int>>("codes");
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<double>("base");
-        QTest::addColumn<int>("nombre");
-        QTest::addColumn<double>("secondes");
-        QTest::newRow("none") << QList<int>{} << 0 << 0.4 << 0 << 0.0;
-        QTest::newRow("codes outside the table")
-            << QList<int>{0, 7, 8, -1, 300, 1} << 6 << 0.1 << 6 << 0.1;
-        QTest::newRow("one of each") << QList<int>{1, 2, 3, 4, 5, 6} << 6 << 0.35 << 6 << 18.55;
-        QTest::newRow("count negative") << QList<int>{} << -3 << 0.4 << 0 << 0.0;
-        QTest::newRow("count past the store") << QList<int>{} << 5000 << 0.01 << 1025 << 205.0;
+        QTest::addColumn<QString>("cas");
+        for (const char* l :
+             {"- 0 0.4: 0 0", "0,7,8,-1,300,1 6 0.1: 6 0.1", "1,2,3,4,5,6 6 0.35: 6 18.55",
+              "- -3 0.4: 0 0", "- 5000 0.01: 1025 205"})
+            QTest::newRow(l) << QString::fromLatin1(l);
     }
     void dureeEtNombre() {
-        QFETCH(QList<int>, codes);
-        QFETCH(int, maximum);
-        QFETCH(double, base);
+        QFETCH(QString, cas);
+        const QStringList e = cas.split(u' ');
+        const QStringList codes = e[0] == u"-" ? QStringList() : e[0].split(u',');
         static std::array<LignesEnregistrement, DernierEnr + 1> magasin;
         for (int r = 0; r < int(magasin.size()); ++r)
-            magasin[r][LigneCode] = qint16(r < codes.size() ? codes[r] : 6);
-        QTEST(nombreEnregistrements(magasin, maximum), "nombre");
-        QTEST(dureeTour(magasin, maximum, base), "secondes");
+            magasin[r][LigneCode] = qint16(r < codes.size() ? codes[r].toInt() : 6);
+        const double base = e[2].chopped(1).toDouble();
+        QCOMPARE(u"%1 %2 %3: %4 %5"_s.arg(e[0], e[1], e[2].chopped(1))
+                     .arg(nombreEnregistrements(magasin, e[1].toInt()))
+                     .arg(dureeTour(magasin, e[1].toInt(), base)),
+                 cas);
     }
 };
 

@@ -74,27 +74,30 @@ private slots:
         }
     }
 
-    // With "Mode Auto." a shift or a rotation records the frame, then moves it. At the end of
-    // records 0..3, eight presses record every position of the moving lamp in records 4..11
-    // (by the lamp each lights), then the record shown and the lamps.
+    // With "Mode Auto." a shift or a rotation records the frame, then moves it; a mirror or an
+    // inversion records nothing. At the end of records 0..3, eight presses from lamp 0 or 7
+    // alone; then records 4..11 by the lamp each lights, the record shown and the lamps.
     void chase_data() {
         QTest::addColumn<QString>("apres");
         QTest::newRow("Cmd8 shift right") << u"01234567 12 00000000"_s;
         QTest::newRow("Cmd11 rotate right") << u"01234567 12 10000000"_s;
         QTest::newRow("Cmd6 shift left") << u"76543210 12 00000000"_s;
         QTest::newRow("Cmd10 rotate left") << u"76543210 12 00000001"_s;
+        QTest::newRow("Cmd5 mirror left") << u"-------- 4 00000000"_s;
+        QTest::newRow("Cmd7 mirror right") << u"-------- 4 10000001"_s;
+        QTest::newRow("Cmd12 invert") << u"-------- 4 10000000"_s;
     }
     void chase() {
         QFETCH(QString, apres);
         Banc b;
         gestes(*b, u"suite:4 auto"_s);
-        poser(*b, seule(apres[0].digitValue()) + u" 00000000"_s, 4);
+        poser(*b, seule(apres[0] == u'7' ? 7 : 0) + u" 00000000"_s, 4);
         gestes(
             *b,
             (QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0) + u' ').repeated(8));
         QString lampes;
         for (int r = 4; r < 12; ++r)
-            lampes += QString::number(enr(*b, r).indexOf(u'1'));
+            lampes += QString::number(enr(*b, r).indexOf(u'1')).replace(u"-1"_s, u"-"_s);
         QCOMPARE(u"%1 %2 %3"_s.arg(lampes).arg(b->EnrCours).arg(etat(*b).left(8)), apres);
     }
 
