@@ -6,18 +6,14 @@
 
 using namespace Qt::StringLiterals;
 
-// What a user does, as words separated by blanks, each a name and its arguments after ':'.
-// A control's handler goes by its control's name (Cmd5, Cmd5:d, Cmd5:m for a left, right or
-// middle press; Copier, SUPP, Timer1); then
-//   lampe:x,y[,b]    a press on the grid, in twips from its top left corner
-//   x:i[,b]          multiplier button i
-//   peindre:10000001 the lamps composed, lamp 0 first
-//   suite:n          records 0..n-1 made with "+", record k lighting lamp k % 8
-//   Text1:…  Text2:…  Text3:…  HScroll1:n  List1:i  EnrCours:n   a field typed or set
-//   Touche1:k  Touche2:k  Focus1   a key in Text1 or Text2, Text1 left
-//   R2:1,0,…         rows 0.. of record 2 set, as a file may hold them
-//   terne:3          lamp 3 painted in a colour of no scheme
-//   auto  langue:fr_FR
+// What a user does, as words separated by blanks: a name, then its arguments after ':'. A
+// control's handler goes by the control's name (Cmd5 a left press, Cmd5:d right, Cmd5:m
+// middle; Copier, SUPP, Timer1, Focus1 for Text1 losing the focus); lampe:x,y[,b] presses the
+// grid (twips), x:i[,b] multiplier button i; Text1:…, Text3:…, HScroll1:n, List1:i, EnrCours:n
+// set a field; Touche1:k a key in Text1; peindre:10000001 composes the lamps, suite:n makes
+// records 0..n-1 (see Motifs.h); R2:1,0,… sets rows 0.. of record 2 as a file may hold them;
+// terne:3 paints lamp 3 in a colour of no scheme; auto ticks "Mode Auto."; langue:fr_FR
+// sets the desktop's language.
 inline void gestes(LT840& ed, const QString& script) {
     const QStringList clics{"Cmd1", "Raccourci", "Cmd3", "Cmd4",  "Cmd5",  "Cmd6",
                             "Cmd7", "Cmd8",      "Cmd9", "Cmd10", "Cmd11", "Cmd12"};

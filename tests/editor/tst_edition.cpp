@@ -48,32 +48,20 @@ struct Commande {
 class TstEdition : public QObject {
     Q_OBJECT
 private slots:
-    // Records 0..4 made and saved, records 1..2 copied, "Mode Auto." ticked, record 2 (or the
-    // working record 5) shown: one undo takes each kind of change back to exactly what was
+    // Records 0..4 made and saved, records 1..2 copied, "Mode Auto." ticked, record 2 shown
+    // (or, before '|', another): one undo takes each kind of change back to exactly what was
     // saved, one redo brings it again.
     void annulerRetablir_data() {
-        QTest::addColumn<QString>("montre");
-        QTest::addColumn<QString>("changement");
-        const auto c = [](const char* nom, const char* changement,
-                          const char* montre = "HScroll1:2") {
-            QTest::newRow(nom) << QString::fromLatin1(montre) << QString::fromLatin1(changement);
-        };
-        c("lamp", "lampe:300,600");
-        c("CLEAR", "Cmd9");
-        c("record inside", "CLICK");
-        c("record at the end", "Cmd1", "HScroll1:5");
-        c("Supp.", "SUPP");
-        c("mirror left", "Cmd5");
-        c("rotate right, then move", "Cmd11");
-        c("Maximum typed, 1 then 3", "Text3:1 Text3:3");
-        c("cut", "Couper");
-        c("paste", "Coller");
-        c("paste at the end", "Coller", "HScroll1:5");
-        c("duplicate", "Dupliquer");
+        QTest::addColumn<QString>("cas");
+        for (const char* l :
+             {"lampe:300,600", "Cmd9", "CLICK", "HScroll1:5|Cmd1", "SUPP", "Cmd5", "Cmd11",
+              "Text3:1 Text3:3", "Couper", "Coller", "HScroll1:5|Coller", "Dupliquer"})
+            QTest::newRow(l) << QString::fromLatin1(l);
     }
     void annulerRetablir() {
-        QFETCH(QString, montre);
-        QFETCH(QString, changement);
+        QFETCH(QString, cas);
+        const QString montre = cas.contains(u'|') ? cas.section(u'|', 0, 0) : u"HScroll1:2"_s;
+        const QString changement = cas.section(u'|', -1);
         Banc b;
         gestes(*b, u"suite:5 Text1:1 Text2:2 Copier auto "_s + montre);
         const QByteArray fichier = sauver(b);

@@ -35,37 +35,32 @@ QString etat(const LT840& ed, int r = 0) {
 class TstTransformations : public QObject {
     Q_OBJECT
 private slots:
-    // The lamps and record 0 before (its time-base code 3, Text2 "-"), then after a left and
-    // after a middle press, each followed by Modifie and Text2. A right press records the
-    // frame, even with "Mode Auto." ticked, and moves nothing.
+    // Cmd5 mirrors left, Cmd7 right, Cmd6 and Cmd8 shift left and right, Cmd10 and Cmd11
+    // rotate left and right, Cmd12 inverts. Each row: the command, the lamps and record 0
+    // before (its time-base code 3, Text2 "-"), then after a left and after a middle press,
+    // each followed by Modifie and Text2. A right press records the frame, even with "Mode
+    // Auto." ticked, and moves nothing.
     void famille_data() {
         QTest::addColumn<QStringList>("cas");
-        const auto f = [](const char* nom, const char* avant, const char* gauche,
-                          const char* milieu) {
-            QTest::newRow(nom) << QStringList{avant, gauche, milieu};
-        };
-        f("Cmd5 mirror left", "0000x011 00110011", "110xx011 00110011 O -",
-          "0000x011 00110011 N -");
-        f("Cmd7 mirror right", "1x000000 00000000", "1x0000x1 00000000 N -",
-          "1x0000x1 00000000 N -");
-        f("Cmd6 shift left", "10x00001 00110011", "0x000010 00110011 N 0", "10x00001 00110011 N -");
-        f("Cmd8 shift right", "10000001 00110011", "01000000 00110011 O -",
-          "10000001 00110011 O -");
-        f("Cmd10 rotate left", "x1000000 20000003", "1000000x 00000032 O -",
-          "x1000000 20000003 N -");
-        f("Cmd11 rotate right", "10000000 00000011", "01000000 10000001 O -",
-          "10000000 00000011 O -");
-        f("Cmd12 invert", "1x010000 00110011", "01101111 00110011 N -", "01101111 00110011 N -");
+        for (const char* l :
+             {"Cmd5 0000x011 00110011|110xx011 00110011 O -|0000x011 00110011 N -",
+              "Cmd7 1x000000 00000000|1x0000x1 00000000 N -|1x0000x1 00000000 N -",
+              "Cmd6 10x00001 00110011|0x000010 00110011 N 0|10x00001 00110011 N -",
+              "Cmd8 10000001 00110011|01000000 00110011 O -|10000001 00110011 O -",
+              "Cmd10 x1000000 20000003|1000000x 00000032 O -|x1000000 20000003 N -",
+              "Cmd11 10000000 00000011|01000000 10000001 O -|10000000 00000011 O -",
+              "Cmd12 1x010000 00110011|01101111 00110011 N -|01101111 00110011 N -"})
+            QTest::newRow(l) << QString::fromLatin1(l).split(u'|');
     }
     void famille() {
         QFETCH(QStringList, cas);
-        const QString commande = QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0);
-        const QString enregistre = cas[0].left(9) + cas[0].left(8).replace(u'x', u'0') + u" O 1"_s;
+        const QString commande = cas[0].section(u' ', 0, 0), avant = cas[0].section(u' ', 1);
+        const QString enregistre = avant.left(9) + avant.left(8).replace(u'x', u'0') + u" O 1"_s;
         for (const auto& [bouton, apres] :
              {std::pair{":g", cas[1]}, std::pair{":m", cas[2]}, std::pair{":d", enregistre}}) {
             const bool droit = bouton[1] == 'd';
             Banc b;
-            poser(*b, cas[0]);
+            poser(*b, avant);
             b->TabTrames[0][LigneCode] = 3;
             gestes(*b, u"Text2:- "_s + (droit ? u"auto "_s : QString()) + commande + bouton);
             QCOMPARE(u"%1 %2 %3"_s.arg(etat(*b), b->Modifie ? u"O" : u"N", b->Ctl.Text2), apres);
@@ -75,26 +70,24 @@ private slots:
     }
 
     // With "Mode Auto." a shift or a rotation records the frame, then moves it; a mirror or an
-    // inversion records nothing. At the end of records 0..3, eight presses from lamp 0 or 7
-    // alone; then records 4..11 by the lamp each lights, the record shown and the lamps.
+    // inversion records nothing. At the end of records 0..3, the command pressed eight times
+    // from lamp 7 alone if the first record is to light it, else from lamp 0; then records
+    // 4..11 by the lamp each lights, the record shown and the lamps.
     void chase_data() {
-        QTest::addColumn<QString>("apres");
-        QTest::newRow("Cmd8 shift right") << u"01234567 12 00000000"_s;
-        QTest::newRow("Cmd11 rotate right") << u"01234567 12 10000000"_s;
-        QTest::newRow("Cmd6 shift left") << u"76543210 12 00000000"_s;
-        QTest::newRow("Cmd10 rotate left") << u"76543210 12 00000001"_s;
-        QTest::newRow("Cmd5 mirror left") << u"-------- 4 00000000"_s;
-        QTest::newRow("Cmd7 mirror right") << u"-------- 4 10000001"_s;
-        QTest::newRow("Cmd12 invert") << u"-------- 4 10000000"_s;
+        QTest::addColumn<QString>("cas");
+        for (const char* l :
+             {"Cmd8 01234567 12 00000000", "Cmd11 01234567 12 10000000",
+              "Cmd6 76543210 12 00000000", "Cmd10 76543210 12 00000001", "Cmd5 -------- 4 00000000",
+              "Cmd7 -------- 4 10000001", "Cmd12 -------- 4 10000000"})
+            QTest::newRow(l) << QString::fromLatin1(l);
     }
     void chase() {
-        QFETCH(QString, apres);
+        QFETCH(QString, cas);
+        const QString commande = cas.section(u' ', 0, 0), apres = cas.section(u' ', 1);
         Banc b;
         gestes(*b, u"suite:4 auto"_s);
         poser(*b, seule(apres[0] == u'7' ? 7 : 0) + u" 00000000"_s, 4);
-        gestes(
-            *b,
-            (QString::fromLatin1(QTest::currentDataTag()).section(u' ', 0, 0) + u' ').repeated(8));
+        gestes(*b, (commande + u' ').repeated(8));
         QString lampes;
         for (int r = 4; r < 12; ++r)
             lampes += QString::number(enr(*b, r).indexOf(u'1')).replace(u"-1"_s, u"-"_s);
