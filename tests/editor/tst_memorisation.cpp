@@ -1,133 +1,125 @@
-#include "Motifs.h"
+#include "Gestes.h"
 
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// Records 0..249 made at x2, "Maximum" typed and the navigator set (a typed
-// count or a longer file), then a frame composed at x20 and "+" pressed twice.
-auto butee(const QString& maximum, int position) {
-    return [=](LT840& ed) {
-        suite(ed, 250);
-        ed.setText3(maximum);
-        ed.setHScroll1Value(position);
-        ed.Option1_MouseDown(5, Souris::Gauche);
-        peindre(ed, u"10101010"_s);
-        ed.CLICK();
-        ed.CLICK();
-    };
-}
-
-// Codes outside 1..6 and lamp values other than 0 and 1 come only from files:
-// record 0 gets them, with lamp 0 lit, lamp 1 at 2 and lamp 5 at -1, and is
-// shown after x10 was chosen.
-auto code(int c) {
-    return [=](LT840& ed) {
-        ed.Option1_MouseDown(3, Souris::Gauche);
-        ed.TabTrames[0][LigneCode] = qint16(c);
-        ed.TabTrames[0][1] = 2;
-        ed.TabTrames[0][5] = -1;
-        ed.setHScroll1Value(0);
-    };
-}
-
-// "11000000" composed, then `commande` pressed (a multiplier button, x20, when null).
-auto presser(void (LT840::*commande)(Souris), Souris bouton) {
-    return [=](LT840& ed) {
-        peindre(ed, u"11000000"_s);
-        commande ? (ed.*commande)(bouton) : ed.Option1_MouseDown(5, bouton);
-    };
-}
-
-void dedans(LT840& ed) {
-    ed.setHScroll1Value(2);
-    peindre(ed, u"11111111"_s);
-    ed.CLICK();
-}
-
-void sansCode(LT840& ed) {
-    ed.TabTrames[1][LigneCode] = 0;
-    ed.setHScroll1Value(1);
-    ed.CLICK();
-}
-
-auto moins(int fois) {
-    return [=](LT840& ed) {
-        for (int i = 0; i < fois; ++i)
-            ed.Cmd2_Click();
-    };
-}
-
-void surPlace(LT840& ed) {
-    ed.setHScroll1Value(1);
-    peindre(ed, u"11111111"_s);
-    ed.setHScroll1Value(1);
-}
-
-auto naviguer(int avant, const QString& maximum, int apres) {
-    return [=](LT840& ed) {
-        ed.setHScroll1Value(avant);
-        ed.setText3(maximum);
-        if (apres >= 0)
-            ed.setHScroll1Value(apres);
-    };
-}
-
-} // namespace
-
 class TstMemorisation : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { QLocale::setDefault(QLocale::c()); }
+    void init() { QLocale::setDefault(QLocale::c()); }
 
-    // Recording at the end extends the sequence: each record takes the multiplier
-    // in force, the next one inherits it, and the frame stays on the grid.
-    // Recording inside overwrites the record and shows the next one. No press
-    // changes the multiplier.
-    void memorisation_data() {
+    // The x1 button is shown while the multiplier in force is x2: the period shown follows the
+    // multiplier, not the button (so does the first recording).
+    void etatInitial() {
+        Banc b;
+        QCOMPARE(vue(*b) + u' ' + b->Ctl.Caption + ligne(b->TabTrames[0]),
+                 u"0 0 0 0 0 0 00000000 N 1 0 0.02 * LT840 *100000000"_s);
+        QCOMPARE((QList<int>{b->Ctl.List1Index, b->Timer1Interval(), b->Timer1Enabled(),
+                             b.minuterie.intervalle, b.minuterie.actif}),
+                 (QList<int>{0, 500, false, 500, false}));
+        QCOMPARE((QList<Couleur>{b->CouleurOn, b->CouleurOff, b->Couleurs[3], b->Couleurs[4],
+                                 b->Ctl.Shape1[7].FillColor, b->Ctl.Shape1[0].BorderColor}),
+                 (QList<Couleur>{0x000000FF, 0x008080FF, CouleurSysteme::FondInfo, 0x0000C000,
+                                 0x008080FF, 0x000000FF}));
+        QCOMPARE(TabVitesse, (std::array<qint16, 9>{0, 1, 2, 5, 10, 15, 20, 0, 0}));
+        QCOMPARE((QStringList{TitreFichier, TitreCouleurs, TitreApplication, TitreDialogueTest,
+                              PrefixeTitreFichier, IdentificationCarte, SignatureCarte}),
+                 (QStringList{"* LT840  V1.02 *", " * LT840 V1.02 *", "LT840", "TEST CARTE",
+                              "FICHIER = ", "LT840:V1.02 ", "LT840:"}));
+    }
+
+    // A left press lights or unlights a lamp inside its square (bounds included); a right press
+    // records and leaves the grid; CLEAR unlights the grid but not the record. A lamp of a
+    // colour of no scheme goes out first. Recording at the end extends the sequence: each
+    // record takes the multiplier in force, the next one inherits it, and the frame stays on
+    // the grid. Recording inside overwrites the record and shows the next one. No press changes
+    // the multiplier. The decimal separator is the desktop's, the digits are western everywhere.
+    void scenarios_data() {
         QTest::addColumn<Scenario>("cas");
+        geste("240,375: lamp 0", "lampe:240,375", "0 0 0 0 0 0 10000000 O", "0:110000000");
+        geste("690 and 840 between lamps 0 and 1", "lampe:690,600 lampe:840,600",
+              "0 0 0 0 0 0 00000000 N", "0:100000000");
+        geste("4889,825: lamp 7, 4890 past it", "lampe:4889,825 lampe:4890,600",
+              "0 0 0 0 0 0 00000001 O", "0:100000001");
+        geste("374.9 and 826 off the band", "lampe:300,826 lampe:300,374.9",
+              ". . . . . . 00000000 N");
+        const QString deux = u"lampe:300,600 lampe:4500,600 "_s;
+        geste("lamp, right", deux + "lampe:1500,600,d", "1 . . . . . 10000001", "0:210000001");
+        geste("lamp, middle", deux + "lampe:1500,600,m", "0 . . . . . 10000001", "0:110000001");
+        geste("lamp, record outside the store", deux + "EnrCours:-1 lampe:1500,600",
+              "-1 . . . . . 10000001", "0:110000001");
+        geste("CLEAR, right", deux + "Cmd9:d", "1 . . . . . 10000001", "0:210000001");
+        geste("CLEAR, middle", deux + "Cmd9:m", "0 . . . . . 00000000", "0:110000001");
+        geste("colour of no scheme", "terne:3 R0:0,0,0,1 lampe:2100,600", ". . . . . . 00000000 O",
+              "0:100000000");
+
         const char* fait = "1 0 1 1 1 1 11000000 O 1 0 0.02";
         const char* pasFait = "0 0 0 0 0 0 11000000 N 1 0 0.02";
-        const auto plus = &LT840::Cmd1_MouseDown, droit = &LT840::RaccourciDroit_MouseDown;
-        scene(
-            "record at the end", 5, [](LT840&) {}, "5 0 5 5 5 5 00001000 O 1 0 0.02",
-            "0:210000000 1:201000000 2:200100000 3:200010000 4:200001000 5:200000000");
-        scene("record inside", 5, dedans, "3 0 3 5 5 3 00010000 O 1 1 0.02", "2:211111111");
-        scene("+ left", 0, presser(plus, Souris::Gauche), fait, "0:211000000");
-        scene("+ right", 0, presser(plus, Souris::Droit), fait);
-        scene("+ middle", 0, presser(plus, Souris::Milieu), pasFait, "0:100000000");
-        scene("shortcut right", 0, presser(droit, Souris::Droit), fait);
-        scene("shortcut left", 0, presser(droit, Souris::Gauche), pasFait);
-        scene("x20 right", 0, presser(nullptr, Souris::Droit), fait, "0:211000000");
+        geste("record at the end", "suite:5", "5 0 5 5 5 5 00001000 O 1 0 0.02",
+              "0:210000000 1:201000000 2:200100000 3:200010000 4:200001000 5:200000000");
+        geste("record inside", "suite:5 HScroll1:2 peindre:11111111 CLICK",
+              "3 0 3 5 5 3 00010000 O 1 1 0.02", "2:211111111");
+        geste("+ left", "peindre:11000000 Cmd1", fait, "0:211000000");
+        geste("+ right", "peindre:11000000 Cmd1:d", fait);
+        geste("+ middle", "peindre:11000000 Cmd1:m", pasFait, "0:100000000");
+        geste("shortcut right", "peindre:11000000 Raccourci:d", fait);
+        geste("shortcut left", "peindre:11000000 Raccourci", pasFait);
+        geste("x20 right", "peindre:11000000 x:5,d", fait, "0:211000000");
         // The frame on the grid is the one recorded at 250, with the code of record 249.
         const char* a250 = "249:201000000 250:210101010 251:000000000";
-        scene("at 250", 0, butee(u"250"_s, 250), "250 0 250 250 250 250 10101010 O 5 5 0.2", a250);
-        scene("beyond 250", 0, butee(u"300"_s, 260), "250 0 250 250 250 250 10101010 O 5 5 0.2",
+        const char* v250 = "250 0 250 250 250 250 10101010 O 5 5 0.2";
+        geste("at 250", "suite:250 Text3:250 HScroll1:250 x:5 peindre:10101010 CLICK CLICK", v250,
               a250);
-        // A record shown without a time base passes "no code" on; the record made before it
-        // is given the first multiplier so that it keeps a duration.
-        scene("no code inherited", 2, sansCode, "2 0 2 2 2 2 00000000 O -1 . 0",
-              "1:101000000 2:000000000");
-        scene("- from the end", 2, moins(1), "1 0 1 2 2 1 01000000 O 1 1 0.02");
-        scene("- down to 0 and no further", 2, moins(3), "0 0 0 2 2 0 10000000 O 1 1 0.02");
-        scene("- with nothing made", 0, moins(1), "0 0 0 0 0 0 00000000 N 1 0 0.02");
-        // Showing them reads and writes nothing outside the tables and keeps the code as the
-        // file had it; only 1 shows lit and the other lamp values are written back as 0.
-        scene("code 0", 2, code(0), "0 0 0 2 2 0 10000000 O -1 3 0", "0:010000000");
-        scene("code 1", 2, code(1), "0 0 0 2 2 0 10000000 O 0 0 0.01", "0:110000000");
-        scene("code 6", 2, code(6), "0 0 0 2 2 0 10000000 O 5 5 0.2", "0:610000000");
-        scene("code 7", 2, code(7), "0 0 0 2 2 0 10000000 O 5 5 0.2", "0:710000000");
-        scene("code 32767", 2, code(32767), "0 0 0 2 2 0 10000000 O 5 5 0.2", "0:3276710000000");
-        scene("code -32768", 2, code(-32768), "0 0 0 2 2 0 10000000 O -1 3 0", "0:-3276810000000");
+        geste("beyond 250", "suite:250 Text3:300 HScroll1:260 x:5 peindre:10101010 CLICK CLICK",
+              v250, a250);
+        // A record shown without a time base passes "no code" on; the record made before it is
+        // given the first multiplier so that it keeps a duration.
+        geste("no code inherited", "suite:2 R1:0,1,0,0,0,0,0,0,0 HScroll1:1 CLICK",
+              "2 0 2 2 2 2 00000000 O -1 . 0", "1:101000000 2:000000000");
+        geste("- down to 0 and no further", "suite:2 Cmd2 Cmd2 Cmd2",
+              "0 0 0 2 2 0 10000000 O 1 1 0.02");
+        geste("- with nothing made", "Cmd2", "0 0 0 0 0 0 00000000 N 1 0 0.02");
+        // Codes outside 1..6 and lamp values other than 0 and 1 come only from files. Showing
+        // them reads and writes nothing outside the tables and keeps the code as the file had
+        // it; only 1 shows lit and the other lamp values are written back as 0.
+        const auto code = [](const char* c, const char* vue) {
+            geste(c, u"suite:2 x:3 R0:1,2,0,0,0,-1,0,0,%1 HScroll1:0"_s.arg(c),
+                  u"0 0 0 2 2 0 10000000 O "_s + vue, u"0:"_s + c + u"10000000"_s);
+        };
+        code("0", "-1 3 0");
+        code("1", "0 0 0.01");
+        code("6", "5 5 0.2");
+        code("7", "5 5 0.2");
+        code("-32768", "-1 3 0");
         // Setting the navigator where it stands shows nothing; a maximum below it moves it and
         // shows that record; neither goes past the store.
-        scene("navigator where it stands", 4, surPlace, "1 0 1 4 4 1 11111111");
-        scene("maximum below the navigator", 4, naviguer(3, u"2"_s, -1), "2 0 2 2 2 2 00100000");
-        scene("past the store", 4, naviguer(0, u"5000"_s, 5000), "1024 0 1024 5000 1024 1024");
+        geste("navigator where it stands", "suite:4 HScroll1:1 peindre:11111111 HScroll1:1",
+              "1 0 1 4 4 1 11111111");
+        geste("maximum below the navigator", "suite:4 HScroll1:3 Text3:2", "2 0 2 2 2 2 00100000");
+        geste("past the store", "suite:4 Text3:5000 HScroll1:5000", "1024 0 1024 5000 1024 1024");
+
+        // Checking "Départ" and the record against "Maximum" changes the text only.
+        geste("start above", "Text3:10 Text1:12 Touche1:13", "0 10 0 10 10 0 00000000");
+        geste("start empty, focus", "Text3:10 Text1: Focus1", "0 0 0 10 10 0 00000000");
+        geste("start letters", "Text3:10 Text1:abc Touche1:13", "0 abc 0 10 10 0 00000000");
+        geste("start, other key", "Text3:10 Text1:12 Touche1:65", "0 12 0 10 10 0 00000000");
+        geste("current below, numerically", "Text3:10 Text2:9 Touche2:13",
+              "0 0 9 10 10 0 00000000");
+        geste("current above", "Text3:10 Text2:12 Touche2:13", "0 0 10 10 10 0 00000000");
+        geste("current, other key", "Text3:10 Text2:12 Touche2:50", "0 0 12 10 10 0 00000000");
+
+        geste("fr 0.35 x15", "langue:fr_FR List1:8 x:4", ". . . . . . . . 4 4 5,25");
+        geste("fr 0.15 x20", "langue:fr_FR List1:4 x:5", ". . . . . . . . 5 5 3");
+        geste("fr 0.3 x10, middle button", "langue:fr_FR List1:7 x:3,m", ". . . . . . . . 3 3 3");
+        geste("fr 0.3 x1, not 0,29999999999999999", "langue:fr_FR List1:7 x:0",
+              ". . . . . . . . 0 0 0,3");
+        geste("fr no entry selected", "langue:fr_FR List1:-1 x:3", ". . . . . . . . 3 3 0");
+        geste("C 0.35 x15", "List1:8 x:4", ". . . . . . . . 4 4 5.25");
+        geste("ar 0.01 x2", "langue:ar_EG List1:0 x:1", ". . . . . . . . 1 1 0٫02");
+        geste("bn 0.35 x15", "langue:bn_BD List1:8 x:4", ". . . . . . . . 4 4 5.25");
     }
-    void memorisation() { derouler(); }
+    void scenarios() { derouler(); }
 };
 
 QTEST_GUILESS_MAIN(TstMemorisation)
