@@ -1,15 +1,14 @@
 #include "Banc.h"
-#include "board/NomPort.h"
+#include "board/FluxTeleversement.h"
 
 #include <QFile>
-#include <QScopeGuard>
 #include <QTest>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
-const QByteArray Id = IdentificationCarte;
 const QString Indisponible =
     QStringLiteral(": n'est pas disponible. Changez dans la propriété Option pour un autre port.");
 
@@ -20,9 +19,7 @@ template <typename T> QString liste(const T& elements) {
     return l.join(u',');
 }
 
-// What the line and the user saw: the state and reply of the last exchange, every write (32
-// equal bytes as "32*c"), every box as "buttons[@ for the serial line's title]:text", and what
-// the buffer holds once every byte has come in.
+// State, reply, writes, boxes ("buttons[@: the line's title]:text"), what is left to read.
 QString rendu(Banc& b) {
     QStringList ecrits, boites;
     for (const QByteArray& e : b.port.ecrits)
@@ -41,28 +38,17 @@ QString rendu(Banc& b) {
              QString::fromLatin1(b.port.lireTout()));
 }
 
-// The row's action returns what else it looked at.
-struct Cas {
+struct Cas { // the action returns what else it looked at
     const char* nom;
     std::function<QString(Banc&)> action;
     QString attendu;
 };
 
-// A board that leaves the first `silences` queries unanswered (-1: all), or a port that does
-// not open; the bar's colour is yellow until the port opens and back to grey at the end.
-QString reset(Banc& b, int silences, int erreur = 0, EtatEchange avant = EtatEchange::Aucun) {
+// A board that leaves the first `silences` queries unanswered (-1: all).
+QString reset(Banc& b, int silences) {
     b.port.carteSaine().silence("?", silences);
-    b.port.erreurOuverture = erreur;
-    b->EtatCom = avant;
-    Couleur pendant = 0;
-    b.evenements.pendant = [&] {
-        if (b.port.ouvertures.isEmpty())
-            pendant = b->Ctl.VersionsBackColor;
-    };
     b->CmdRST_Click();
-    return pendant == CouleurFixe::Jaune && b->Ctl.VersionsBackColor == CouleurFixe::GrisClair
-               ? "yellow, then grey"
-               : "colours?";
+    return {};
 }
 
 // A device chosen by its name is opened by that name, and no COM is ticked meanwhile.
@@ -76,20 +62,58 @@ QString ouvertureRatee(Banc& b, qint16 portCom, const QString& peripherique) {
         .arg(liste(b.port.ouvertures), b.port.peripheriques.join(u','));
 }
 
-// The board answers the first "?" with `reponse`, then falls silent: Versions keeps the last
-// identification; the test window shows only a reply that carries it.
-QString testCarte(Banc& b, const QByteArray& reponse) {
-    b.port.repondre("?", reponse, 1);
-    QString vu;
-    for (int fois = 0; fois < 2; ++fois) {
-        b->TestCarte_Click();
-        vu += QStringLiteral("%1 %2 '%3' ")
-                  .arg(b->Ctl.Versions)
-                  .arg(b->Ctl.DialogVisible ? "shown" : "hidden")
-                  .arg(b->Ctl.DialogVisible ? b->Ctl.DialogText1 : QString());
-        b->OKButton_Click();
+using Lampes = std::array<qint16, NombreLampes>;
+struct Ligne {
+    const char* periode;
+    int k; // the one record made
+    Lampes lampes;
+    int code;
+    const char* octets; // time base, duration, lamps
+};
+
+const QString Defaut = QStringLiteral("DEFAUT DE DIALOGUE");
+const QString Cordon = Defaut + QChar(12) + QStringLiteral(" Vérifiez le cordon");
+
+// An upload to a sound board but for `cible`, a word of echanges(), which gets `reaction`.
+struct Envoi {
+    QString attendus = "P2 P fin F R"; // the exchanges from the first "P" on
+    QString texte{};                   // the box shown; empty: none
+    QString cible{};
+    FakeSerialPort::Reaction reaction{};
+    int nombre = 27;
+    int nul = -1; // a record given code 0
+    QString texte3{};
+    QList<int> effaces{28, 29, 30, 31}; // the records whose code the upload clears
+    bool imbriquee = false;             // an upload clicked while events run
+};
+
+// Records 0 .. n - 1 as recording leaves them (lamp k % 8 lit, codes 1..6), record n with the
+// code of record n - 1, the count n in Text3; the records after n hold code 3.
+void enregistrer(LT840& ed, int n) {
+    for (int k = 0; k <= DernierEnr; ++k) {
+        ed.TabTrames[k].fill(0);
+        ed.TabTrames[k][k % NombreLampes] = qint16(k < n);
+        ed.TabTrames[k][LigneCode] = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
     }
-    return vu;
+    ed.setText3(QString::number(n));
+}
+
+// Exchanges as words: "P", "F", "R", "fin" (end block), "b<k>" (block k), "P<n>" ("P" and
+// block k for k < n).
+QList<QByteArray> echanges(const QString& mots, const QByteArray& octets) {
+    QList<QByteArray> liste;
+    for (const QString& mot : mots.split(u' ', Qt::SkipEmptyParts)) {
+        if (mot == u"fin")
+            liste.append(QByteArray(32, '\0'));
+        else if (mot.startsWith(u'b'))
+            liste.append(octets.mid(32 * mot.mid(1).toInt(), 32));
+        else if (mot.size() > 1 && mot.startsWith(u'P'))
+            for (int b = 0; b < mot.mid(1).toInt(); ++b)
+                liste << "P" << octets.mid(32 * b, 32);
+        else
+            liste.append(mot.toLatin1());
+    }
+    return liste;
 }
 
 } // namespace
@@ -118,20 +142,16 @@ private slots:
             {"reply in two parts, then one byte too many",
              echange("?", 14, {{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}),
              "1 'xyLT840:V1.02 ' ? [] 'F' w1500,1495"},
-            // A silent board: each sending waits for its deadline, the even second after the
-            // next one, on the monotonic clock, also when the time of day wraps at midnight.
+            // Silent: each sending waits until the even second after the next, also at midnight.
             {"silent, half past to the even second above", echange("?", 12, {}),
              "2 '' ?,? [] 'xy' w1500,1000"},
-            {"silent, half past to the even second below", echange("?", 12, {}, 36001.5),
-             "2 '' ?,? [] 'xy' w500,1000"},
             {"silent, 23:59:59.7", echange("?", 12, {}, 86399.7), "2 '' ?,? [] 'xy' w1300,1000"},
             {"40 characters: 32 sent", echange(QByteArray(32, 'a') + "bbbbbbbb", 0, {}),
              "1 'xy' 32*a [] '' w"},
-            // A failed write is told and the exchange goes on; on a closed port an exchange
-            // only tells, leaving the outcome of the last one.
+            // A failed write is told and the exchange goes on; a closed port is only told.
             {"write error, then a closed port",
              [](Banc& b) {
-                 b.port.repondre("?", Id);
+                 b.port.repondre("?", IdentificationCarte);
                  b.port.erreursEcriture.enqueue(8005);
                  b.port.ouvrir(1);
                  b->TxRx("?", 12);
@@ -141,24 +161,12 @@ private slots:
              },
              "1 'LT840:V1.02 ' ?,? [16@:ERREUR :8005;0:PORT de communication non disponible] '' "
              "w1000,1000"},
-            // A port that does not open is told whatever number the configuration holds;
-            // numbers the serial layer cannot take are not offered to it.
+            // A port that does not open is told; COM0 never reaches the serial layer.
             {"COM0", [](Banc& b) { return ouvertureRatee(b, -1, ""); },
              "0 'avant'  [0@:COM0~] '' none ticked o "},
-            {"COM32768", [](Banc& b) { return ouvertureRatee(b, 32767, ""); },
-             "0 'avant'  [0@:COM32768~] '' none ticked o32768 "},
             {"device by name", [](Banc& b) { return ouvertureRatee(b, 0, "/dev/ttyUSB9"); },
              "0 'avant'  [0@:/dev/ttyUSB9~] '' none ticked o /dev/ttyUSB9"},
-            {"only a text that starts with T has no critical icon",
-             [](Banc& b) {
-                 for (const char* texte : {"Transfert terminé", "terminé", " Terminé"})
-                     b->AfficheMessage(QString::fromUtf8(texte));
-                 return QString();
-             },
-             "0 'avant'  [0:Transfert terminé;16:terminé;16: Terminé] '' "},
-            // The open port stays until the next board command, which empties what waits in
-            // the new one before it queries the board. COM n leads to the device LT840_COMn
-            // names.
+            // The open port stays until the next board command, which empties the new one.
             {"choosing a port",
              [](Banc& b) {
                  b.port.carteSaine();
@@ -171,31 +179,26 @@ private slots:
                  vu += b.port.estOuvert() ? " open " : " closed ";
                  b.port.deposer("restes");
                  b->DemandeVersionCarte();
-                 qputenv("LT840_COM3", "/dev/ttyUSB0");
-                 const auto nettoyage = qScopeGuard([] { qunsetenv("LT840_COM3"); });
-                 return vu + liste(b.port.ouvertures) + ' ' + nomPeripherique(3);
+                 return vu + liste(b.port.ouvertures);
              },
-             "1 'LT840:V1.02 ' ?,? [] ''  2 \r\n*.dat\r\n--x- open 1,3 /dev/ttyUSB0"},
+             "1 'LT840:V1.02 ' ?,? [] ''  2 \r\n*.dat\r\n--x- open 1,3"},
+            // Answered once: Versions keeps it; the window shows only a reply that carries it.
             {"test: 20 bytes, signature fifth",
-             [](Banc& b) { return testCarte(b, "\xe9xyzLT840:V2.00 abc\xff"); },
-             QString::fromLatin1("2 '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' LT840:V2.00  "
-                                 "shown ' Carte    \xe9xyzLT840:V2.00 abc\xff' LT840:V2.00  "
-                                 "hidden '' ")},
-            {"test: signature in lower case", [](Banc& b) { return testCarte(b, "lt840:V1.02 "); },
-             "2 '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' ? hidden '' ? hidden '' "},
-            {"reset, answering board", [](Banc& b) { return reset(b, 0); },
-             "1 '' ?,?,R [] '' yellow, then grey"},
-            {"reset, answers after the asterisks", [](Banc& b) { return reset(b, 2); },
-             "1 '' ?,?,32**,?,?,R [] '' yellow, then grey"},
+             [](Banc& b) {
+                 b.port.repondre("?", "\xe9xyzLT840:V2.00 abc\xff", 1);
+                 QString vu;
+                 for (int fois = 0; fois < 2; ++fois) {
+                     b->TestCarte_Click();
+                     vu += b->Ctl.Versions + (b->Ctl.DialogVisible ? b->Ctl.DialogText1 : "-");
+                     b->OKButton_Click();
+                 }
+                 return vu;
+             },
+             QString::fromLatin1("2 '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' LT840:V2.00 "
+                                 " Carte    \xe9xyzLT840:V2.00 abc\xffLT840:V2.00 -")},
+            {"reset, answering board", [](Banc& b) { return reset(b, 0); }, "1 '' ?,?,R [] '' "},
             {"reset, silent board: no R", [](Banc& b) { return reset(b, -1); },
-             "2 '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' yellow, then grey"},
-            {"reset, port unavailable, no exchange before",
-             [](Banc& b) { return reset(b, 0, 8002); },
-             "0 'avant'  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] '' "
-             "yellow, then grey"},
-            {"reset, port unavailable after a missed exchange",
-             [](Banc& b) { return reset(b, 0, 8002, EtatEchange::Muet); },
-             "2 'avant'  [0@:COM1~] '' yellow, then grey"}};
+             "2 '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' "}};
         for (const Cas& c : cas)
             QTest::newRow(c.nom) << c;
     }
@@ -205,6 +208,112 @@ private slots:
         b->ReponseCarte = "avant";
         const QString vu = cas.action(b);
         QCOMPARE(rendu(b) + vu, cas.attendu);
+    }
+
+    // Record k made, the others never recorded: code 0, no lamp lit.
+    void flux_data() {
+        QTest::addColumn<Ligne>("ligne");
+        const Lampes lampe0{1, 0, 0, 0, 0, 0, 0, 0};
+        const Ligne lignes[]{
+            {"0.01", 0, {}, 0, "\x01\x00\xFF"},
+            {"0.1", 14, {0, 0, 0, 0, 0, 0, 0, 1}, 3, "\x0C\x05\xFE"},
+            {"0.25", 250, {2, -1, 0, 0, 0, 0, 0, 0}, 6, "\x1F\x14\x3F"}, // any value but 0 is lit
+            {"0.35", 3, lampe0, 9, "\x2B\x00\x7F"},
+            {"0.344", 4, lampe0, -1, "\x2B\x00\x7F"}, // 43 units of 8 ms, not a hair under
+            {"3", 5, lampe0, 32767, "\xFF\x00\x7F"},
+            {"-0.1", 6, lampe0, -32768, "\x00\x00\x7F"}};
+        for (const Ligne& l : lignes)
+            QTest::addRow("%s, record %d, code %d", l.periode, l.k, l.code) << l;
+    }
+    void flux() {
+        QFETCH(Ligne, ligne);
+        auto magasin = std::make_unique<flux::Magasin>();
+        auto& enr = (*magasin)[ligne.k];
+        std::copy(ligne.lampes.begin(), ligne.lampes.end(), enr.begin());
+        enr[LigneCode] = qint16(ligne.code);
+        const QByteArray octets(ligne.octets, 3);
+        QByteArray attendu = "\xA5" + octets.left(1);
+        for (int r = 0; r <= DernierEnrCarte; ++r)
+            attendu += r == ligne.k ? octets.mid(1) : QByteArray("\x00\xFF", 2);
+        QCOMPARE(flux::construire(*magasin, QString::fromLatin1(ligne.periode)), attendu);
+    }
+
+    // The codes of the four records after the count are cleared, never outside the store.
+    void televersement_data() {
+        QTest::addColumn<Envoi>("cas");
+        const QList<int> apres250{251, 252, 253, 254};
+        QTest::newRow("sound board") << Envoi{};
+        QTest::newRow("no answer to P") << Envoi{.attendus = "P P", .texte = Cordon, .cible = "P"};
+        QTest::newRow("P answered B and one more byte")
+            << Envoi{.attendus = "P", .texte = Defaut, .cible = "P", .reaction = {{"Bx", 5}}};
+        QTest::newRow("block answered !")
+            << Envoi{.attendus = "P b0", .texte = Defaut, .cible = "b0", .reaction = {{"!", 5}}};
+        QTest::newRow("end block answered anything")
+            << Envoi{.cible = "fin", .reaction = {{"Z", 5}}};
+        QTest::newRow("F, R after a gap") << Envoi{.attendus = "P2 P fin F",
+                                                   .texte = Defaut,
+                                                   .cible = "F",
+                                                   .reaction = {{"F", 5}, {"R", 900}}};
+        QTest::newRow("Programmation nested") << Envoi{.imbriquee = true};
+        QTest::newRow("count 0") << Envoi{.attendus = "", .texte3 = "0", .effaces = {}};
+        QTest::newRow("record 239 with code 0")
+            << Envoi{.attendus = "P15 P fin F R", .nombre = 250, .nul = 239, .effaces = apres250};
+        QTest::newRow("count 1022") << Envoi{
+            .attendus = "P16 F R", .nombre = 250, .texte3 = "1022", .effaces = {1023, 1024}};
+    }
+    void televersement() {
+        QFETCH(Envoi, cas);
+        Banc poste{Banc::CarteScriptee};
+        enregistrer(*poste, cas.nombre);
+        if (cas.nul >= 0)
+            poste->TabTrames[cas.nul][LigneCode] = 0;
+        if (!cas.texte3.isEmpty())
+            poste->setText3(cas.texte3);
+        auto attendu = std::make_unique<flux::Magasin>(poste->TabTrames);
+        for (int r : cas.effaces)
+            (*attendu)[r][LigneCode] = 0;
+        const QByteArray octets = flux::construire(*attendu, poste->Ctl.List1Text());
+        if (!cas.cible.isEmpty())
+            poste.port.quand(echanges(cas.cible, octets).first(), cas.reaction);
+        poste.port.carteSaine();
+        poste.evenements.pendant = [&, premiere = true]() mutable {
+            if (cas.imbriquee && std::exchange(premiere, false)) // the nested one runs events too
+                poste->transmet_Click();
+        };
+
+        poste->transmet_Click();
+
+        const auto& ecrits = poste.port.ecrits;
+        QCOMPARE(ecrits.mid(ecrits.indexOf("P")), echanges(cas.attendus, octets));
+        QCOMPARE(poste.boites(), cas.texte.isEmpty()
+                                     ? QStringList()
+                                     : QStringList{boite(cas.texte, Msg::OK + Msg::Critique)});
+        QVERIFY(poste->TabTrames == *attendu);
+        // One "?" per opening: a second one as Versions lacks the signature.
+        const int questions = cas.attendus.isEmpty() ? 0 : 2;
+        QCOMPARE(poste.port.ouvertures.size(), questions);
+        QCOMPARE(poste.port.nombreEcrits("?"), questions);
+        QCOMPARE(poste.port.estOuvert(), !cas.texte.isEmpty()); // only a finished upload closes
+        QVERIFY(poste->Ctl.HScroll1Visible && !poste->Ctl.ProgressBar1Visible &&
+                !poste->Ctl.DialogVisible);
+        poste->TestCarte_Click(); // the upload over, board commands work again
+        QVERIFY(poste->Ctl.DialogVisible);
+    }
+
+    // The bar moves on as each block is written, and the window repaints while the block
+    // crosses the line: bar value, maximum, "P" written, the last write's size, the reply's.
+    void progression() {
+        Banc poste{Banc::CarteScriptee};
+        enregistrer(*poste, 27);
+        poste.port.carteSaine();
+        QList<QList<int>> vues;
+        poste.evenements.repeinte = [&] {
+            vues.append({poste->Ctl.ProgressBar1Value, poste->Ctl.ProgressBar1Max,
+                         int(poste.port.nombreEcrits("P")), int(poste.port.ecrits.last().size()),
+                         int(poste->ReponseCarte.size())});
+        };
+        poste->transmet_Click();
+        QCOMPARE(vues, (QList<QList<int>>{{1, 3, 1, 32, 0}, {2, 3, 2, 32, 0}, {3, 3, 3, 32, 0}}));
     }
 };
 

@@ -3,12 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-// Whatever the board sends back, the board commands end, read and write nothing outside the
-// program's tables, and show an identification only when the reply carried one.
-//
-// The input is the board's side of the dialogue: replies separated by '|', one per message
-// the editor writes, in order; the first byte of each reply sets how late it comes, so some
-// replies miss the exchange they answer and arrive during the next one.
+// Whatever the board sends back (a reply per write, split at '|', the first byte setting its
+// delay), the commands end inside the tables and show only an identification it carried.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Banc banc(Banc::CarteScriptee);
     LT840& ed = *banc;

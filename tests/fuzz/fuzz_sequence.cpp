@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-// Whatever the bytes, the reader refuses them or yields exactly N records of single digits,
-// N within the store; and what it yields, written back with the extra record the program
-// writes, reads back the same.
+// Whatever the bytes, the reader refuses them or yields N records of digits, N within the
+// store, that read back the same once written with the program's extra record.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto lue =
         lireSequence(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));

@@ -12,13 +12,10 @@ int main(int argc, char** argv) {
         const QDir dossier(QString::fromLocal8Bit(argv[i]));
         for (const QFileInfo& info : dossier.entryInfoList(QDir::Files, QDir::Name)) {
             QFile f(info.filePath());
-            if (!f.open(QIODevice::ReadOnly)) {
-                std::fprintf(stderr, "illisible : %s\n", qPrintable(info.filePath()));
-                return 1;
-            }
-            const QByteArray octets = f.readAll();
-            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(octets.data()),
-                                   size_t(octets.size()));
+            if (!f.open(QIODevice::ReadOnly))
+                return std::fprintf(stderr, "illisible : %s\n", qPrintable(info.filePath())), 1;
+            const QByteArray o = f.readAll();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(o.data()), size_t(o.size()));
             ++rejoues;
         }
     }
