@@ -61,10 +61,9 @@ private slots:
         PosteFenetre f;
         f.presser("Frame1", Qt::LeftButton, pixel);
         QCOMPARE(grille(f.ed()) + enr(f.ed(), 0), seule(lampe) + seule(lampe));
-        for (int i = 0; i < NombreLampes; ++i) {
-            auto* voyant = f.controle<VoyantLampe>(QStringLiteral("Shape1_%1").arg(i));
-            QCOMPARE(voyant->remplissage(), i == lampe ? QColor(255, 0, 0) : QColor(255, 128, 128));
-        }
+        for (int i = 0; i < NombreLampes; ++i)
+            QCOMPARE(f.controle<VoyantLampe>(QStringLiteral("Shape1_%1").arg(i))->remplissage(),
+                     i == lampe ? QColor(255, 0, 0) : QColor(255, 128, 128));
         QTest::mouseDClick(f.controle("Frame1"), Qt::LeftButton, {}, pixel);
         QCOMPARE(grille(f.ed()) + enr(f.ed(), 0), seule(-1) + seule(-1));
         QCOMPARE(f.ed().Modifie, lampe >= 0);
@@ -115,9 +114,10 @@ private slots:
         f.fenetre.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.fenetre));
         QVERIFY(!f.fenetre.findChild<QMenu*>("CouleurLED")->menuAction()->isEnabled());
+        f.presser("Cmd1", Qt::LeftButton);
         QString vu;
-        const char* cas[][3] = {{"Text1", "Ctrl+Shift+Z", "Retablir"},
-                                {"Versions", "Ctrl+V", "Vert"},
+        const char* cas[][3] = {{"Text1", "Ctrl+Z", "Annuler"},
+                                {"Text1", "Ctrl+Shift+Z", "Retablir"},
                                 {"Text1", "Ctrl+V", "Vert"},
                                 {"Cmd1", "Ctrl+J", "Jaune"}};
         for (const auto& [focus, touches, element] : cas) {
@@ -132,7 +132,7 @@ private slots:
                       .arg(declenche.count())
                       .arg(champ && champ->text() != avant);
         }
-        QCOMPARE(vu, u"Retablir 1 0|Vert 1 0|Vert 1 0|Jaune 1 0|");
+        QCOMPARE(vu, u"Annuler 1 0|Retablir 1 0|Vert 1 0|Jaune 1 0|");
         auto* depart = f.controle<QLineEdit>("Text1");
         QGuiApplication::clipboard()->setText(QStringLiteral("x"));
         const QString avant = depart->text();
