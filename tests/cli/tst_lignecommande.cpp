@@ -43,6 +43,8 @@ private slots:
              "^$"},
             {"silent", "identify --trace --port DEV", 4, "^$",
              "✗  identification : pas de réponse\n.*lt840-cli: DEFAUT DE DIALOGUE\n$", muette},
+            {"silent", "program SEQ --port DEV", 4, "^$", "^lt840-cli: DEFAUT DE DIALOGUE\n$",
+             muette},
             {"wrongack", "program SEQ --port DEV", 4, "", "DEFAUT DE DIALOGUE\n$"},
             {"-", "program nulle-part.dat --port DEV", 2, "^$",
              "^lt840-cli: Fichier non disponible ! \n$"},
@@ -50,7 +52,6 @@ private slots:
             {"-", "reset --port /dev/lt840-absent", 3, "^$",
              "^lt840-cli: /dev/lt840-absent: n'est pas disponible\\. Changez dans la propriété "
              "Option pour un autre port\\.\n$"},
-            {"-", "identify", 1, "^$", "aucun port"},
             {"-", "check SEQ --base 0.03", 1, "^$", "base de temps inconnue : 0.03"}};
         for (const Cas& c : lignes)
             QTest::addRow("%s %s", c.panne, c.arguments) << c;
