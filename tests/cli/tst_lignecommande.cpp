@@ -52,10 +52,6 @@ private slots:
             {"-", "reset --port /dev/lt840-absent", 3, "^$",
              "^lt840-cli: /dev/lt840-absent: n'est pas disponible\\. Changez dans la propriété "
              "Option pour un autre port\\.\n$"},
-            {"-", "identify", 1, "^$", "aucun port"},
-            {"-", "", 1, "^$", "aucune commande"},
-            {"-", "flash SEQ", 1, "^$", "commande inconnue"},
-            {"-", "check", 1, "^$", "check attend un fichier"},
             {"-", "check SEQ --base 0.03", 1, "^$", "base de temps inconnue : 0.03"}};
         for (const Cas& c : lignes)
             QTest::addRow("%s %s", c.panne, c.arguments) << c;
