@@ -8,11 +8,11 @@ Q_DECLARE_METATYPE(QList<InfoPort>)
 
 namespace {
 
-const InfoPort Usb{"ttyUSB0", "/dev/ttyUSB0", "USB-Serial Controller", 0x1a86, 0x7523};
-const InfoPort Acm{"ttyACM0", "/dev/ttyACM0", "", 0x2341, {}};
+const InfoPort Usb{"ttyUSB0", "/dev/ttyUSB0", "USB-Serial Controller", 0x1a86, {}};
+const InfoPort Acm{"ttyACM0", "/dev/ttyACM0", "", 0x2341, 0x0043};
 const InfoPort S10{"ttyS10", "/dev/ttyS10", "", {}, {}};
 const InfoPort S2{"ttyS2", "/dev/ttyS2", "", {}, {}};
-const QString LibelleUsb = "ttyUSB0 — USB-Serial Controller (USB 1a86:7523) = /dev/ttyUSB0";
+const QString LibelleUsb = "ttyUSB0 — USB-Serial Controller (USB 1a86) = /dev/ttyUSB0";
 
 } // namespace
 
@@ -83,9 +83,9 @@ private slots:
         QTest::addColumn<QList<InfoPort>>("infos");
         QTest::addColumn<QString>("choisi");
         QTest::addColumn<QStringList>("attendues");
-        QTest::newRow("USB ids in hex, a missing product left out, natural order")
+        QTest::newRow("USB ids in hex, zero-padded, a missing product left out, natural order")
             << QList<InfoPort>{S10, Usb, S2, Acm} << ""
-            << QStringList{"[ ] ttyACM0 (USB 2341) = /dev/ttyACM0", "[ ] ttyS2 = /dev/ttyS2",
+            << QStringList{"[ ] ttyACM0 (USB 2341:0043) = /dev/ttyACM0", "[ ] ttyS2 = /dev/ttyS2",
                            "[ ] ttyS10 = /dev/ttyS10", "[ ] " + LibelleUsb};
         QTest::newRow("the device in force ticked, a device reported twice listed once")
             << QList<InfoPort>{Usb, S2, Usb} << "/dev/ttyUSB0"
