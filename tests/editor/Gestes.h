@@ -6,14 +6,11 @@
 
 using namespace Qt::StringLiterals;
 
-// What a user does, as words separated by blanks: a name, then its arguments after ':'. A
-// control's handler goes by the control's name (Cmd5 a left press, Cmd5:d right, Cmd5:m
-// middle; Copier, SUPP, Timer1, Focus1 for Text1 losing the focus); lampe:x,y[,b] presses the
-// grid (twips), x:i[,b] multiplier button i; Text1:…, Text3:…, HScroll1:n, List1:i, EnrCours:n
-// set a field; Touche1:k a key in Text1; peindre:10000001 composes the lamps, suite:n makes
-// records 0..n-1 (see Motifs.h); R2:1,0,… sets rows 0.. of record 2 as a file may hold them;
-// terne:3 paints lamp 3 in a colour of no scheme; auto ticks "Mode Auto."; langue:fr_FR
-// sets the desktop's language.
+// What a user does, as blank-separated words "name:arguments": a control's handler by its
+// name (Cmd5 left press, Cmd5:d right, Cmd5:m middle; Focus1 is Text1 losing the focus);
+// lampe:x,y[,b] presses the grid (twips), x:i[,b] multiplier button i; R2:1,0,… sets rows 0..
+// of record 2 as a file may; terne:3 paints lamp 3 in a colour of no scheme; auto ticks
+// "Mode Auto."; the other words set a field or call a helper of Motifs.h.
 inline void gestes(LT840& ed, const QString& script) {
     const QStringList clics{"Cmd1", "Raccourci", "Cmd3", "Cmd4",  "Cmd5",  "Cmd6",
                             "Cmd7", "Cmd8",      "Cmd9", "Cmd10", "Cmd11", "Cmd12"};
