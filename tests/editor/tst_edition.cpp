@@ -1,4 +1,6 @@
 #include "Gestes.h"
+#include "editor/BlocsTrames.h"
+#include "editor/ChangementMagasin.h"
 #include "editor/ValeurNumerique.h"
 
 #include <QtTest>
@@ -166,6 +168,20 @@ private slots:
         QVERIFY(!b->Modifie);
         b->Nouveau_Click();
         QVERIFY(!b->Historique.peutAnnuler());
+    }
+
+    // A step keeps the records that differ, not the store up to its end; a block to take out
+    // that reaches past the records made is refused whole rather than emptying those before it.
+    void bornesDuMagasin() {
+        Banc b;
+        suite(*b, 5);
+        const Magasin avant = b->TabTrames;
+        b->TabTrames[3][0] ^= 1;
+        const ChangementMagasin c = comparer(avant, b->TabTrames, 0);
+        QCOMPARE(QList<int>({c.debut, c.fin}), QList<int>({3, 3}));
+        b->TabTrames = avant;
+        retirerTrames(*b, 2, 5, 3);
+        QVERIFY(b->TabTrames == avant);
     }
 
     // A French desktop writes numbers with a comma; list entries and files use a point. Each
