@@ -14,9 +14,8 @@ const int Erreur = Msg::Critique | Msg::OK;
 const QString QuestionQuitter =
     boite(QStringLiteral("Voulez-vous sauvegarder avant de quitter?"), Msg::OuiNon);
 const QByteArray Annule = "<dialogue annule>";
-const QByteArray Dossier = "<un dossier a la place>";
 
-enum Panne { Aucune, Annulee, RepertoireALaPlace, DisquePlein, DossierLectureSeule };
+enum Panne { Aucune, Annulee, DisquePlein, DossierLectureSeule };
 enum Etat { Intact, Change, SupprimeApresSauvegarde };
 
 // The name chosen, the file it names; `mode` that file's, unless 0.
@@ -77,15 +76,13 @@ class TstMenuFichier : public QObject {
 private slots:
     // Whatever stood at the path saved to is still there byte for byte, and nothing was left
     // behind in the folder. A name gets ".dat" unless it holds it already, case counting. A
-    // folder that takes no new file saves in place into a file already there that may be
-    // written, and fails as any other failure otherwise.
+    // read-only folder saves in place into a writable file already there.
     void sauvegarde_data() {
         QTest::addColumn<Sauvegarde>("cas");
         QTest::newRow("a.DAT") << Sauvegarde{Aucune, "a.DAT", "a.DAT.dat", 0, Effectuee};
         QTest::newRow("a.data") << Sauvegarde{Aucune, "a.data", "a.data", 0, Effectuee};
         QTest::newRow("cancelled")
             << Sauvegarde{Annulee, {}, "seq.dat", 0, "Votre fichier n'a pas été sauvegarder."};
-        QTest::newRow("a folder in its place") << Sauvegarde{RepertoireALaPlace};
         QTest::newRow("full disk") << Sauvegarde{DisquePlein};
         QTest::newRow("read-only folder, writable file")
             << Sauvegarde{DossierLectureSeule, "seq.dat", "seq.dat", 0666, Effectuee};
@@ -97,9 +94,7 @@ private slots:
         Banc b;
         troisTrames(b);
         const QString f = dansProgramme(b, cas.fichier);
-        const QString ancien = cas.panne == RepertoireALaPlace ? f + "/dedans" : f;
-        QVERIFY(cas.panne != RepertoireALaPlace || QDir().mkdir(f));
-        QVERIFY(deposer(ancien, "ancien") && (!cas.mode || chmod(qPrintable(f), cas.mode) == 0));
+        QVERIFY(deposer(f, "ancien") && (!cas.mode || chmod(qPrintable(f), cas.mode) == 0));
         const auto entrees = [&b] { return QDir(b.dossiers.programme.path()).entryList(); };
         const QStringList avant = entrees();
         std::optional<UtilisateurOrdinaire> u;
@@ -112,19 +107,13 @@ private slots:
         QCOMPARE(sauver(*b, cas.panne == DisquePlein), sauve);
         QCOMPARE(b.boites(), QStringList{boite(cas.message, sauve ? Msg::OK : Erreur)});
         QCOMPARE(b->Modifie, !sauve);
-        QCOMPARE(contenu(ancien), sauve ? Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
-                                                   "400000000\r\n"
-                                        : "ancien");
+        QCOMPARE(contenu(f), sauve ? Entete + " 3 \r\n411000000\r\n400110000\r\n400001100\r\n"
+                                              "400000000\r\n"
+                                   : "ancien");
         QCOMPARE(entrees(), avant);
         // The name is cleared before saving; the dialog's answer becomes the next one.
-        const ParametresDialogue p = b.fichiers.sauvegardes.value(0);
-        QCOMPARE(QStringList({p.titre, p.filtre, p.extensionParDefaut, p.dossierInitial,
-                              p.nomFichier, b->Ctl.ComDialog1FileName}),
-                 QStringList({"Dezudoziru",
-                              "Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|"
-                              "Tous les Fichiers (*.*)|*.*|",
-                              "*.dat", b.dossiers.programme.path(), "",
-                              cas.panne == Annulee ? "" : dansProgramme(b, cas.choisi)}));
+        QCOMPARE(b.fichiers.sauvegardes.value(0).nomFichier + u'|' + b->Ctl.ComDialog1FileName,
+                 u'|' + (cas.panne == Annulee ? QString() : dansProgramme(b, cas.choisi)));
     }
 
     // Open and New ask before they replace unsaved work; a refused or failed one changes
@@ -137,7 +126,7 @@ private slots:
         const QString q = boite(" Attention!!!    Désirez-vous effacer les données non "
                                 "enregistrées?",
                                 Msg::Critique | Msg::OuiNon);
-        const QString illisible = boite(Disponible, Erreur), t = PrefixeTitreFichier + "seq.dat";
+        const QString t = PrefixeTitreFichier + "seq.dat";
         const QString charge = "0:210000000 1:201000000 2:011111111 512:011111111 "
                                "513:000000000 700:000000000";
         QTest::newRow("navigateur deplace") << Remplacement{
@@ -145,21 +134,15 @@ private slots:
         QTest::newRow("navigateur deja a 0") << Remplacement{
             ouvrir, Msg::RepOui, Exemple, 0, {q}, ". . . 2 2 0 11000001 N", t, charge};
         QTest::newRow("question refusee") << Remplacement{ouvrir, Msg::RepNon, Exemple, 1, {q}};
-        QTest::newRow("dialogue annule")
-            << Remplacement{ouvrir,
-                            Msg::RepOui,
-                            Annule,
-                            1,
-                            {q, boite("Vous n'avez ouvert aucun fichier.", Erreur, TitreFichier)}};
-        QTest::newRow("compte 2000")
-            << Remplacement{ouvrir,
-                            Msg::RepOui,
-                            Entete + "2000\r\n" + QByteArray("1\r\n").repeated(2001),
-                            1,
-                            {q, boite("Fichier non compatible.", Erreur, TitreFichier)}};
-        QTest::newRow("trop grand") << Remplacement{
-            ouvrir, Msg::RepOui, Entete + " 1 \r\n" + QByteArray(1 << 21, '1'), 1, {q, illisible}};
-        QTest::newRow("illisible") << Remplacement{ouvrir, Msg::RepOui, Dossier, 1, {q, illisible}};
+        const auto echec = [&](const char* nom, const QByteArray& octets, const QString& erreur,
+                               const QString& titre = TitreFichier) {
+            QTest::newRow(nom) << Remplacement{
+                ouvrir, Msg::RepOui, octets, 1, {q, boite(erreur, Erreur, titre)}};
+        };
+        echec("dialogue annule", Annule, "Vous n'avez ouvert aucun fichier.");
+        echec("compte 2000", Entete + "2000\r\n" + QByteArray("1\r\n").repeated(2001),
+              "Fichier non compatible.");
+        echec("trop grand", Entete + " 1 \r\n" + QByteArray(1 << 21, '1'), Disponible, Titre);
         const auto nouveau = &LT840::Nouveau_Click;
         const QString qn = boite(" Attention!!! Désirez-vous effacer les données non enregistrées?",
                                  Msg::Critique | Msg::OuiNon);
@@ -181,7 +164,7 @@ private slots:
         b->setHScroll1Value(cas.position);
         b->Ctl.Shape1[LedMax].FillColor = b->CouleurOn;
         const QString f = dansProgramme(b, "seq.dat");
-        QVERIFY(cas.octets == Dossier ? QDir().mkdir(f) : deposer(f, cas.octets));
+        QVERIFY(deposer(f, cas.octets));
         b.fichiers.chemins << (cas.octets == Annule ? QString() : f);
         b.messages.reponses << cas.reponse;
         const auto magasin = b->TabTrames;
