@@ -6,9 +6,9 @@
 
 namespace {
 
-// Programme, Secours and EnCours (the program's, once read) put a folder in the file's place;
-// the read-only cases refuse the user writes to the program's file, or only to its folder.
-enum Blocage { Aucun, Programme = 1, Secours = 2, EnCours = 4, FichierRO = 8, DossierRO = 16 };
+// Programme and Secours put a folder in the file's place; the read-only cases refuse the user
+// writes to the program's file, or only to its folder.
+enum Blocage { Aucun, Programme = 1, Secours = 2, FichierRO = 8, DossierRO = 16 };
 
 // "port read|text read|ports ticked|the program's and the user's file after a save (+ written,
 // = untouched)|port the next start reads"; the program's and the user's files before (null:
@@ -37,13 +37,11 @@ private slots:
         QTest::addColumn<Cfg>("cas");
         const QByteArray p = " 3 \r\nprogramme\r\n", s = " 2 \r\nsecours\r\n";
         QTest::newRow("COM4") << Cfg{"3|autre texte|3|+=|-2", " 3 \r\nautre texte\r\n"};
-        QTest::newRow("une seule ligne") << Cfg{"2|*.dat|2|+=|-2", " 2 \r\n"};
         QTest::newRow("absent") << Cfg{"1|*.dat|1|+=|-2", {}};
         QTest::newRow("hors 16 bits") << Cfg{"1|*.dat|1|+=|-2", "70000\r\nx\r\n"};
         QTest::newRow("negatif, Latin-1, hors menu")
             << Cfg{QString::fromLatin1("-32768|\xe9t\xe9||+=|-2"), "-32768 \r\n\xe9t\xe9\r\n"};
         QTest::newRow("programme bloque") << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, Programme};
-        QTest::newRow("bloque apres la lecture") << Cfg{"1|*.dat|1|=+|-2", {}, {}, 0, EnCours};
         QTest::newRow("aucun dossier") << Cfg{"1|*.dat|1|==|0", {}, {}, 0, Programme | Secours};
         QTest::newRow("secours plus recent") << Cfg{"2|secours|2|=+|-2", p, s, 60};
         QTest::newRow("secours du meme instant") << Cfg{"2|secours|2|=+|-2", p, s, 0};
@@ -83,7 +81,6 @@ private slots:
         QStringList l{QString::number(b->PortCom), b->TexteCfg, {}, {}};
         for (int i = 0; i < int(b->Ctl.COM.size()); ++i)
             l[2] += b->Ctl.COM[i] ? QString::number(i) : QString();
-        QVERIFY(!(cas.blocage & EnCours) || (QFile::remove(programme) && QDir().mkpath(programme)));
         const QByteArray avant[] = {contenu(programme), contenu(secours)};
         b->PortCom = -2;
         b->SauveCfg();

@@ -35,7 +35,6 @@ struct Remplacement {
     int position;
     QStringList boites;
     QString vue{}, titre{}, magasin{};
-    bool modifie = true;
 };
 
 struct Quitter {
@@ -150,15 +149,12 @@ private slots:
         const QString efface = "0:111000000 1:000110000 255:000000000 256:300000000";
         QTest::newRow("nouveau, oui, navigateur en fin")
             << Remplacement{nouveau, Msg::RepOui, {}, 3, {qn}, vide, Titre, efface};
-        QTest::newRow("nouveau, rien a perdre")
-            << Remplacement{nouveau, Msg::RepNon, {}, 0, {}, vide, Titre, efface, false};
         QTest::newRow("nouveau, non") << Remplacement{nouveau, Msg::RepNon, {}, 3, {qn}};
     }
     void remplacement() {
         QFETCH(Remplacement, cas);
         Banc b;
         troisTrames(b);
-        b->Modifie = cas.modifie;
         b->TabTrames[700][3] = 5;
         b->TabTrames[255][LigneCode] = b->TabTrames[256][LigneCode] = 3;
         b->setHScroll1Value(cas.position);
@@ -178,8 +174,6 @@ private slots:
         }
         QCOMPARE(vue(*b, cas.vue) + b->Ctl.Caption.replace(f, "seq.dat"), cas.vue + cas.titre);
         QCOMPARE(::magasin(*b, cas.magasin), cas.magasin);
-        // The name left in the dialog is offered again when opening.
-        QVERIFY(cas.octets.isNull() || b.fichiers.ouvertures.value(0).nomFichier == "ancien.dat");
     }
 
     // Quit always asks; closing the window asks only when there is something to lose (a
