@@ -34,18 +34,14 @@ struct FakeMessageBox : IMessageBox {
 };
 
 // With no path queued the user cancels.
-class FakeFileDialog : public IFileDialog {
-public:
+struct FakeFileDialog : IFileDialog {
     QQueue<QString> chemins;
-    QList<ParametresDialogue> ouvertures, sauvegardes;
-    QString ouvrir(const ParametresDialogue& p) override { return repondre(ouvertures, p); }
-    QString sauvegarder(const ParametresDialogue& p) override { return repondre(sauvegardes, p); }
-
-private:
-    QString repondre(QList<ParametresDialogue>& journal, const ParametresDialogue& p) {
-        journal.append(p);
-        return chemins.isEmpty() ? QString() : chemins.dequeue();
+    QList<ParametresDialogue> sauvegardes;
+    QString ouvrir(const ParametresDialogue&) override { return suivant(); }
+    QString sauvegarder(const ParametresDialogue& p) override {
+        return sauvegardes.append(p), suivant();
     }
+    QString suivant() { return chemins.isEmpty() ? QString() : chemins.dequeue(); }
 };
 
 struct FakeTimer : ITimer {

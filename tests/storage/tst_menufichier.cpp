@@ -199,7 +199,6 @@ private slots:
         QTest::addColumn<Quitter>("cas");
         QTest::newRow("quit: no") << Quitter{false, Change, Msg::RepNon, false};
         QTest::newRow("quit: yes, failed") << Quitter{false, Change, Msg::RepOui, true};
-        QTest::newRow("quit, nothing to lose") << Quitter{false, Intact, Msg::RepNon, false};
         QTest::newRow("close, nothing to lose") << Quitter{true, Intact, Msg::RepNon, false};
         QTest::newRow("close: yes, saved") << Quitter{true, Change, Msg::RepOui, false};
         QTest::newRow("close after a save and a deletion")
@@ -232,10 +231,9 @@ private slots:
                 (b->Form_QueryUnload() && b.messages.affichees.size() == n));
     }
 
-    // From one start to the next: PortCom holds 1 before the file is read (a failed reading
-    // writes back what it holds), then port -2 is saved with the text read. The newer of the two
-    // folders' files is read, the user's on a tie; the user's folder takes over when the
-    // program's refuses the file, and with neither usable the program goes on without a word.
+    // Port 1 before reading (a failed reading writes it back), then -2 saved with the text read.
+    // The newer folder's file is read, the user's on a tie; the user's folder takes over when
+    // the program's refuses the file, and with neither usable the program goes on silently.
     void demarrageSuivant_data() {
         QTest::addColumn<Cfg>("cas");
         const QByteArray p = " 3 \r\nprogramme\r\n", s = " 2 \r\nsecours\r\n";
@@ -249,7 +247,6 @@ private slots:
         QTest::newRow("secours plus recent") << Cfg{"2|secours|2|=+|-2", p, s, 60};
         QTest::newRow("secours du meme instant") << Cfg{"2|secours|2|=+|-2", p, s, 0};
         QTest::newRow("secours plus ancien") << Cfg{"3|programme|3|+=|-2", p, s, -60};
-        QTest::newRow("secours seul") << Cfg{"2|secours|2|=+|-2", {}, s};
         QTest::newRow("secours illisible") << Cfg{"3|programme|3|+=|-2", p, {}, 0, Secours};
         QTest::newRow("fichier en lecture seule")
             << Cfg{"3|programme|3|=+|-2", p, {}, 0, FichierRO};
