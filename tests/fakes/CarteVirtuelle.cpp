@@ -4,9 +4,7 @@
 #include <QFile>
 #include <QThread>
 
-namespace {
-constexpr int DelaiProcessusMs = 5000;
-}
+static constexpr int DelaiProcessusMs = 5000;
 
 CarteVirtuelle::~CarteVirtuelle() {
     qunsetenv("LT840_COM1");

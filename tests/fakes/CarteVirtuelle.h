@@ -4,18 +4,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The virtual board in a child process, on a pseudo-terminal of its own that COM 1 leads to
-// while this object lives. It logs every byte it receives and keeps the last upload stream it
-// took in.
+// The virtual board in a child process, on a pseudo-terminal that COM 1 leads to while this
+// lives; it logs every byte received and keeps the last upload stream.
 class CarteVirtuelle {
 public:
     ~CarteVirtuelle();
 
-    // Starts the board built with the tests, `options` added to its command line: "" once it
-    // serves, otherwise why it does not.
+    // "" once the board serves, otherwise why it does not.
     QString demarrer(const QStringList& options = {});
-    // Its end of the line closes as a pulled cable's would, COM 1 still leading to the device
-    // that is gone. True when it ended cleanly on being asked.
+    // Closes as a pulled cable would, COM 1 still leading there; true on a clean end.
     bool arreter();
 
     QByteArray recus() const { return lire(Journal); }

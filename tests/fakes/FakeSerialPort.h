@@ -6,9 +6,8 @@
 #include <map>
 #include <utility>
 
-// A scripted board: the first rule that matches a message written (and has uses left) says what
-// comes back, and how many ms after, on the fake clock, which a wait moves on instead of
-// sleeping.
+// A scripted board: the first rule matching a message written (with uses left) says what comes
+// back and how many ms after, on the fake clock, which a wait moves on instead of sleeping.
 class FakeSerialPort : public ISerialPort {
 public:
     struct Livraison {

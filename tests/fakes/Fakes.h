@@ -17,14 +17,12 @@ struct BoiteAffichee {
     QString titre;
 };
 
-// A message box as "title|buttons and icon|text"; with no answer queued the fake says OK, or
-// No to a Yes/No box.
+// A box as "title|buttons and icon|text"; unanswered, the fake says OK, or No to a Yes/No box.
 inline QString boite(const QString& prompt, int boutons, const QString& titre = Titre) {
     return titre + u'|' + QString::number(boutons) + u'|' + prompt;
 }
 
-class FakeMessageBox : public IMessageBox {
-public:
+struct FakeMessageBox : IMessageBox {
     QQueue<int> reponses;
     QList<BoiteAffichee> affichees;
     int afficher(const QString& prompt, int buttons, const QString& title) override {
@@ -36,22 +34,17 @@ public:
 };
 
 // With no path queued the user cancels.
-class FakeFileDialog : public IFileDialog {
-public:
+struct FakeFileDialog : IFileDialog {
     QQueue<QString> chemins;
-    QList<ParametresDialogue> ouvertures, sauvegardes;
-    QString ouvrir(const ParametresDialogue& p) override { return repondre(ouvertures, p); }
-    QString sauvegarder(const ParametresDialogue& p) override { return repondre(sauvegardes, p); }
-
-private:
-    QString repondre(QList<ParametresDialogue>& journal, const ParametresDialogue& p) {
-        journal.append(p);
-        return chemins.isEmpty() ? QString() : chemins.dequeue();
+    QList<ParametresDialogue> sauvegardes;
+    QString ouvrir(const ParametresDialogue&) override { return suivant(); }
+    QString sauvegarder(const ParametresDialogue& p) override {
+        return sauvegardes.append(p), suivant();
     }
+    QString suivant() { return chemins.isEmpty() ? QString() : chemins.dequeue(); }
 };
 
-class FakeTimer : public ITimer {
-public:
+struct FakeTimer : ITimer {
     int intervalle = -1;
     bool actif = false;
     void configurer(int intervalleMs, bool a) override { intervalle = intervalleMs, actif = a; }
@@ -59,8 +52,7 @@ public:
     bool tournerait() const { return actif && intervalle > 0; }
 };
 
-class FakeClock : public IClock {
-public:
+struct FakeClock : IClock {
     double heure = 36000.0; // 10:00:00
     qint64 monotone = 1000;
     double heureDuJour() override { return heure; }
@@ -72,8 +64,7 @@ public:
     }
 };
 
-class FakeEventPump : public IEventPump {
-public:
+struct FakeEventPump : IEventPump {
     bool termine = false;
     std::function<void()> pendant;  // runs as a pending event would
     std::function<void()> repeinte; // sees the model as a repaint would
@@ -82,15 +73,13 @@ public:
     void terminer() override { termine = true; }
 };
 
-class FakeProgramFolder : public IProgramFolder {
-public:
+struct FakeProgramFolder : IProgramFolder {
     QTemporaryDir programme, configuration;
     QString dossierProgramme() override { return programme.path(); }
     QString dossierConfiguration() override { return configuration.path(); }
 };
 
-class FakeClipboard : public IClipboard {
-public:
+struct FakeClipboard : IClipboard {
     QString contenu;
     bool contientTexte() override { return !contenu.isEmpty(); }
     QString texte() override { return contenu; }
@@ -106,7 +95,7 @@ struct Dialogues {
     FakeProgramFolder dossiers;
     FakeClipboard pressePapiers;
 
-    // Every box shown, in order, as boite() writes it; or only their texts.
+    // Every box shown, in order, as boite() writes it, or their texts.
     QStringList boites(bool texteSeul = false) const {
         QStringList l;
         for (const BoiteAffichee& b : messages.affichees)

@@ -33,9 +33,7 @@ inline QString enr(const LT840& ed, int r) {
 // Only lamp `lampe` lit; none when it is negative.
 inline QString seule(int lampe) {
     QString s(NombreLampes, u'0');
-    if (lampe >= 0)
-        s[lampe] = u'1';
-    return s;
+    return lampe < 0 ? s : s.replace(lampe, 1, u'1');
 }
 
 // Records 0..n-1 made with "+" at the time base in force, record k lighting lamp k % 8.
@@ -44,9 +42,9 @@ inline void suite(LT840& ed, int n) {
         peindre(ed, seule(k % NombreLampes)), ed.CLICK();
 }
 
-// The record shown, Text1, Text2, Text3, the navigator's range and position, the grid, Modifie
-// (O/N), the multiplier, the button marked and the period; a '.' in `modele` hides that field,
-// and the fields past its end are left out.
+// The record shown, Text1-3, the navigator's range and position, the grid, Modifie (O/N), the
+// multiplier, the button marked and the period; '.' in `modele` hides a field, and past its
+// end they are left out.
 inline QString vue(const LT840& ed, const QString& modele = {}) {
     QStringList champs = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
                              .arg(ed.EnrCours)

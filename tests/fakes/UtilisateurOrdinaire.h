@@ -6,10 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// File permissions as an ordinary user meets them, for the tests of read-only files and
-// folders. Root passes every permission check, so while this lives a root process runs as
-// "nobody" (real and effective ids; the saved id stays root, which brings it back). The given
-// paths take the given modes meanwhile.
+// The given paths take the given modes while this lives; root, which passes every permission
+// check, runs meanwhile as "nobody" (the saved id stays root, which brings it back).
 class UtilisateurOrdinaire {
 public:
     explicit UtilisateurOrdinaire(const QList<std::pair<QString, mode_t>>& modes) {
@@ -31,9 +29,7 @@ public:
         for (const auto& [chemin, mode] : m_anciens)
             chmod(chemin.constData(), mode);
     }
-    UtilisateurOrdinaire(const UtilisateurOrdinaire&) = delete;
-    UtilisateurOrdinaire& operator=(const UtilisateurOrdinaire&) = delete;
-
+    Q_DISABLE_COPY(UtilisateurOrdinaire)
     // False when the modes or the user could not be changed: the test cannot stand.
     bool pret() const { return m_pret; }
 

@@ -1,5 +1,6 @@
 #include "OutilsStockage.h"
 #include "storage/FichierSequence.h"
+#include "storage/FichiersRecents.h"
 
 #include <QtTest>
 
@@ -49,7 +50,6 @@ private slots:
         QTest::newRow("compte sans chiffres") << h + "abc\r\n"
                                               << "refused";
         QTest::newRow("entete en minuscules") << QByteArray("lt840  v1.02\r\n 0 \r\n") << "refused";
-        QTest::newRow("sans compte") << h << "refused";
         QTest::newRow("fin avant N enregistrements") << h + " 3 \r\n210000000\r\n201000000\r\n"
                                                      << "refused";
     }
@@ -57,6 +57,21 @@ private slots:
         QFETCH(QByteArray, octets);
         QFETCH(QString, lue);
         QCOMPARE(rendu(lireSequence(octets)), lue);
+    }
+
+    // "list | path opened | files gone | list afterwards", lists as paths between blanks.
+    void recents_data() {
+        QTest::addColumn<QString>("cas");
+        QTest::newRow("remonte sans doublon") << "/a /b /c|/c||/c /a /b";
+        QTest::newRow("même fichier autrement écrit") << "/d/a.dat /b|/d/./x/../a.dat||/d/a.dat /b";
+        QTest::newRow("six au plus") << "/1 /2 /3 /4 /5 /6|/7||/7 /1 /2 /3 /4 /5";
+        QTest::newRow("absents retirés") << "/a /b /c /b||/b|/a /c";
+    }
+    void recents() {
+        QFETCH(QString, cas);
+        const QStringList c = cas.split(u'|');
+        const auto existe = [&c](const QString& p) { return !c[2].split(u' ').contains(p); };
+        QCOMPARE(fichiersRecents(c[0].split(u' '), c[1], existe).join(u' '), c[3]);
     }
 };
 
