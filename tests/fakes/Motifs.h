@@ -80,12 +80,6 @@ struct Scenario {
     QString vue, magasin{};
 };
 
-inline void scene(const char* nom, int faits, const std::function<void(LT840&)>& faire,
-                  const char* vue, const char* magasin = "") {
-    QTest::newRow(nom) << Scenario{faits, faire, QString::fromUtf8(vue),
-                                   QString::fromUtf8(magasin)};
-}
-
 inline void derouler() {
     QFETCH(Scenario, cas);
     Banc b;
