@@ -49,6 +49,7 @@ private slots:
         geste("+ left", "peindre:11000000 Cmd1", fait, "0:211000000");
         geste("shortcut right", "peindre:11000000 Raccourci:d", fait);
         geste("shortcut left", "peindre:11000000 Raccourci", "0 0 0 0 0 0 11000000 N 1 0 0.02");
+        geste("+ middle", "peindre:11000000 Cmd1:m", "0 0 0 0 0 0 11000000 N 1 0 0.02");
         geste("x20 right", "peindre:11000000 x:5,d", fait, "0:211000000");
         // The frame on the grid is the one recorded at 250, with the code of record 249.
         const char* a250 = "249:201000000 250:210101010 251:000000000";
@@ -63,9 +64,8 @@ private slots:
               "2 0 2 2 2 2 00000000 O -1 . 0", "1:101000000 2:000000000");
         geste("- down to 0 and no further", "suite:2 Cmd2 Cmd2 Cmd2",
               "0 0 0 2 2 0 10000000 O 1 1 0.02");
-        // Codes outside 1..6 and lamp values other than 0 and 1 come only from files. Showing
-        // them reads and writes nothing outside the tables and keeps the code as the file had
-        // it; only 1 shows lit and the other lamp values are written back as 0.
+        // Codes outside 1..6 and lamp values but 0 and 1 come only from files: showing them stays
+        // inside the tables, keeps the file's code, lights only 1, writes other values back as 0.
         const auto code = [](const char* c, const char* vue) {
             geste(c, u"suite:2 x:3 R0:1,2,0,0,0,-1,0,0,%1 HScroll1:0"_s.arg(c),
                   u"0 0 0 2 2 0 10000000 O "_s + vue, u"0:"_s + c + u"10000000"_s);

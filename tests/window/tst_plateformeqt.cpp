@@ -3,6 +3,7 @@
 #include "window/FileDialogQt.h"
 #include "window/MessageBoxQt.h"
 #include "window/ProgramFolderQt.h"
+#include "window/TimerQt.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -107,6 +108,13 @@ private slots:
             vus << programme + QStringLiteral("=%1").arg(ProgramFolderQt::installe(dossier));
         }
         QCOMPARE(vus.join(u' '), u"build/src=0 usr/bin=1 opt/lt840=1");
+    }
+
+    void intervalleNulArreteLaMinuterie() {
+        TimerQt t({});
+        t.configurer(40, true);
+        t.configurer(0, true);
+        QVERIFY(!t.findChild<QTimer*>()->isActive());
     }
 
     // A build keeps its configuration beside the program, and its dialogs start there too.
