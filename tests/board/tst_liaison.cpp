@@ -98,8 +98,7 @@ void enregistrer(LT840& ed, int n) {
     ed.setText3(QString::number(n));
 }
 
-// Exchanges as words: "P", "F", "R", "fin" (end block), "b<k>" (block k), "P<n>" ("P" and
-// block k for k < n).
+// Exchanges: "P", "F", "R", "fin" (end block), "b<k>" (block k), "P<n>" (P, b0..b<n-1>).
 QList<QByteArray> echanges(const QString& mots, const QByteArray& octets) {
     QList<QByteArray> liste;
     for (const QString& mot : mots.split(u' ', Qt::SkipEmptyParts)) {

@@ -1,6 +1,7 @@
 #include "Gestes.h"
 #include "editor/BlocsTrames.h"
 #include "editor/ChangementMagasin.h"
+#include "editor/Edition.h"
 #include "editor/ValeurNumerique.h"
 
 #include <QtTest>
@@ -170,11 +171,12 @@ private slots:
         QVERIFY(!b->Historique.peutAnnuler());
     }
 
-    // A step keeps the records that differ, not the store up to its end; a block to take out
-    // that reaches past the records made is refused whole rather than emptying those before it.
+    // A step keeps only the records that differ; a cut reaching past the records made is
+    // refused whole; duplicating needs a record after the one shown.
     void bornesDuMagasin() {
         Banc b;
         suite(*b, 5);
+        QVERIFY(editionPossible(*b).Inserer && !editionPossible(*b).Dupliquer);
         const Magasin avant = b->TabTrames;
         b->TabTrames[3][0] ^= 1;
         const ChangementMagasin c = comparer(avant, b->TabTrames, 0);

@@ -19,8 +19,7 @@ void basculer(PosteFenetre& f, int lampe) {
     f.presser("Frame1", Qt::LeftButton, {16 + 40 * lampe + 6, 40});
 }
 
-// The centre of lamp `lampe`'s dot in column `colonne` of the overview; below lamp 10 lies
-// the foot of the bars.
+// The centre of lamp `lampe`'s dot in overview column `colonne`; lamp 10 is the bars' foot.
 QPoint point(int colonne, int lampe) {
     return {colonne * VueEnsemble::LargeurColonne + 6, 21 + 10 * lampe};
 }
@@ -88,8 +87,7 @@ private slots:
         QCOMPARE(lampes + grille(f.ed()) + f.texte("Text3"), seule(2) + seule(-1) + "25");
     }
 
-    // Neither the keyboard nor a file's out-of-range multiplier marks one; typed text reaches
-    // the core's handlers.
+    // Neither keys nor a file's out-of-range multiplier mark one; typed text reaches handlers.
     void clavier() {
         PosteFenetre f;
         QTest::keyClick(f.controle("Option1_5"), Qt::Key_Space);
@@ -179,8 +177,7 @@ private slots:
         QVERIFY(!dialogue->isVisible());
     }
 
-    // Each press on the overview's column 3, lamp 3, then "EnrCours Départ Maximum" and
-    // whether the lamps show the record made current.
+    // Per press on overview column 3, lamp 3: "EnrCours Départ Maximum", lamps showing it.
     void pressionVueEnsemble() {
         const std::tuple<int, Qt::MouseButton, Qt::KeyboardModifiers> cas[] = {
             {1, Qt::LeftButton, {}},
@@ -216,8 +213,7 @@ private slots:
         }
     }
 
-    // Listed again in the next run, the last opened first; a missing file is reported and
-    // dropped.
+    // Listed again in the next run, the last opened first; a missing file is told and dropped.
     void fichiersRecents() {
         QTemporaryDir dossier;
         const QString a = dossier.filePath(QStringLiteral("a.dat"));

@@ -1,4 +1,5 @@
 #include "board/ChronologieCarte.h"
+#include "board/FluxRecu.h"
 
 #include <QTest>
 
@@ -86,6 +87,9 @@ private slots:
         QCOMPARE(salves.join(cas.temps ? " " : ""), cas.reponses);
         QCOMPARE(flux.join('\n'), cas.flux);
     }
+
+    // A stream that ends inside a record is refused; a whole one is decoded.
+    void disposition() { QVERIFY(!decoderFlux(complet.chopped(1)) && decoderFlux(complet)); }
 };
 
 QTEST_GUILESS_MAIN(TstCarteVirtuelle)
