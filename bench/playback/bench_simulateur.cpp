@@ -2,11 +2,11 @@
 // and compares the timing with a bare precise QTimer measured in the same run.
 
 #include "EcartsTicks.h"
+#include "editor/DossiersTemporaires.h"
 #include "window/EditeurQt.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
@@ -15,16 +15,6 @@ namespace {
 constexpr int Enregistrements = 250;
 constexpr int PeriodeMs = 10;
 constexpr int DelaiMaxMs = 30000;
-
-// The configuration file goes to a folder of its own instead of beside the binary.
-class DossierTemporaire : public IProgramFolder {
-public:
-    QString dossierProgramme() override { return m_dir.path(); }
-    QString dossierConfiguration() override { return m_dir.path(); }
-
-private:
-    QTemporaryDir m_dir;
-};
 
 void attendre(QEventLoop& boucle) {
     QTimer::singleShot(DelaiMaxMs, &boucle, [&] {
@@ -67,7 +57,7 @@ QList<qint64> mesurerSimulation() {
     QElapsedTimer horloge;
     QList<qint64> instants;
     QEventLoop boucle;
-    DossierTemporaire dossier;
+    DossiersTemporaires dossier;
     EditeurQt poste(&dossier);
     LT840& ed = poste.editeur();
     poste.surTick = [&] {

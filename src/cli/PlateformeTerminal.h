@@ -1,8 +1,7 @@
 #pragma once
 
+#include "editor/DossiersTemporaires.h"
 #include "editor/Plateforme.h"
-
-#include <QTemporaryDir>
 
 #include <functional>
 
@@ -50,15 +49,6 @@ public:
 class MinuterieInerte : public ITimer {
 public:
     void configurer(int, bool) override {}
-};
-
-class DossiersTemporaires : public IProgramFolder {
-public:
-    QString dossierProgramme() override { return m_dossier.path(); }
-    QString dossierConfiguration() override { return m_dossier.path(); }
-
-private:
-    QTemporaryDir m_dossier;
 };
 
 class PressePapiersAucun : public IClipboard {
