@@ -38,14 +38,14 @@ bool reponseArrivee(ISerialPort& port, IClock& horloge, int attendus) {
 void LT840::TxRx(const QByteArray& message1, int Nbre, void (IEventPump::*pendantLigne)()) {
     ISerialPort& port = m_p.serie;
     if (!port.estOuvert()) {
-        MsgBox(QStringLiteral("PORT de communication non disponible"), Msg::OK, Titre);
+        MsgBoxLiaison(QStringLiteral("PORT de communication non disponible"), Msg::OK, Titre);
         return;
     }
     for (int envoi = 0; envoi < 2; ++envoi) {
         ReponseCarte.clear();
         const int code = port.ecrire(message1.left(LongueurMaxMessage));
         if (code != 0)
-            MsgBox(QStringLiteral("ERREUR :%1").arg(code), Msg::OK | Msg::Critique,
+            MsgBoxLiaison(QStringLiteral("ERREUR :%1").arg(code), Msg::OK | Msg::Critique,
                    TitreApplication);
         // The window is painted while the message and its reply cross the line, never
         // between a reply and the next message.

@@ -18,7 +18,7 @@ void LT840::OuvreCom() {
     if (port.estOuvert())
         port.fermer();
     if (ouvrir(port, *this) != 0) {
-        MsgBox(messagePortIndisponible(portEnVigueur(*this).nom), Msg::OK, TitreApplication);
+        MsgBoxLiaison(messagePortIndisponible(portEnVigueur(*this).nom), Msg::OK, TitreApplication);
         return;
     }
     port.viderReception();
@@ -39,7 +39,7 @@ void LT840::VersionCarte() {
 }
 
 void LT840::AfficheMessage(const QString& a) {
-    MsgBox(a, a.startsWith(u'T') ? Msg::OK : Msg::OK | Msg::Critique, Titre);
+    MsgBoxLiaison(a, a.startsWith(u'T') ? Msg::OK : Msg::OK | Msg::Critique, Titre);
 }
 
 // An open port is left as it is: the next board command reopens on the port chosen here.

@@ -7,8 +7,10 @@
 class ReservationCarte {
 public:
     explicit ReservationCarte(LT840& ed) : m_ed(ed), m_acquise(!ed.m_carteOccupee) {
-        if (m_acquise)
-            m_ed.m_carteOccupee = true;
+        if (!m_acquise)
+            return;
+        m_ed.m_carteOccupee = true;
+        m_ed.plateforme().serie.debutCommande();
     }
     ~ReservationCarte() {
         if (m_acquise)

@@ -37,7 +37,6 @@ struct Controles {
     // How many times the period was computed: each computation is shown, even one that gives
     // the text already there, while a text typed into the display stays until the next one.
     int Cpt2Calculs = 0;
-    int Option1 = 0; // the marked time-base button, -1 for none
 
     // "Mode Auto."
     int Check1 = 0;

@@ -36,7 +36,6 @@ Instantane instantane(const LT840& ed) {
 // put back exactly, and the time base the user chose stays in force.
 void restaurer(LT840& ed, const Instantane& i, const Magasin& magasin) {
     const qint16 indTempo = ed.IndTempo;
-    const int option = ed.Ctl.Option1;
     ed.setText3(i.text3);
     ed.setHScroll1Max(i.maximum);
     ed.setHScroll1Value(i.position);
@@ -46,7 +45,6 @@ void restaurer(LT840& ed, const Instantane& i, const Magasin& magasin) {
     for (std::size_t l = 0; l < ed.Ctl.Shape1.size(); ++l)
         ed.Ctl.Shape1[l].FillColor = i.lampes & (1u << l) ? ed.CouleurOn : ed.CouleurOff;
     ed.Modifie = i.modifie;
-    ed.Ctl.Option1 = option;
     if (ed.IndTempo != indTempo) {
         ed.IndTempo = indTempo;
         ed.AfficheValTempo();

@@ -39,3 +39,7 @@ void LT840::setTimer1Enabled(bool actif) {
 int LT840::MsgBox(const QString& prompt, int buttons, const QString& title) {
     return m_p.messages.afficher(prompt, buttons, title);
 }
+
+int LT840::MsgBoxLiaison(const QString& prompt, int buttons, const QString& title) {
+    return m_p.messages.afficherLiaison(prompt, buttons, title);
+}

@@ -49,6 +49,11 @@ public:
 
     // --- Time base ---
     qint16 IndTempo = 0;
+    // The time-base button that shows the multiplier in force, -1 when none does (a record
+    // without a code, or with one past x20 that only a file brings).
+    int boutonTempoMarque() const {
+        return IndTempo >= 0 && IndTempo < NombreBoutonsTempo ? IndTempo : -1;
+    }
     bool EnLecture = false; // the simulator is playing
 
     // --- Files ---
@@ -91,6 +96,7 @@ public:
     void Quitter_Click();
     bool Form_QueryUnload();  // true when the window may close
     bool FinDemandee = false; // Quit has ended the program: closing asks nothing more
+    bool fermetureAcceptee(); // asks the Quit question; true when the program may end
 
     // --- Frame transformations and LED colours ---
     void Cmd5_MouseDown(Souris Button);
@@ -156,6 +162,7 @@ public:
     // The platform, for the subsystems' own helpers.
     const Plateforme& plateforme() const { return m_p; }
     int MsgBox(const QString& prompt, int buttons, const QString& title);
+    int MsgBoxLiaison(const QString& prompt, int buttons, const QString& title); // the link's
 
 private:
     Plateforme m_p;

@@ -9,7 +9,6 @@ namespace {
 void ramenerALaButee(LT840& ed) {
     const auto lampes = ed.Ctl.Shape1;
     const qint16 indTempo = ed.IndTempo;
-    const int option = ed.Ctl.Option1;
     const int position = ed.HScroll1Value();
     ed.EnrCours = DernierEnrCarte;
     ed.setText3(QString::number(ed.EnrCours));
@@ -18,7 +17,6 @@ void ramenerALaButee(LT840& ed) {
         return;
     ed.Ctl.Shape1 = lampes;
     ed.IndTempo = indTempo;
-    ed.Ctl.Option1 = option;
     ed.AfficheValTempo();
 }
 
@@ -75,10 +73,7 @@ void LT840::VISU() {
             enr[i] = 0;
         }
     }
-    const int indice = qBound(-1, enr[LigneCode] - 1, NombreBoutonsTempo - 1);
-    IndTempo = qint16(indice);
-    if (indice >= 0)
-        Ctl.Option1 = indice;
+    IndTempo = qint16(qBound(-1, enr[LigneCode] - 1, NombreBoutonsTempo - 1));
     AfficheValTempo();
 }
 

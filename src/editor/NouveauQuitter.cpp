@@ -31,22 +31,30 @@ void LT840::Nouveau_Click() {
     Ctl.Text2 = QStringLiteral("0");
     setText3(QStringLiteral("0"));
     Ctl.Check1 = 0;
-    Ctl.Option1 = 0;
     AfficheValTempo();
     Historique.recommencer(*this);
 }
 
 // "Yes" ends the program only once the sequence is safely saved; a cancelled or failed save
-// returns to the editor with the work still there.
+// returns to the editor with the work still there, and so does a question left unanswered.
+bool LT840::fermetureAcceptee() {
+    switch (MsgBox(QuestionQuitter, Msg::OuiNon, Titre)) {
+    case Msg::RepOui:
+        return Sauvegarde();
+    case Msg::RepNon:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void LT840::Quitter_Click() {
-    if (MsgBox(QuestionQuitter, Msg::OuiNon, Titre) == Msg::RepOui && !Sauvegarde())
+    if (!fermetureAcceptee())
         return;
     FinDemandee = true;
     m_p.evenements.terminer();
 }
 
 bool LT840::Form_QueryUnload() {
-    if (FinDemandee || !Modifie)
-        return true;
-    return MsgBox(QuestionQuitter, Msg::OuiNon, Titre) != Msg::RepOui || Sauvegarde();
+    return FinDemandee || !Modifie || fermetureAcceptee();
 }

@@ -17,6 +17,7 @@ inline constexpr int Question = 32;
 inline constexpr int Exclamation = 48;
 inline constexpr int Information = 64;
 inline constexpr int RepOK = 1;
+inline constexpr int RepAnnuler = 2; // Escape or the title bar's close button: no answer
 inline constexpr int RepOui = 6;
 inline constexpr int RepNon = 7;
 } // namespace Msg
@@ -24,8 +25,14 @@ inline constexpr int RepNon = 7;
 class IMessageBox {
 public:
     virtual ~IMessageBox() = default;
-    // buttons: Msg::OK or Msg::OuiNon plus one icon value; returns RepOK, RepOui or RepNon.
+    // buttons: Msg::OK or Msg::OuiNon plus one icon value; returns RepOK, RepOui or RepNon,
+    // or RepAnnuler when the user dismissed a question without answering it.
     virtual int afficher(const QString& prompt, int buttons, const QString& title) = 0;
+    // A failure of the board link; a box like any other, which a trace of the line also
+    // writes under the exchange that caused it.
+    virtual int afficherLiaison(const QString& prompt, int buttons, const QString& title) {
+        return afficher(prompt, buttons, title);
+    }
 };
 
 struct ParametresDialogue {
@@ -83,6 +90,8 @@ public:
     virtual void attendreDonnees(int ms) = 0;
     virtual void viderReception() = 0;
     virtual QByteArray lireTout() = 0;
+    // A board command begins: what the line does from now on belongs to it.
+    virtual void debutCommande() {}
 };
 
 class IProgramFolder {

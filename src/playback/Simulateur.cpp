@@ -76,14 +76,13 @@ void montrerSuivant(LT840& ed) {
 }
 
 // Codes below 2 keep the time base in force, so a run of x1 records never touches the
-// timer and its ticks stay evenly spaced. A code past x20 marks the last button, the only
-// one it can; IndTempo still takes code - 1, so the period shown stays 0 like its interval.
+// timer and its ticks stay evenly spaced. A code past x20 has no multiplier: IndTempo takes
+// code - 1 all the same, so no button is marked and the period shown is 0 like its interval.
 void appliquerCode(LT840& ed) {
     const int code = codeDe(ed, ed.EnrCours);
     if (code < 2)
         return;
     ed.IndTempo = qint16(code - 1);
-    ed.Ctl.Option1 = qMin(code - 1, NombreBoutonsTempo - 1);
     ed.setTimer1Interval(intervalleEtapeMs(periodeChoisie(ed), facteurDuCode(code)));
     ed.AfficheValTempo();
     ed.setTimer1Enabled(true);

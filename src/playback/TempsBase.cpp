@@ -17,7 +17,6 @@ void LT840::Option1_MouseDown(int Index, Souris Button) {
     if (Index < 0 || Index >= NombreBoutonsTempo)
         return;
     IndTempo = qint16(Index);
-    Ctl.Option1 = Index;
     AfficheValTempo();
 }
 

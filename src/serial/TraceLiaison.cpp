@@ -62,10 +62,16 @@ int TraceLiaison::ouvrirPeripherique(const QString& peripherique) {
     return ouverture(peripherique, m_port.ouvrirPeripherique(peripherique));
 }
 
-// Each opening begins a new account: what came before belongs to the last command.
-int TraceLiaison::ouverture(const QString& nom, int code) {
-    if (m_origine == Origine::ChaqueOuverture)
+// A command that finds the port still open from the last one closes it first: that closing is
+// told under the new command, with its clock.
+void TraceLiaison::debutCommande() {
+    conclure();
+    if (m_origine == Origine::ChaqueCommande)
         m_debut = m_horloge.monotoneMs();
+    m_port.debutCommande();
+}
+
+int TraceLiaison::ouverture(const QString& nom, int code) {
     m_nom.clear();
     m_message.clear();
     m_blocs = 0;

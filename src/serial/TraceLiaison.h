@@ -26,10 +26,9 @@ QString surUneLigne(QString s);
 class TraceLiaison : public ISerialPort {
 public:
     using Sortie = std::function<void(const QString& ligne)>;
-    enum class Origine { Creation, ChaqueOuverture };
+    enum class Origine { Creation, ChaqueCommande };
 
-    // The times count from now, or from each opening of the port when every command is
-    // known to start with one.
+    // The times count from now, or from the start of each board command.
     TraceLiaison(ISerialPort& port, IClock& horloge, Sortie sortie,
                  Origine origine = Origine::Creation);
 
@@ -46,6 +45,7 @@ public:
     void attendreDonnees(int ms) override { m_port.attendreDonnees(ms); }
     void viderReception() override;
     QByteArray lireTout() override;
+    void debutCommande() override;
 
 private:
     int ouverture(const QString& nom, int code);
@@ -79,21 +79,26 @@ public:
     void attendreDonnees(int ms) override { m_cible->attendreDonnees(ms); }
     void viderReception() override { m_cible->viderReception(); }
     QByteArray lireTout() override { return m_cible->lireTout(); }
+    void debutCommande() override { m_cible->debutCommande(); }
 
 private:
     ISerialPort* m_cible;
 };
 
-// Message boxes that first close the trace's account of the line, so that the failure the
-// user is shown stands under the exchange that caused it.
+// Message boxes whose failures of the link first close the trace's account of the line, so
+// that the failure the user is shown stands under the exchange that caused it. The editor's
+// other boxes are not the line's business.
 class MessagesTraces : public IMessageBox {
 public:
     explicit MessagesTraces(IMessageBox& messages) : m_messages(messages) {}
     void suivre(TraceLiaison* trace) { m_trace = trace; }
     int afficher(const QString& prompt, int buttons, const QString& title) override {
+        return m_messages.afficher(prompt, buttons, title);
+    }
+    int afficherLiaison(const QString& prompt, int buttons, const QString& title) override {
         if (m_trace)
             m_trace->conclure(prompt);
-        return m_messages.afficher(prompt, buttons, title);
+        return m_messages.afficherLiaison(prompt, buttons, title);
     }
 
 private:

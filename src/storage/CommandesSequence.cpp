@@ -56,11 +56,14 @@ void remplirMagasin(LT840& ed, const Sequence& s) {
 }
 
 // The navigator takes the new range first, while the store still holds the old sequence;
-// the record shown afterwards is the new record 0 only if the position had to move to 0.
+// record 0 of the new one is then shown, also when the navigator already stood on 0, so that
+// the grid and its multiplier never hold a frame of the sequence that was replaced.
 void charger(LT840& ed, const Sequence& s) {
     ed.setHScroll1Max(s.nombre);
     remplirMagasin(ed, s);
     ed.setHScroll1Value(0);
+    ed.EnrCours = 0;
+    ed.VISU();
     ed.Ctl.Text2 = QStringLiteral("0");
     ed.setText3(QString::number(s.nombre));
     ed.Ctl.Caption = PrefixeTitreFichier + ed.NomFichier;
@@ -109,7 +112,7 @@ bool LT840::Sauvegarde() {
     Ctl.ComDialog1FileName.clear();
     const ParametresDialogue p = preparerDialogue(*this);
     if (!prendreNom(*this, m_p.fichiers.sauvegarder(p))) {
-        MsgBox(QStringLiteral("Votre fichier n'a pas été sauvegarder."), Msg::Critique | Msg::OK,
+        MsgBox(QStringLiteral("Votre fichier n'a pas été sauvegardé."), Msg::Critique | Msg::OK,
                Titre);
         return false;
     }

@@ -65,7 +65,7 @@ void construireSequence(ControlesFenetre& c) {
                             QStringLiteral("Adresse de début de la séquence."));
     c.Text2 = champEtiquete(f, "Label1", rectTwips(510, 900, 735, 255), QStringLiteral("En cours"),
                             "Text2", rectTwips(1320, 840, 735, 285),
-                            QStringLiteral("  Numéro d'enregistrement en cous "));
+                            QStringLiteral("  Numéro d'enregistrement en cours "));
     c.Text3 = champEtiquete(f, "Label2", rectTwips(420, 1350, 825, 255), QStringLiteral("Maximum"),
                             "Text3", rectTwips(1320, 1320, 735, 285),
                             QStringLiteral(" Nombre d'enregistrement effectué "));
@@ -75,7 +75,7 @@ void construireSequence(ControlesFenetre& c) {
                     QStringLiteral(" Enregistre la séquence actuelle (raccourci bouton droit de la "
                                    "souris) "));
     c.Cmd2 = bouton(f, "Cmd2", rectTwips(2010, 1740, 375, 375), QStringLiteral("-"),
-                    QStringLiteral(" Visualisation de l'enregistrement présédent "));
+                    QStringLiteral(" Visualisation de l'enregistrement précédent "));
 }
 
 // One row of the transform panel: a caption between a "<" and a ">" button.
@@ -170,7 +170,6 @@ void construireBaseDeTemps(ControlesFenetre& c) {
         c.Option1[i] = o;
     }
     c.Option1[4]->setToolTip(QStringLiteral("Sélection de la base de temps."));
-    c.Option1[0]->setChecked(true);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "window/DialogueTest.h"
 
 #include "editor/Format.h"
+#include "window/PlacementFenetre.h"
 #include "window/Twips.h"
 
 #include <QLineEdit>
@@ -21,6 +22,7 @@ DialogueTest::DialogueTest(QWidget* parent, std::function<void()> surOK)
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] { m_surOK(); });
+    new PlacementFenetre(this, parent, QStringLiteral("testCarte"));
 }
 
 // Escape and the title bar's close button act as OK.

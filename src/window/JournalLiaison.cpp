@@ -1,5 +1,7 @@
 #include "window/JournalLiaison.h"
 
+#include "window/PlacementFenetre.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -28,6 +30,7 @@ JournalLiaison::JournalLiaison(QMainWindow* fenetre, AiguillageSerie& aiguillage
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(m_lignes);
     resize(900, 400);
+    new PlacementFenetre(this, fenetre, QStringLiteral("journal"));
 
     QMenu* option = fenetre->findChild<QMenu*>(QStringLiteral("option"));
     m_element = option->addAction(Titre);
@@ -48,7 +51,7 @@ void JournalLiaison::basculer(bool actif) {
     if (actif) {
         m_trace.emplace(
             m_port, m_horloge, [this](const QString& ligne) { m_lignes->appendPlainText(ligne); },
-            TraceLiaison::Origine::ChaqueOuverture);
+            TraceLiaison::Origine::ChaqueCommande);
         m_aiguillage.diriger(*m_trace);
         m_messages.suivre(&*m_trace);
         show();

@@ -25,9 +25,13 @@ QMessageBox::Icon icone(int buttons) {
 } // namespace
 
 // The button texts are set here so that the answers read in French whatever translations
-// the desktop provides.
+// the desktop provides. A form feed in a message stands for a line break. Escape and the
+// title bar's close button answer neither Yes nor No: a hidden button takes them, so that
+// each question can treat them as the answer that loses nothing.
 int MessageBoxQt::afficher(const QString& prompt, int buttons, const QString& title) {
-    QMessageBox boite(icone(buttons), title, prompt, QMessageBox::NoButton, m_fenetre);
+    QString texte = prompt;
+    texte.replace(QChar(12), u'\n');
+    QMessageBox boite(icone(buttons), title, texte, QMessageBox::NoButton, m_fenetre);
     if ((buttons & Msg::MasqueBoutons) != Msg::OuiNon) {
         boite.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
         boite.exec();
@@ -37,8 +41,12 @@ int MessageBoxQt::afficher(const QString& prompt, int buttons, const QString& ti
     QPushButton* non = boite.addButton(QMessageBox::No);
     oui->setText(QStringLiteral("Oui"));
     non->setText(QStringLiteral("Non"));
+    QPushButton* echap = boite.addButton(QMessageBox::Cancel);
+    echap->hide();
     boite.setDefaultButton(oui);
-    boite.setEscapeButton(non);
+    boite.setEscapeButton(echap);
     boite.exec();
-    return boite.clickedButton() == oui ? Msg::RepOui : Msg::RepNon;
+    if (boite.clickedButton() == oui)
+        return Msg::RepOui;
+    return boite.clickedButton() == non ? Msg::RepNon : Msg::RepAnnuler;
 }

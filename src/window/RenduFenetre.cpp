@@ -110,7 +110,7 @@ void FenetrePrincipale::rendreBaseDeTemps() {
         QRadioButton* o = m_c.Option1[i];
         const QSignalBlocker bloque(o);
         o->setAutoExclusive(false);
-        o->setChecked(i == ctl.Option1);
+        o->setChecked(i == m_ed.boutonTempoMarque());
         o->setAutoExclusive(true);
     }
     colorer(m_c.Cmd3, QPalette::Button, ctl.Cmd3BackColor);

@@ -9,12 +9,11 @@ class TstMemorisation : public QObject {
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    // The x1 button is shown while the multiplier in force is x2: the period shown follows the
-    // multiplier, not the button (so does the first recording).
+    // The multiplier in force at start is x2, and its button is the one marked.
     void etatInitial() {
         Banc b;
         QCOMPARE(vue(*b) + u' ' + b->Ctl.Caption + ligne(b->TabTrames[0]),
-                 u"0 0 0 0 0 0 00000000 N 1 0 0.02 * LT840 *100000000"_s);
+                 u"0 0 0 0 0 0 00000000 N 1 1 0.02 * LT840 *100000000"_s);
         QCOMPARE(TabVitesse, (std::array<qint16, 9>{0, 1, 2, 5, 10, 15, 20, 0, 0}));
     }
 
@@ -41,15 +40,15 @@ private slots:
         geste("colour of no scheme", "terne:3 R0:0,0,0,1 lampe:2100,600", ". . . . . . 00000000 O",
               "0:100000000");
 
-        const char* fait = "1 0 1 1 1 1 11000000 O 1 0 0.02";
-        geste("record at the end", "suite:5", "5 0 5 5 5 5 00001000 O 1 0 0.02",
+        const char* fait = "1 0 1 1 1 1 11000000 O 1 1 0.02";
+        geste("record at the end", "suite:5", "5 0 5 5 5 5 00001000 O 1 1 0.02",
               "0:210000000 1:201000000 2:200100000 3:200010000 4:200001000 5:200000000");
         geste("record inside", "suite:5 HScroll1:2 peindre:11111111 CLICK",
               "3 0 3 5 5 3 00010000 O 1 1 0.02", "2:211111111");
         geste("+ left", "peindre:11000000 Cmd1", fait, "0:211000000");
         geste("shortcut right", "peindre:11000000 Raccourci:d", fait);
-        geste("shortcut left", "peindre:11000000 Raccourci", "0 0 0 0 0 0 11000000 N 1 0 0.02");
-        geste("+ middle", "peindre:11000000 Cmd1:m", "0 0 0 0 0 0 11000000 N 1 0 0.02");
+        geste("shortcut left", "peindre:11000000 Raccourci", "0 0 0 0 0 0 11000000 N 1 1 0.02");
+        geste("+ middle", "peindre:11000000 Cmd1:m", "0 0 0 0 0 0 11000000 N 1 1 0.02");
         geste("x20 right", "peindre:11000000 x:5,d", fait, "0:211000000");
         // The frame on the grid is the one recorded at 250, with the code of record 249.
         const char* a250 = "249:201000000 250:210101010 251:000000000";
@@ -61,7 +60,7 @@ private slots:
         // A record shown without a time base passes "no code" on; the record made before it is
         // given the first multiplier so that it keeps a duration.
         geste("no code inherited", "suite:2 R1:0,1,0,0,0,0,0,0,0 HScroll1:1 CLICK",
-              "2 0 2 2 2 2 00000000 O -1 . 0", "1:101000000 2:000000000");
+              "2 0 2 2 2 2 00000000 O -1 -1 0", "1:101000000 2:000000000");
         geste("- down to 0 and no further", "suite:2 Cmd2 Cmd2 Cmd2",
               "0 0 0 2 2 0 10000000 O 1 1 0.02");
         // Codes outside 1..6 and lamp values but 0 and 1 come only from files: showing them stays
@@ -70,7 +69,7 @@ private slots:
             geste(c, u"suite:2 x:3 R0:1,2,0,0,0,-1,0,0,%1 HScroll1:0"_s.arg(c),
                   u"0 0 0 2 2 0 10000000 O "_s + vue, u"0:"_s + c + u"10000000"_s);
         };
-        code("0", "-1 3 0");
+        code("0", "-1 -1 0");
         code("1", "0 0 0.01");
         code("6", "5 5 0.2");
         code("7", "5 5 0.2");

@@ -53,7 +53,7 @@ inline QString vue(const LT840& ed, const QString& modele = {}) {
                              .arg(ed.HScroll1Value())
                              .arg(grille(ed), ed.Modifie ? u"O" : u"N")
                              .arg(ed.IndTempo)
-                             .arg(ed.Ctl.Option1)
+                             .arg(ed.boutonTempoMarque())
                              .split(u' ');
     champs << ed.Ctl.Cpt2;
     const QStringList masque = modele.split(u' ');

@@ -57,10 +57,10 @@ private slots:
         QTest::addColumn<QStringList>("cas");
         for (const char* l :
              {"2,2,2,2|3|0.01|0:20 1:20 2:20 3:20|1 0.02",
-              "3,3,1,-1|3|0.01|0:50 1:50 2:50 3:50|0 0", "2,2,3,4,5|4|0.01|2:50 3:100 4:150|4 0.15",
+              "3,3,1,-1|3|0.01|0:50 1:50 2:50 3:50|-1 0", "2,2,3,4,5|4|0.01|2:50 3:100 4:150|4 0.15",
               "2,2|1|0.00675|0:14 1:13|1 0.0135", "2,2|1|0.00625|0:12 1:12|1 0.0125",
-              "5,5|1|0.35|0:5250 1:5250|4 5.25", "0,2,2|2|0.01|0:0|1 0", "-1,2|1|0.01|0:0|1 0",
-              "2,9,2|2|0.01|0:20 1:0|5 0", "|2000|0.01|1023:20 1024:20|1 0.02"})
+              "5,5|1|0.35|0:5250 1:5250|4 5.25", "0,2,2|2|0.01|0:0|-1 0", "-1,2|1|0.01|0:0|-1 0",
+              "2,9,2|2|0.01|0:20 1:0|-1 0", "|2000|0.01|1023:20 1024:20|1 0.02"})
             QTest::newRow(l) << QString::fromLatin1(l).split(u'|');
     }
     // Ticking as the timer would until playback ends or no tick would come, every record shown
@@ -82,7 +82,7 @@ private slots:
                 break;
         }
         QCOMPARE(joue.join(u' '), etapes);
-        QCOMPARE(u"%1 %2"_s.arg(b->Ctl.Option1).arg(b->Ctl.Cpt2), cas[4]);
+        QCOMPARE(u"%1 %2"_s.arg(b->boutonTempoMarque()).arg(b->Ctl.Cpt2), cas[4]);
         verifierEtat(b, etapes.endsWith(u":0"_s));
     }
 

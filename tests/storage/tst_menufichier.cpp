@@ -99,7 +99,7 @@ private slots:
         QTest::newRow("a.DAT") << Sauvegarde{Aucune, "a.DAT", "a.DAT.dat", 0, Effectuee};
         QTest::newRow("a.data") << Sauvegarde{Aucune, "a.data", "a.data", 0, Effectuee};
         QTest::newRow("cancelled")
-            << Sauvegarde{Annulee, {}, "seq.dat", 0, "Votre fichier n'a pas été sauvegarder."};
+            << Sauvegarde{Annulee, {}, "seq.dat", 0, "Votre fichier n'a pas été sauvegardé."};
         QTest::newRow("full disk") << Sauvegarde{DisquePlein};
         QTest::newRow("read-only folder, writable file")
             << Sauvegarde{DossierLectureSeule, "seq.dat", "seq.dat", 0666, Effectuee};
@@ -134,7 +134,7 @@ private slots:
     }
 
     // Open and New ask before they replace unsaved work; a refused or failed one changes
-    // nothing. A load shows record 0 only when the navigator had to move to it. New clears the
+    // nothing. A load shows record 0 and its multiplier, wherever the navigator stood. New clears the
     // codes of records 1..255 and the grid, and keeps the lamp rows and the time base.
     void remplacement_data() {
         QTest::addColumn<Remplacement>("cas");
@@ -146,9 +146,9 @@ private slots:
         const QString charge = "0:210000000 1:201000000 2:011111111 512:011111111 "
                                "513:000000000 700:000000000";
         QTest::newRow("navigateur deplace") << Remplacement{
-            ouvrir, Msg::RepOui, Exemple, 3, {q}, ". . . 2 2 0 10000000 N", t, charge};
+            ouvrir, Msg::RepOui, Exemple, 3, {q}, ". . . 2 2 0 10000000 N 1 1", t, charge};
         QTest::newRow("navigateur deja a 0") << Remplacement{
-            ouvrir, Msg::RepOui, Exemple, 0, {q}, ". . . 2 2 0 11000001 N", t, charge};
+            ouvrir, Msg::RepOui, Exemple, 0, {q}, ". . . 2 2 0 10000000 N 1 1", t, charge};
         QTest::newRow("question refusee") << Remplacement{ouvrir, Msg::RepNon, Exemple, 1, {q}};
         const auto echec = [&](const char* nom, const QByteArray& octets, const QString& erreur,
                                const QString& titre = TitreFichier) {
@@ -162,7 +162,7 @@ private slots:
         const auto nouveau = &LT840::Nouveau_Click;
         const QString qn = boite(" Attention!!! Désirez-vous effacer les données non enregistrées?",
                                  Msg::Critique | Msg::OuiNon);
-        const QString vide = ". . . 0 0 0 00000000 N 3";
+        const QString vide = ". . . 0 0 0 00000000 N 3 3";
         const QString efface = "0:111000000 1:000110000 255:000000000 256:300000000";
         QTest::newRow("nouveau, oui, navigateur en fin")
             << Remplacement{nouveau, Msg::RepOui, {}, 3, {qn}, vide, Titre, efface};
@@ -194,11 +194,13 @@ private slots:
     }
 
     // Quit always asks; closing asks only when there is something to lose (a deletion after a
-    // save is). "Yes" ends only once the save succeeded.
+    // save is). "Yes" ends only once the save succeeded; a question left unanswered ends nothing.
     void quitter_data() {
         QTest::addColumn<Quitter>("cas");
         QTest::newRow("quit: no") << Quitter{false, Change, Msg::RepNon, false};
         QTest::newRow("quit: yes, failed") << Quitter{false, Change, Msg::RepOui, true};
+        QTest::newRow("quit: escaped") << Quitter{false, Change, Msg::RepAnnuler, true};
+        QTest::newRow("close: escaped") << Quitter{true, Change, Msg::RepAnnuler, true};
         QTest::newRow("close, nothing to lose") << Quitter{true, Intact, Msg::RepNon, false};
         QTest::newRow("close: yes, saved") << Quitter{true, Change, Msg::RepOui, false};
         QTest::newRow("close after a save and a deletion")

@@ -87,11 +87,12 @@ private slots:
         QCOMPARE(lampes + grille(f.ed()) + f.texte("Text3"), seule(2) + seule(-1) + "25");
     }
 
-    // Neither keys nor a file's out-of-range multiplier mark one; typed text reaches handlers.
+    // The multiplier in force (x2 at start) is marked; keys mark no other, and a multiplier
+    // without a button marks none; typed text reaches handlers.
     void clavier() {
         PosteFenetre f;
         QTest::keyClick(f.controle("Option1_5"), Qt::Key_Space);
-        QVERIFY(f.controle<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(f.controle<QRadioButton>("Option1_1")->isChecked());
         auto* depart = f.controle<QLineEdit>("Text1");
         depart->selectAll();
         QTest::keyClicks(depart, "9");
@@ -100,9 +101,9 @@ private slots:
         f.controle<QLineEdit>("Text3")->selectAll();
         QTest::keyClicks(f.controle("Text3"), "7");
         QCOMPARE(f.controle<QScrollBar>("HScroll1")->maximum(), 7);
-        f.ed().Ctl.Option1 = -1;
+        f.ed().IndTempo = 6;
         f.fenetre.rafraichir();
-        QVERIFY(!f.controle<QRadioButton>("Option1_0")->isChecked());
+        QVERIFY(!f.controle<QRadioButton>("Option1_1")->isChecked());
     }
 
     // Menu shortcuts act wherever the focus is, a text field too, where Shift+Insert still

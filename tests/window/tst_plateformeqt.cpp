@@ -62,10 +62,12 @@ private slots:
         QTEST(QFileInfo(choisi).fileName(), "choisi");
     }
 
-    // Each box as "title|text|icon|answer": buttons, icon and the button pressed ("" for Escape).
+    // Each box as "title|text|icon|answer": buttons, icon and the button pressed ("" for
+    // Escape, which answers neither Yes nor No); a form feed breaks the line.
     void boiteDeMessage() {
         const std::tuple<int, const char*> cas[] = {{Msg::OK | Msg::Critique, "OK"},
                                                     {Msg::OuiNon | Msg::Question, "Oui"},
+                                                    {Msg::OuiNon, "Non"},
                                                     {Msg::OuiNon | Msg::Information, ""}};
         QStringList vus;
         for (const auto& [boutons, clic] : cas) {
@@ -77,10 +79,10 @@ private slots:
                         return bouton->click();
                 QTest::keyClick(b, Qt::Key_Escape);
             });
-            const int reponse = MessageBoxQt().afficher(QStringLiteral("Q ?"), boutons, "T");
+            const int reponse = MessageBoxQt().afficher(QStringLiteral("Q\f?"), boutons, "T");
             vus.last() += u'|' + QString::number(reponse);
         }
-        QCOMPARE(vus, (QStringList{"T|Q ?|3|1", "T|Q ?|4|6", "T|Q ?|1|7"}));
+        QCOMPARE(vus, (QStringList{"T|Q\n?|3|1", "T|Q\n?|4|6", "T|Q\n?|0|7", "T|Q\n?|1|2"}));
     }
 
     // Whether the editor runs installed or from its build folder decides where its
