@@ -21,7 +21,7 @@ const QString LibelleUsb = "ttyUSB0 — USB-Serial Controller (USB 1a86) = /dev/
 class TestSerie : public QObject {
     Q_OBJECT
 
-    enum Carte { Saine, Muette, SecondPMuet };
+    enum Carte { Saine, Muette, SecondPMuet, DeuxCommandes };
 
 private slots:
     // Every line when the board answers, else only the failures. Each sending waits until the
@@ -47,13 +47,25 @@ private slots:
             << QStringList{"  1000 ms  ✗  P (bloc 2) : pas de réponse, second envoi",
                            "  2000 ms  ✗  P (bloc 2) : pas de réponse",
                            "  2000 ms  ✗  P (bloc 2) : DEFAUT DE DIALOGUE  Vérifiez le cordon"};
+        // The next command closes the port left open and counts from its own start; a box of
+        // the editor's own between the two is no failure of the line.
+        QTest::newRow("two commands")
+            << int(DeuxCommandes)
+            << QStringList{"     0 ms  ·  ouverture de COM1 (/dev/ttyS0)",
+                           "     0 ms  →  identification     1 octet   3f  |?|",
+                           "     5 ms  ←  identification    12 octets  4c 54 38 34 30 3a 56 31 "
+                           "2e 30 32 20  |LT840:V1.02 |",
+                           "     0 ms  ·  fermeture",
+                           "     0 ms  ·  ouverture de COM1 (/dev/ttyS0)"};
     }
     void trace() {
         QFETCH(int, carte);
         Banc banc(Banc::CarteScriptee, false);
         qputenv("LT840_COM1", "/dev/ttyS0");
         QStringList lignes;
-        TraceLiaison trace(banc.port, banc.horloge, [&lignes](const QString& l) { lignes << l; });
+        TraceLiaison trace(
+            banc.port, banc.horloge, [&lignes](const QString& l) { lignes << l; },
+            TraceLiaison::Origine::ChaqueCommande);
         MessagesTraces messages(banc.messages);
         messages.suivre(&trace);
         Plateforme p = banc.plateforme();
@@ -70,11 +82,19 @@ private slots:
                 ed.TabTrames[r][LigneCode] = 1;
             ed.setText3(QStringLiteral("20"));
             ed.transmet_Click();
+        } else if (carte == DeuxCommandes) {
+            ed.TestCarte_Click();
+            banc.horloge.avancer(5000);
+            ed.MsgBox(QStringLiteral("Question ?"), Msg::OuiNon, Titre);
+            ed.TestCarte_Click();
+            lignes = lignes.mid(0, 5);
         } else {
             ed.DemandeVersionCarte();
         }
         qunsetenv("LT840_COM1");
-        QTEST(carte == Saine ? lignes : lignes.filter(QStringLiteral("✗")), "attendues");
+        QTEST(carte == Saine || carte == DeuxCommandes ? lignes
+                                                       : lignes.filter(QStringLiteral("✗")),
+              "attendues");
     }
 
     // The devices under COM 1..4 in "Port série", from what a fake enumerator reports, with
