@@ -1,39 +1,10 @@
 #include "serial/ListePorts.h"
 
+#include <QCollator>
 #include <QFileInfo>
 #include <QSet>
 
 #include <algorithm>
-
-namespace {
-
-// ttyS2 before ttyS10: runs of digits compare by their value, the rest character by character.
-bool avantNaturel(const QString& a, const QString& b) {
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() && j < b.size()) {
-        if (a[i].isDigit() && b[j].isDigit()) {
-            const qsizetype di = i;
-            const qsizetype dj = j;
-            while (i < a.size() && a[i].isDigit())
-                ++i;
-            while (j < b.size() && b[j].isDigit())
-                ++j;
-            const qulonglong na = a.mid(di, i - di).toULongLong();
-            const qulonglong nb = b.mid(dj, j - dj).toULongLong();
-            if (na != nb)
-                return na < nb;
-            continue;
-        }
-        if (a[i] != b[j])
-            return a[i] < b[j];
-        ++i;
-        ++j;
-    }
-    return a.size() - i < b.size() - j;
-}
-
-} // namespace
 
 QString libellePort(const InfoPort& info) {
     QString libelle = info.nom.isEmpty() ? info.peripherique : info.nom;
@@ -57,8 +28,11 @@ QList<EntreePort> entreesPeripheriques(const QList<InfoPort>& infos, const QStri
             presents.append(info);
         }
     }
-    std::sort(presents.begin(), presents.end(), [](const InfoPort& a, const InfoPort& b) {
-        return avantNaturel(a.peripherique, b.peripherique);
+    // ttyS2 before ttyS10: runs of digits compare by their value.
+    QCollator ordre(QLocale(QLocale::English));
+    ordre.setNumericMode(true);
+    std::sort(presents.begin(), presents.end(), [&ordre](const InfoPort& a, const InfoPort& b) {
+        return ordre.compare(a.peripherique, b.peripherique) < 0;
     });
     QList<EntreePort> entrees;
     for (const InfoPort& info : presents)

@@ -15,8 +15,19 @@ enum class Mouvement {
     Inverse, // `allume` becomes `eteint`, any other value becomes `allume`
 };
 
+// The two rotations, which lose nothing and need no value of their own; false for another move.
+template <typename T> bool tourner(Mouvement m, std::span<T> rangee) {
+    if (rangee.empty() || (m != Mouvement::RotationGauche && m != Mouvement::RotationDroite))
+        return false;
+    if (m == Mouvement::RotationGauche)
+        std::rotate(rangee.begin(), rangee.begin() + 1, rangee.end());
+    else
+        std::rotate(rangee.begin(), rangee.end() - 1, rangee.end());
+    return true;
+}
+
 template <typename T> void deplacer(Mouvement m, std::span<T> rangee, T allume, T eteint) {
-    if (rangee.empty())
+    if (rangee.empty() || tourner(m, rangee))
         return;
     const auto moitie = rangee.size() / 2;
     switch (m) {
@@ -34,15 +45,11 @@ template <typename T> void deplacer(Mouvement m, std::span<T> rangee, T allume, 
         std::shift_right(rangee.begin(), rangee.end(), 1);
         rangee.front() = eteint;
         break;
-    case Mouvement::RotationGauche:
-        std::rotate(rangee.begin(), rangee.begin() + 1, rangee.end());
-        break;
-    case Mouvement::RotationDroite:
-        std::rotate(rangee.begin(), rangee.end() - 1, rangee.end());
-        break;
     case Mouvement::Inverse:
         for (T& v : rangee)
             v = v == allume ? eteint : allume;
+        break;
+    default:
         break;
     }
 }

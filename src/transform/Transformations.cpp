@@ -16,7 +16,7 @@ struct Membre {
     Boutons agit;
     Marque modifie;
     bool memoriseAvant;      // with "Mode Auto." ticked, record the frame before moving it
-    bool suitEnregistrement; // the current record's lamp rows take the same move
+    bool suitEnregistrement; // the current record's lamp rows take the same rotation
     bool ecritText2;
 };
 
@@ -50,8 +50,7 @@ void deplacerGrille(LT840& ed, Mouvement m) {
 void deplacerEnregistrement(LT840& ed, Mouvement m) {
     if (!LT840::enregistrementValide(ed.EnrCours))
         return;
-    const auto lignes = std::span(ed.TabTrames[ed.EnrCours]).first(NombreLampes);
-    deplacer<qint16>(m, lignes, 1, 0);
+    tourner(m, std::span(ed.TabTrames[ed.EnrCours]).first(NombreLampes));
 }
 
 void transformer(LT840& ed, Mouvement mouvement, Souris bouton) {

@@ -66,6 +66,8 @@ BarreEtat::BarreEtat(QStatusBar* barre)
       m_port(element(barre, "EtatPort", new TexteAbrege(barre), 1)),
       m_modifie(element(barre, "EtatModifie")) {
     barre->setSizeGripEnabled(false);
+    // The last text keeps clear of the window's edge.
+    barre->setContentsMargins(0, 0, barre->fontMetrics().averageCharWidth(), 0);
 }
 
 void BarreEtat::montrer(const LT840& ed) {

@@ -79,8 +79,8 @@ bool FenetrePrincipale::surPression(QObject* objet, QMouseEvent* e) {
     const bool venuDUnControle =
         p.conteneur && static_cast<QWidget*>(objet)->childAt(e->position().toPoint()) != nullptr;
     if (bouton && !venuDUnControle) {
-        const float x = float(e->position().x() * TwipsParPixel);
-        const float y = float(e->position().y() * TwipsParPixel);
+        const float x = enTwips(e->position().x());
+        const float y = enTwips(e->position().y());
         executer([&] { p.gestionnaire(*bouton, x, y); });
     }
     if (!p.conteneur && e->button() == Qt::LeftButton &&

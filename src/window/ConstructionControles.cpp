@@ -74,7 +74,7 @@ void construireSequence(ControlesFenetre& c) {
     c.Cmd1 = bouton(f, "Cmd1", rectTwips(1650, 1740, 375, 375), QStringLiteral("+"),
                     QStringLiteral(" Enregistre la séquence actuelle (raccourci bouton droit de la "
                                    "souris) "));
-    c.Cmd2 = bouton(f, "Cmd2", rectTwips(2010, 1740, 375, 375), QStringLiteral("-"),
+    c.Cmd2 = bouton(f, "Cmd2", rectTwips(2025, 1740, 375, 375), QStringLiteral("-"),
                     QStringLiteral(" Visualisation de l'enregistrement précédent "));
 }
 
@@ -85,7 +85,7 @@ void rangeeTransformation(QGroupBox* f, int haut, const char* nomEtiquette, cons
     gauche = bouton(f, nomGauche, rectTwips(300, haut, 375, 375), QStringLiteral("<"), bulleGauche);
     droite =
         bouton(f, nomDroite, rectTwips(1860, haut, 375, 375), QStringLiteral(">"), bulleDroite);
-    QLabel* l = etiquette(f, nomEtiquette, rectTwips(720, haut + 60, 1095, 255), titre);
+    QLabel* l = etiquette(f, nomEtiquette, rectTwips(690, haut + 60, 1155, 255), titre);
     l->setAlignment(Qt::AlignCenter);
 }
 
@@ -125,7 +125,8 @@ void construireGrilleEtNavigateur(ControlesFenetre& c) {
 }
 
 // "Reset Carte" lies within the options frame's area without belonging to it; it is raised
-// above the frame so that it stays visible and can be pressed.
+// above the frame so that it stays visible and can be pressed. It stands between the end of
+// "Mode Auto." and the label "CARTE", touching neither.
 void construireOptions(ControlesFenetre& c) {
     QGroupBox* f = c.Frame7 = cadre(c.fond, "Frame7", rectTwips(960, 4020, 5295, 735), QString(),
                                     QStringLiteral("Options"));
@@ -134,10 +135,10 @@ void construireOptions(ControlesFenetre& c) {
     c.Check1->setAccessibleName(QStringLiteral("Mode Auto."));
     c.Versions = champ(f, "Versions", rectTwips(3480, 240, 1590, 285), QStringLiteral("?"),
                        QStringLiteral("CARTE"));
-    etiquette(f, "Label7", rectTwips(2640, 240, 750, 330), QStringLiteral("CARTE"))
+    etiquette(f, "Label7", rectTwips(2700, 240, 750, 330), QStringLiteral("CARTE"))
         ->setBuddy(c.Versions);
     c.CmdRST =
-        bouton(c.fond, "CmdRST", rectTwips(2430, 4230, 1035, 405), QStringLiteral("Reset Carte"));
+        bouton(c.fond, "CmdRST", rectTwips(2550, 4230, 1035, 405), QStringLiteral("Reset Carte"));
     c.CmdRST->raise();
 }
 
@@ -163,7 +164,7 @@ void construireBaseDeTemps(ControlesFenetre& c) {
                                                                       "x10", "x15", "x20"};
     for (int i = 0; i < int(Legendes.size()); ++i) {
         const QString nom = QStringLiteral("Option1_%1").arg(i);
-        const QRect r = rectTwips(i < 3 ? 330 : 1170, 840 + 330 * (i % 3), 615, 255);
+        const QRect r = rectTwips(i < 3 ? 330 : 1170, 840 + 330 * (i % 3), 750, 255);
         auto* o =
             placer(new QRadioButton(QLatin1String(Legendes[i]), f), nom.toLatin1().constData(), r);
         o->setAccessibleName(o->text());

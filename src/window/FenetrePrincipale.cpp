@@ -10,20 +10,11 @@
 #include <QLayout>
 #include <QToolBar>
 
-namespace {
-
-// Design fonts are small; the client area keeps its designed size in pixels.
-constexpr int TaillePolice = 8;
-
-} // namespace
-
 FenetrePrincipale::FenetrePrincipale(LT840& editeur, QWidget* parent)
     : QMainWindow(parent), m_ed(editeur) {
     setObjectName(QStringLiteral("LT840"));
     setContextMenuPolicy(Qt::PreventContextMenu);
-    QFont police = font();
-    police.setPointSize(TaillePolice);
-    setFont(police);
+    setFont(twips::adapterALaPolice(font()));
 
     auto* barre = new QToolBar(QStringLiteral("Toolbar1"), this);
     barre->setObjectName(QStringLiteral("Toolbar1"));

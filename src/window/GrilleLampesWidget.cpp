@@ -9,8 +9,12 @@ namespace {
 // In twips from the top left corner of the grid: the lamp circles, and the highlight dots
 // drawn on them.
 constexpr int PasLampes = 600;
-constexpr QRect CercleLampe0 = rectTwips(240, 360, 495, 495);
-constexpr QRect PointLampe0 = rectTwips(360 - 240, 480 - 360, 75, 135);
+QRect cercleLampe(int indice) {
+    return rectTwips(240 + PasLampes * indice, 360, 495, 495);
+}
+QRect pointLampe() {
+    return rectTwips(360 - 240, 480 - 360, 75, 135);
+}
 const QColor CouleurPoint(255, 255, 255);
 
 } // namespace
@@ -18,7 +22,7 @@ const QColor CouleurPoint(255, 255, 255);
 VoyantLampe::VoyantLampe(int indice, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("Shape1_%1").arg(indice));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(CercleLampe0.translated(px(PasLampes) * indice, 0));
+    setGeometry(cercleLampe(indice));
     setAccessibleName(QStringLiteral("LED %1").arg(indice + 1));
 }
 
@@ -41,7 +45,7 @@ void VoyantLampe::paintEvent(QPaintEvent*) {
     p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
     p.setPen(Qt::NoPen);
     p.setBrush(CouleurPoint);
-    p.drawEllipse(PointLampe0);
+    p.drawEllipse(pointLampe());
 }
 
 GrilleLampesWidget::GrilleLampesWidget(QWidget* parent) : QGroupBox(parent) {

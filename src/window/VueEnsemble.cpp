@@ -18,6 +18,9 @@ namespace {
 // In pixels from the top of the strip: the playback mark, the record numbers, the lamps,
 // then the duration bars, x20 being the tallest.
 constexpr int HauteurMarque = 5;
+// The strip starts a little off the left edge, and ends with room for the last column's
+// number, which is drawn across the columns after its own.
+constexpr int MargeGauche = 4;
 constexpr int HautNumeros = 3;
 constexpr int HautLampes = 17;
 constexpr int PasLampes = 10;
@@ -29,6 +32,7 @@ constexpr int NumeroTous = 10;
 constexpr int ColonnesNumero = 4;
 
 const QColor CouleurJouee(255, 0, 0);
+constexpr qreal OpaciteTravail = 0.3;
 
 int hauteurBarre(qint16 code) {
     return (facteurDuCode(code) * PixelsParFacteur + 2) / 5;
@@ -55,6 +59,7 @@ ImageSequence imageSequence(const LT840& ed, const QPalette& palette) {
         c.dansPlage = r >= debutPlage && r <= finPlage;
         c.jouee = c.courante && ed.EnLecture;
     }
+    image.colonnes.last().travail = true;
     return image;
 }
 
@@ -140,12 +145,13 @@ QWidget* VueEnsemble::toile() const {
 }
 
 int VueEnsemble::colonneEn(int x, int nombreColonnes) {
-    const int c = x >= 0 ? x / LargeurColonne : -1;
+    const int c = x >= MargeGauche ? (x - MargeGauche) / LargeurColonne : -1;
     return c < nombreColonnes ? c : -1;
 }
 
 QRect VueEnsemble::rectColonne(int colonne) {
-    return colonne < 0 ? QRect() : QRect(colonne * LargeurColonne, 0, LargeurColonne, Hauteur);
+    return colonne < 0 ? QRect()
+                       : QRect(MargeGauche + colonne * LargeurColonne, 0, LargeurColonne, Hauteur);
 }
 
 void VueEnsemble::montrer(const ImageSequence& image) {
@@ -154,7 +160,8 @@ void VueEnsemble::montrer(const ImageSequence& image) {
     const ImageSequence avant = std::exchange(m_image, image);
     if (avant.allumee != m_image.allumee || avant.eteinte != m_image.eteinte)
         preparerLampes();
-    m_toile->setMinimumSize(int(m_image.colonnes.size()) * LargeurColonne, Hauteur);
+    const int colonnes = int(m_image.colonnes.size()) + ColonnesNumero - 1;
+    m_toile->setMinimumSize(MargeGauche + colonnes * LargeurColonne, Hauteur);
     repeindreChangements(avant);
     suivreCourante(avant);
 }
@@ -203,15 +210,25 @@ void VueEnsemble::suivreCourante(const ImageSequence& avant) {
     ensureVisible(rectColonne(c).center().x(), Hauteur / 2, 3 * LargeurColonne, 0);
 }
 
+// The working record after the last one made is drawn faint: it is not part of the sequence.
+void VueEnsemble::peindreEnregistrement(QPainter& p, const QRect& r, const ColonneVue& col) const {
+    p.setOpacity(col.travail ? OpaciteTravail : 1.0);
+    for (int i = 0; i < NombreLampes; ++i)
+        p.drawPixmap(r.x() + 2, HautLampes + i * PasLampes,
+                     (col.lampes >> i) & 1 ? m_lampeAllumee : m_lampeEteinte);
+    const int h = hauteurBarre(col.code);
+    p.fillRect(r.x() + 3, BasBarres - h, LargeurColonne - 6, h, palette().color(QPalette::Mid));
+    p.setOpacity(1.0);
+}
+
 void VueEnsemble::peindre(QPainter& p, const QRect& zone) const {
     const QPalette& pal = palette();
     p.fillRect(zone, pal.color(QPalette::Base));
     const int n = int(m_image.colonnes.size());
-    const int premiere = qMax(0, zone.left() / LargeurColonne);
-    const int derniere = qMin(n - 1, zone.right() / LargeurColonne);
+    const int premiere = qMax(0, (zone.left() - MargeGauche) / LargeurColonne);
+    const int derniere = qMin(n - 1, (zone.right() - MargeGauche) / LargeurColonne);
     QColor plage = pal.color(QPalette::Highlight);
     plage.setAlpha(70);
-    const QColor barre = pal.color(QPalette::Mid);
     const QColor cadre =
         m_toile->hasFocus() ? pal.color(QPalette::Highlight) : pal.color(QPalette::Text);
     for (int c = premiere; c <= derniere; ++c) {
@@ -221,15 +238,11 @@ void VueEnsemble::peindre(QPainter& p, const QRect& zone) const {
             p.fillRect(r, plage);
         if (col.jouee)
             p.fillRect(r.x(), 0, LargeurColonne, HauteurMarque, CouleurJouee);
-        for (int i = 0; i < NombreLampes; ++i)
-            p.drawPixmap(r.x() + 2, HautLampes + i * PasLampes,
-                         (col.lampes >> i) & 1 ? m_lampeAllumee : m_lampeEteinte);
-        const int h = hauteurBarre(col.code);
-        p.fillRect(r.x() + 3, BasBarres - h, LargeurColonne - 6, h, barre);
+        peindreEnregistrement(p, r, col);
         if (col.courante) {
             p.setPen(QPen(col.jouee ? CouleurJouee : cadre, 2));
             p.setBrush(Qt::NoBrush);
-            p.drawRect(QRectF(r).adjusted(1, 1, -1, -1));
+            p.drawRect(QRectF(r).adjusted(1, HautLampes - 2, -1, -1));
         }
     }
     p.setPen(pal.color(QPalette::Text));
@@ -238,7 +251,7 @@ void VueEnsemble::peindre(QPainter& p, const QRect& zone) const {
     p.setFont(police);
     for (int c = premiere - premiere % NumeroTous; c <= derniere; c += NumeroTous)
         if (c + ColonnesNumero > premiere)
-            p.drawText(QRect(c * LargeurColonne + 1, HautNumeros, ColonnesNumero * LargeurColonne,
+            p.drawText(QRect(rectColonne(c).x() + 1, HautNumeros, ColonnesNumero * LargeurColonne,
                              HautLampes - HautNumeros),
                        Qt::AlignLeft | Qt::AlignVCenter, QString::number(c));
 }

@@ -16,10 +16,12 @@ struct ColonneVue {
     bool courante = false;
     bool dansPlage = false; // between "Départ" and "En cours"
     bool jouee = false;     // being played by the simulator
+    bool travail = false;   // the record after the last one made
     bool operator==(const ColonneVue&) const = default;
 };
 
-// Everything the overview draws: one column per record 0..N, and the colour scheme.
+// Everything the overview draws: one column per record 0..N-1 and the working record N after
+// them, and the colour scheme.
 struct ImageSequence {
     QList<ColonneVue> colonnes;
     QColor allumee;
@@ -56,6 +58,7 @@ private:
     void repeindreChangements(const ImageSequence& avant);
     void preparerLampes();
     void suivreCourante(const ImageSequence& avant);
+    void peindreEnregistrement(QPainter& p, const QRect& r, const ColonneVue& col) const;
 
     ToileVueEnsemble* m_toile;
     ImageSequence m_image;

@@ -4,13 +4,19 @@
 #include "window/VueEnsemble.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStatusBar>
 #include <QtTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -21,7 +27,7 @@ void basculer(PosteFenetre& f, int lampe) {
 
 // The centre of lamp `lampe`'s dot in overview column `colonne`; lamp 10 is the bars' foot.
 QPoint point(int colonne, int lampe) {
-    return {colonne * VueEnsemble::LargeurColonne + 6, 21 + 10 * lampe};
+    return {VueEnsemble::rectColonne(colonne).x() + 6, 21 + 10 * lampe};
 }
 
 // Records 0..2 made from these lamps with codes 2, 6 and 7 (the last only a file can bring).
@@ -32,6 +38,44 @@ void remplir(LT840& ed) {
     }
     ed.TabTrames[1][LigneCode] = 6;
     ed.TabTrames[2][LigneCode] = 7;
+}
+
+// What a control's text needs to show whole, as the style lays it out.
+int largeurTexte(const QWidget* w) {
+    const QFontMetrics m = w->fontMetrics();
+    if (const auto* b = qobject_cast<const QPushButton*>(w))
+        return m.horizontalAdvance(b->text()) + 4;
+    if (const auto* c = qobject_cast<const QLineEdit*>(w))
+        return m.horizontalAdvance(c->text()) + 6;
+    if (const auto* g = qobject_cast<const QGroupBox*>(w))
+        return m.horizontalAdvance(g->title()) + 12;
+    return w->minimumSizeHint().width();
+}
+
+// Each visible control under `racine` whose text does not fit, or that covers another control.
+// Frames are only checked for their titles; the overview and the lamp grid are one control.
+QStringList debordements(QWidget* racine) {
+    QStringList fautes;
+    QList<QWidget*> controles;
+    for (QWidget* w : racine->findChildren<QWidget*>()) {
+        QWidget* parent = w->parentWidget();
+        if (!w->isVisibleTo(racine) || w->objectName().isEmpty() ||
+            qobject_cast<GrilleLampesWidget*>(parent) || dynamic_cast<VueEnsemble*>(parent) ||
+            dynamic_cast<VueEnsemble*>(parent->parentWidget()))
+            continue;
+        if (largeurTexte(w) > w->width())
+            fautes << w->objectName() + u" coupé"_s;
+        if (!qobject_cast<QGroupBox*>(w) || qobject_cast<GrilleLampesWidget*>(w))
+            controles << w;
+    }
+    for (int i = 0; i < controles.size(); ++i)
+        for (int j = i + 1; j < controles.size(); ++j) {
+            const QRect a(controles[i]->mapTo(racine, QPoint()), controles[i]->size());
+            const QRect b(controles[j]->mapTo(racine, QPoint()), controles[j]->size());
+            if (a.intersects(b))
+                fautes << controles[i]->objectName() + u" sur "_s + controles[j]->objectName();
+        }
+    return fautes;
 }
 
 } // namespace
@@ -166,16 +210,26 @@ private slots:
     }
 
     // Closing the test window (as Escape does) goes through the core's OK handler.
+    // It opens beside the main window, then where the user last left it, even in a later run.
     void fenetreDeTest() {
-        PosteFenetre f;
-        auto* dialogue = f.fenetre.findChild<QDialog*>("Dialog");
-        f.ed().Ctl.DialogText1 = QStringLiteral(" Carte    LT840:V1.02");
-        f.ed().Ctl.DialogVisible = true;
-        f.fenetre.rafraichir();
-        QCOMPARE(dialogue->findChild<QLineEdit*>("Text1")->text(), f.ed().Ctl.DialogText1);
-        dialogue->close();
-        QVERIFY(!f.ed().Ctl.DialogVisible);
-        QVERIFY(!dialogue->isVisible());
+        const QPoint deplacee(100, 120);
+        for (int run = 0; run < 2; ++run) {
+            PosteFenetre f;
+            auto* dialogue = f.fenetre.findChild<QDialog*>("Dialog");
+            f.ed().Ctl.DialogText1 = QStringLiteral(" Carte    LT840:V1.02");
+            f.ed().Ctl.DialogVisible = true;
+            f.fenetre.rafraichir();
+            QCOMPARE(dialogue->findChild<QLineEdit*>("Text1")->text(), f.ed().Ctl.DialogText1);
+            if (run == 0) {
+                QVERIFY(!dialogue->frameGeometry().intersects(f.fenetre.frameGeometry()));
+                dialogue->move(deplacee);
+            } else {
+                QCOMPARE(dialogue->pos(), deplacee);
+            }
+            dialogue->close();
+            QVERIFY(!f.ed().Ctl.DialogVisible);
+            QVERIFY(!dialogue->isVisible());
+        }
     }
 
     // Per press on overview column 3, lamp 3: "EnrCours Départ Maximum", lamps showing it.
@@ -199,12 +253,35 @@ private slots:
         QCOMPARE(vus, (QStringList{"1 0 3 1", "3 2 3 1", "3 0 3 1"}));
     }
 
-    // The overview's lamps as recorded; a bar for codes 2 and 6, none for 7.
+    // A column's first and last pixels both stand for its record, nothing left of the first
+    // does; the strip scrolls to follow the record shown.
+    void colonnesVueEnsemble() {
+        PosteFenetre f;
+        f.ed().setText3(QStringLiteral("250"));
+        for (int c : {0, 7, 249}) {
+            const QRect r = VueEnsemble::rectColonne(c);
+            QCOMPARE(VueEnsemble::colonneEn(r.left(), 251) + VueEnsemble::colonneEn(r.right(), 251),
+                     2 * c);
+        }
+        QCOMPARE(VueEnsemble::colonneEn(VueEnsemble::rectColonne(0).left() - 1, 251), -1);
+        f.ed().setHScroll1Value(240);
+        f.fenetre.rafraichir();
+        auto* vue = f.fenetre.findChild<VueEnsemble*>();
+        const int gauche = vue->horizontalScrollBar()->value();
+        QVERIFY(QRect(gauche, 0, vue->viewport()->width(), VueEnsemble::Hauteur)
+                    .contains(VueEnsemble::rectColonne(240)));
+    }
+
+    // The overview's lamps as recorded; a bar for codes 2 and 6, none for 7. The working
+    // record after them is drawn faint, unlike any recorded one.
     void couleursVueEnsemble() {
         PosteFenetre f;
         remplir(f.ed());
         f.fenetre.rafraichir();
         const QImage image = f.fenetre.findChild<VueEnsemble*>()->toile()->grab().toImage();
+        for (int i = 0; i < NombreLampes; ++i)
+            QVERIFY(image.pixelColor(point(3, i)) != QColor(255, 0, 0) &&
+                    image.pixelColor(point(3, i)) != QColor(255, 128, 128));
         for (int c = 0; c < 3; ++c) {
             for (int i = 0; i < NombreLampes; ++i)
                 QCOMPARE(image.pixelColor(point(c, i)),
@@ -212,6 +289,39 @@ private slots:
             const QColor fond = image.pixelColor(point(c, 8));
             QCOMPARE(image.pixelColor(point(c, 10) + QPoint(0, 4)) != fond, c < 2);
         }
+    }
+
+    // At the desktop's usual font (9 points) and at 1.5 times it, no control covers another and
+    // every text fits its control, the status bar's last text keeps off the window's edge and
+    // the overview's strip holds its last number.
+    void miseEnPage_data() {
+        QTest::addColumn<double>("points");
+        QTest::newRow("9 points") << 9.0;
+        QTest::newRow("13.5 points") << 13.5;
+    }
+    void miseEnPage() {
+        QFETCH(double, points);
+        const QFont bureau = QApplication::font();
+        QFont police = bureau;
+        police.setPointSizeF(points);
+        QApplication::setFont(police);
+        PosteFenetre f;
+        QApplication::setFont(bureau);
+        f.ed().Modifie = true;
+        f.ed().setText3(QStringLiteral("250"));
+        f.fenetre.rafraichir();
+        QStringList fautes = debordements(f.fenetre.centralWidget());
+        fautes += debordements(f.fenetre.statusBar());
+        const auto* etat = f.fenetre.statusBar()->findChild<QLabel*>("EtatModifie");
+        if (etat->mapTo(&f.fenetre, etat->rect().topRight()).x() >= f.fenetre.width() - 2)
+            fautes << u"Modifié au bord"_s;
+        auto* vue = f.fenetre.findChild<VueEnsemble*>();
+        QFont chiffres = vue->font();
+        chiffres.setPixelSize(10);
+        if (VueEnsemble::rectColonne(250).x() + QFontMetrics(chiffres).horizontalAdvance("250") >=
+            vue->toile()->width())
+            fautes << u"250 coupé"_s;
+        QCOMPARE(fautes.join(u", "), QString());
     }
 
     // Listed again in the next run, the last opened first; a missing file is told and dropped.
