@@ -7,14 +7,17 @@ set(LT840_MAINTAINER "LT840 developers <lt840@example.org>"
 set(CPACK_PACKAGE_NAME lt840)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor and programmer for the LT840 light-chaser board")
+# Lines of at most 79 characters: each goes into the control file behind one space.
 set(CPACK_PACKAGE_DESCRIPTION [[
-A desktop editor for the LT840 board, which drives a row of eight lamps: compose frames
-of lit and unlit lamps with their durations, record up to 251 of them, transform them in
-one press, preview the sequence on the built-in simulator, keep it in a file and write it
-into the board over a 9600-baud serial line. The interface is in French.
+A desktop editor for the LT840 board, which drives a row of eight lamps:
+compose frames of lit and unlit lamps with their durations, record up to 251
+of them, transform them in one press, preview the sequence on the built-in
+simulator, keep it in a file and write it into the board over a 9600-baud
+serial line. The interface is in French.
 
-Also contains lt840-board, a virtual board on a pseudo-terminal for trying the editor
-without the hardware.]])
+Also contains lt840-cli, which identifies, programs and resets the board from
+a terminal without a display, and lt840-board, a virtual board on a
+pseudo-terminal for trying the editor without the hardware.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

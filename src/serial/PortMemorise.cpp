@@ -1,22 +1,21 @@
 #include "serial/PortMemorise.h"
 
-#include <QSettings>
+#include "serial/UserSettings.h"
 
 namespace portmemorise {
 
 namespace {
 
-const QString Organisation = QStringLiteral("lt840");
 const QString Cle = QStringLiteral("port/peripherique");
 
 } // namespace
 
 QString lire() {
-    return QSettings(Organisation, Organisation).value(Cle).toString();
+    return userSettings().value(Cle).toString();
 }
 
 void ecrire(const QString& peripherique) {
-    QSettings reglages(Organisation, Organisation);
+    QSettings reglages = userSettings();
     if (peripherique.isEmpty())
         reglages.remove(Cle);
     else

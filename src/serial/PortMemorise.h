@@ -3,8 +3,7 @@
 #include <QString>
 
 // The device the user last chose by name, kept between runs in the user's settings
-// (organisation and application "lt840"), never in lt840.cfg. The command line falls back on
-// it when given no port.
+// (userSettings()), never in lt840.cfg. The command line falls back on it when given no port.
 namespace portmemorise {
 
 QString lire();                           // "" when a COM is in force

@@ -1,18 +1,15 @@
 #include "window/MenuRecents.h"
 
+#include "serial/UserSettings.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QSettings>
 
 namespace {
 
 const QString Cle = QStringLiteral("fichiersRecents");
-
-QSettings reglages() {
-    return QSettings(QStringLiteral("lt840"), QStringLiteral("lt840"));
-}
 
 bool existe(const QString& chemin) {
     return QFileInfo::exists(chemin);
@@ -44,7 +41,7 @@ MenuRecents::MenuRecents(QMenu* menu, QAction* avant, std::function<void(const Q
 }
 
 QStringList MenuRecents::liste() const {
-    return reglages().value(Cle).toStringList();
+    return userSettings().value(Cle).toStringList();
 }
 
 void MenuRecents::retenir(const QString& chemin) {
@@ -56,7 +53,7 @@ void MenuRecents::oublierAbsents() {
 }
 
 void MenuRecents::ranger(const QStringList& liste) {
-    reglages().setValue(Cle, liste);
+    userSettings().setValue(Cle, liste);
     afficher(liste);
 }
 

@@ -1,5 +1,7 @@
 #include "UtilisateurOrdinaire.h"
 #include "editor/Plateforme.h"
+#include "serial/UserSettings.h"
+#include "storage/FichierDisque.h"
 #include "window/FileDialogQt.h"
 #include "window/MessageBoxQt.h"
 #include "window/ProgramFolderQt.h"
@@ -16,7 +18,14 @@
 
 class TstPlateformeQt : public QObject {
     Q_OBJECT
+    QTemporaryDir m_config; // ~/.config for the run, before Qt settles the settings' folder
+
 private slots:
+    void initTestCase() {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        QCOMPARE(userSettings().fileName(), m_config.filePath("lt840/lt840.conf"));
+    }
+
     // A name typed into the real dialog, or Escape: the dialog starts in the folder given,
     // shows the filters (several patterns under no label; a label whose pattern is missing
     // dropped rather than read past the end), adds the default extension to a bare name.
@@ -119,10 +128,21 @@ private slots:
         QVERIFY(!t.findChild<QTimer*>()->isActive());
     }
 
-    // A build keeps its configuration beside the program, and its dialogs start there too.
-    void construction() {
+    // A build keeps lt840.cfg beside itself, its dialogs start there; the user's folder is the
+    // settings' one. An lt840.cfg left in the earlier installations' folder comes over once,
+    // bytes unchanged, and that folder goes; from then on the file already there wins.
+    void dossiers() {
         QCOMPARE(ProgramFolderQt().dossierProgramme() + ProgramFolderQt::documentsSiInstalle(),
                  QCoreApplication::applicationDirPath());
+        const QDir config(m_config.path());
+        const QString ancien = config.filePath("LT840/lt840.cfg");
+        QVERIFY(config.mkpath("LT840") && ecrireFichier(ancien, "3\r\n*.dat\r\n"));
+        QCOMPARE(ProgramFolderQt().dossierConfiguration(), config.filePath("lt840"));
+        QVERIFY(!config.exists("LT840") && config.mkpath("LT840") &&
+                ecrireFichier(ancien, "1\r\n"));
+        const QString cfg = ProgramFolderQt().dossierConfiguration() + "/lt840.cfg";
+        QCOMPARE(lireFichier(cfg, 99).value_or(""), "3\r\n*.dat\r\n");
+        QVERIFY(QFileInfo::exists(ancien));
     }
 };
 
