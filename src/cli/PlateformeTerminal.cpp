@@ -10,9 +10,15 @@ constexpr int LargeurBarre = 32;
 
 } // namespace
 
+QString shownFileName(const QString& file) {
+    return file.isEmpty() ? QStringLiteral("«»") : surUneLigne(file);
+}
+
 int MessagesTerminal::afficher(const QString& prompt, int buttons, const QString&) {
     ++m_nombre;
-    QTextStream(stderr) << "lt840-cli: " << surUneLigne(prompt) << Qt::endl;
+    m_progression.endLine();
+    const QString subject = m_file ? shownFileName(*m_file) + QStringLiteral(" : ") : QString();
+    QTextStream(stderr) << "lt840-cli: " << subject << surUneLigne(prompt) << Qt::endl;
     return (buttons & Msg::MasqueBoutons) == Msg::OuiNon ? Msg::RepNon : Msg::RepOK;
 }
 
@@ -23,7 +29,7 @@ void ProgressionTerminal::repeindre() {
     if (valeur == m_montre || valeur <= 0 || maximum <= 0)
         return;
     m_montre = valeur;
-    QTextStream sortie(stdout);
+    QTextStream sortie(stderr);
     if (!m_terminal) {
         sortie << QStringLiteral("bloc %1/%2").arg(valeur).arg(maximum) << Qt::endl;
         return;
@@ -34,10 +40,16 @@ void ProgressionTerminal::repeindre() {
                   .arg(valeur)
                   .arg(maximum)
            << Qt::flush;
+    m_lineOpen = true;
+}
+
+void ProgressionTerminal::endLine() {
+    if (m_lineOpen)
+        QTextStream(stderr) << u'\n' << Qt::flush;
+    m_lineOpen = false;
 }
 
 void ProgressionTerminal::finir() {
-    if (m_terminal && m_montre > 0)
-        QTextStream(stdout) << u'\n' << Qt::flush;
+    endLine();
     m_montre = 0;
 }

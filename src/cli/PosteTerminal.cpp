@@ -34,7 +34,10 @@ Sortie interroger(PosteTerminal& p) {
 }
 
 Sortie charger(PosteTerminal& p, const QString& fichier) {
-    return p.ed().OuvrirFichier(fichier) ? Fait : FichierRefuse;
+    p.setMessageFile(fichier);
+    const bool ouvert = p.ed().OuvrirFichier(fichier);
+    p.setMessageFile(std::nullopt);
+    return ouvert ? Fait : FichierRefuse;
 }
 
 } // namespace
@@ -86,7 +89,8 @@ Sortie programmer(PosteTerminal& p, const QString& fichier) {
         return s;
     const int nombre = nombreEnregistrements(p.ed().TabTrames, p.ed().HScroll1Max());
     if (nombre == 0) {
-        dire(QStringLiteral("%1 : la séquence est vide, rien à programmer").arg(fichier));
+        dire(QStringLiteral("%1 : la séquence est vide, rien à programmer")
+                 .arg(shownFileName(fichier)));
         return FichierRefuse;
     }
     if (const Sortie s = interroger(p); s != Fait)
@@ -101,8 +105,7 @@ Sortie programmer(PosteTerminal& p, const QString& fichier) {
     const int programmes = qMin(nombre, DernierEnrCarte + 1);
     if (programmes < nombre)
         dire(QStringLiteral("%1 : seuls les enregistrements 0 à %2 tiennent dans la carte")
-                 .arg(fichier)
-                 .arg(DernierEnrCarte));
+                 .arg(shownFileName(fichier), QString::number(DernierEnrCarte)));
     QTextStream(stdout) << QStringLiteral("%1 enregistrements programmés, base %2, carte %3")
                                .arg(programmes)
                                .arg(p.ed().Ctl.List1Text(), p.ed().Ctl.Versions.trimmed())
@@ -130,9 +133,8 @@ Sortie verifier(PosteTerminal& p, const QString& fichier) {
     const int nombre = nombreEnregistrements(ed.TabTrames, ed.HScroll1Max());
     const double duree = dureeTour(ed.TabTrames, nombre, valeurNumerique(ed.Ctl.List1Text()));
     QTextStream(stdout) << QStringLiteral("%1 : %2 enregistrements, un tour dure %3 s à la base %4")
-                               .arg(fichier)
-                               .arg(nombre)
-                               .arg(textePeriode(duree), ed.Ctl.List1Text())
+                               .arg(shownFileName(fichier), QString::number(nombre),
+                                    textePeriode(duree), ed.Ctl.List1Text())
                         << Qt::endl;
     return Fait;
 }

@@ -27,16 +27,18 @@ public:
     int messages() const { return m_messages.nombre(); }
     bool portOuvert() const { return m_port.estOuvert(); }
     ProgressionTerminal& progression() { return m_progression; }
+    // Messages name `file` while it is being opened; std::nullopt once it is.
+    void setMessageFile(std::optional<QString> file) { m_messages.setFile(std::move(file)); }
     // The exchange still open in the trace is told before the command's outcome.
     void conclure();
 
 private:
-    MessagesTerminal m_messages;
+    ProgressionTerminal m_progression;
+    MessagesTerminal m_messages{m_progression};
     MessagesTraces m_messagesTraces{m_messages};
     FichiersAucun m_fichiers;
     MinuterieInerte m_minuterie;
     ClockQt m_horloge;
-    ProgressionTerminal m_progression;
     DossiersTemporaires m_dossiers;
     PressePapiersAucun m_pressePapiers;
     SerialPortQt m_port;
