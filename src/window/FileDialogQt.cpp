@@ -3,7 +3,6 @@
 #include "window/FiltresFichiers.h"
 #include "window/ProgramFolderQt.h"
 
-#include <QDir>
 #include <QFileDialog>
 
 namespace {
@@ -35,8 +34,9 @@ QString FileDialogQt::choisir(const ParametresDialogue& p, bool sauvegarde) {
     const QStringList filtres = filtresQt(p.filtre);
     if (!filtres.isEmpty())
         dialogue.setNameFilters(filtres);
-    // A folder that does not exist here (such as a drive letter) leaves Qt's own choice.
-    if (!p.dossierInitial.isEmpty() && QDir(p.dossierInitial).exists())
+    // The dialog ignores a folder that does not exist here (such as a drive letter) and keeps
+    // its own choice.
+    if (!p.dossierInitial.isEmpty())
         dialogue.setDirectory(p.dossierInitial);
     // An installed editor's own folder holds no sequences: start where the user keeps files.
     if (const QString documents = ProgramFolderQt::documentsSiInstalle(); !documents.isEmpty())

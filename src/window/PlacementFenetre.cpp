@@ -1,5 +1,7 @@
 #include "window/PlacementFenetre.h"
 
+#include "serial/UserSettings.h"
+
 #include <QEvent>
 #include <QScreen>
 #include <QSettings>
@@ -8,10 +10,6 @@
 namespace {
 
 constexpr int Ecart = 8;
-
-QSettings reglages() {
-    return QSettings(QStringLiteral("lt840"), QStringLiteral("lt840"));
-}
 
 } // namespace
 
@@ -27,12 +25,12 @@ bool PlacementFenetre::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::Show)
         placer();
     else if (evenement->type() == QEvent::Hide)
-        reglages().setValue(m_cle, m_fenetre->saveGeometry());
+        userSettings().setValue(m_cle, m_fenetre->saveGeometry());
     return false;
 }
 
 void PlacementFenetre::placer() {
-    const QByteArray retenue = reglages().value(m_cle).toByteArray();
+    const QByteArray retenue = userSettings().value(m_cle).toByteArray();
     if (retenue.isEmpty() || !m_fenetre->restoreGeometry(retenue))
         placerACote();
 }

@@ -50,7 +50,7 @@ private slots:
         poste->TxRx("F", 1);
         QCOMPARE(poste->EtatCom, EtatEchange::Muet);
         poste->DemandeVersionCarte();
-        const QStringList vues = poste.textesAffiches();
+        const QStringList vues = poste.boites(true);
         QVERIFY2(vues.size() == 2 && vues[1].startsWith("COM1: n'est pas disponible") &&
                      (vues[0] == "ERREUR :" + QString::number(QSerialPort::ReadError) ||
                       vues[0] == "ERREUR :" + QString::number(QSerialPort::ResourceError)),

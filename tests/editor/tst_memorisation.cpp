@@ -14,7 +14,6 @@ private slots:
         Banc b;
         QCOMPARE(vue(*b) + u' ' + b->Ctl.Caption + ligne(b->TabTrames[0]),
                  u"0 0 0 0 0 0 00000000 N 1 1 0.02 * LT840 *100000000"_s);
-        QCOMPARE(TabVitesse, (std::array<qint16, 9>{0, 1, 2, 5, 10, 15, 20, 0, 0}));
     }
 
     // A left press lights or unlights a lamp inside its square (bounds included); a right press
@@ -46,7 +45,6 @@ private slots:
         geste("record inside", "suite:5 HScroll1:2 peindre:11111111 CLICK",
               "3 0 3 5 5 3 00010000 O 1 1 0.02", "2:211111111");
         geste("+ left", "peindre:11000000 Cmd1", fait, "0:211000000");
-        geste("shortcut right", "peindre:11000000 Raccourci:d", fait);
         geste("shortcut left", "peindre:11000000 Raccourci", "0 0 0 0 0 0 11000000 N 1 1 0.02");
         geste("+ middle", "peindre:11000000 Cmd1:m", "0 0 0 0 0 0 11000000 N 1 1 0.02");
         geste("x20 right", "peindre:11000000 x:5,d", fait, "0:211000000");

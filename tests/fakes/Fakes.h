@@ -102,5 +102,4 @@ struct Dialogues {
             l << (texteSeul ? b.prompt : boite(b.prompt, b.boutons, b.titre));
         return l;
     }
-    QStringList textesAffiches() const { return boites(true); }
 };
