@@ -35,16 +35,24 @@ void PlacementFenetre::placer() {
         placerACote();
 }
 
-// Right of the main window, else left of it, else wherever the screen has room for it.
+// On the side of the main window where the screen has more room; a window wider than that
+// room is made narrower when it can be, and only otherwise overlaps.
 void PlacementFenetre::placerACote() {
     const QRect principale = m_principale->frameGeometry();
     const QScreen* ecran = m_principale->screen();
     const QRect libre = ecran ? ecran->availableGeometry() : principale;
-    const QSize taille = m_fenetre->frameGeometry().size();
-    QPoint coin(principale.right() + Ecart, principale.top());
-    if (coin.x() + taille.width() > libre.right())
-        coin.setX(principale.left() - Ecart - taille.width());
-    coin.setX(qBound(libre.left(), coin.x(), qMax(libre.left(), libre.right() - taille.width())));
-    coin.setY(qBound(libre.top(), coin.y(), qMax(libre.top(), libre.bottom() - taille.height())));
+    const int cadre = m_fenetre->frameGeometry().width() - m_fenetre->width();
+    const int aDroite = libre.right() - principale.right() - Ecart;
+    const int aGauche = principale.left() - libre.left() - Ecart;
+    const int place = qMax(aDroite, aGauche) - cadre;
+    if (m_fenetre->width() > place && place >= m_fenetre->minimumSizeHint().width())
+        m_fenetre->resize(place, m_fenetre->height());
+    const int largeur = m_fenetre->frameGeometry().width();
+    QPoint coin(aDroite >= aGauche ? principale.right() + Ecart
+                                   : principale.left() - Ecart - largeur,
+                principale.top());
+    coin.setX(qBound(libre.left(), coin.x(), qMax(libre.left(), libre.right() - largeur)));
+    coin.setY(qBound(libre.top(), coin.y(),
+                     qMax(libre.top(), libre.bottom() - m_fenetre->frameGeometry().height())));
     m_fenetre->move(coin);
 }
