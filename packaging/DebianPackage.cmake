@@ -1,9 +1,6 @@
 # `cpack -G DEB` in the build folder makes a Debian package of what `cmake --install` puts in
 # place, under /usr. The libraries it needs are read from the programs by dpkg-shlibdeps.
 
-set(LT840_MAINTAINER "LT840 developers <lt840@example.org>"
-    CACHE STRING "The Maintainer line of the Debian package: a name and an address")
-
 set(CPACK_PACKAGE_NAME lt840)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor and programmer for the LT840 light-chaser board")

@@ -17,7 +17,7 @@ QString shownFileName(const QString& file) {
 int MessagesTerminal::afficher(const QString& prompt, int buttons, const QString&) {
     ++m_nombre;
     m_progression.endLine();
-    const QString subject = m_file ? shownFileName(*m_file) + QStringLiteral(" : ") : QString();
+    const QString subject = m_fileNamed ? shownFileName(m_file) + QStringLiteral(" : ") : QString();
     QTextStream(stderr) << "lt840-cli: " << subject << surUneLigne(prompt) << Qt::endl;
     return (buttons & Msg::MasqueBoutons) == Msg::OuiNon ? Msg::RepNon : Msg::RepOK;
 }

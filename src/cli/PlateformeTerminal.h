@@ -4,7 +4,6 @@
 #include "editor/Plateforme.h"
 
 #include <functional>
-#include <optional>
 
 // The platform of the editor without a window: boxes become lines on stderr, repaints draw
 // the upload's progress there too, and the files the editor keeps go to a scratch folder, so
@@ -45,11 +44,13 @@ public:
     int afficher(const QString& prompt, int buttons, const QString& title) override;
     int nombre() const { return m_nombre; }
     // While a file is being opened, every box is about it and names it first.
-    void setFile(std::optional<QString> file) { m_file = std::move(file); }
+    void nameFile(const QString& file) { m_file = file, m_fileNamed = true; }
+    void forgetFile() { m_fileNamed = false; }
 
 private:
     ProgressionTerminal& m_progression;
-    std::optional<QString> m_file;
+    QString m_file;
+    bool m_fileNamed = false;
     int m_nombre = 0;
 };
 

@@ -34,9 +34,9 @@ Sortie interroger(PosteTerminal& p) {
 }
 
 Sortie charger(PosteTerminal& p, const QString& fichier) {
-    p.setMessageFile(fichier);
+    p.messages().nameFile(fichier);
     const bool ouvert = p.ed().OuvrirFichier(fichier);
-    p.setMessageFile(std::nullopt);
+    p.messages().forgetFile();
     return ouvert ? Fait : FichierRefuse;
 }
 

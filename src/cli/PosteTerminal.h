@@ -27,8 +27,8 @@ public:
     int messages() const { return m_messages.nombre(); }
     bool portOuvert() const { return m_port.estOuvert(); }
     ProgressionTerminal& progression() { return m_progression; }
-    // Messages name `file` while it is being opened; std::nullopt once it is.
-    void setMessageFile(std::optional<QString> file) { m_messages.setFile(std::move(file)); }
+    // Messages name the file being opened until it is.
+    MessagesTerminal& messages() { return m_messages; }
     // The exchange still open in the trace is told before the command's outcome.
     void conclure();
 
