@@ -34,9 +34,9 @@ Sortie interroger(PosteTerminal& p) {
 }
 
 Sortie charger(PosteTerminal& p, const QString& fichier) {
-    p.messages().nameFile(fichier);
+    p.boites().nameFile(fichier);
     const bool ouvert = p.ed().OuvrirFichier(fichier);
-    p.messages().forgetFile();
+    p.boites().forgetFile();
     return ouvert ? Fait : FichierRefuse;
 }
 

@@ -28,7 +28,7 @@ public:
     bool portOuvert() const { return m_port.estOuvert(); }
     ProgressionTerminal& progression() { return m_progression; }
     // Messages name the file being opened until it is.
-    MessagesTerminal& messages() { return m_messages; }
+    MessagesTerminal& boites() { return m_messages; }
     // The exchange still open in the trace is told before the command's outcome.
     void conclure();
 
