@@ -1,1 +1,1 @@
-#error "lt840core is Qt::Core only: widgets and GUI classes belong to src/window"
+#error "below the window the program is Qt::Core only: widgets and GUI classes belong to src/window"
