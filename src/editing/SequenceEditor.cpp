@@ -105,25 +105,30 @@ void SequenceEditor::recordFrame() {
         m_currentRecord = LastBoardRecord;
         m_sequence.setLength(LastBoardRecord);
     }
-    Frame& made = currentFrame();
+    const int made = m_currentRecord;
     for (int i = 0; i < Frame::LampCount; ++i)
-        made.lamps[i] = m_lamps[i] ? 1 : 0;
-    made.code = qint16(m_multiplierIndex + 1);
+        currentFrame().lamps[i] = m_lamps[i] ? 1 : 0;
+    currentFrame().code = qint16(m_multiplierIndex + 1);
     m_modified = true;
-    setCurrent(qMin(m_currentRecord + 1, LastBoardRecord));
-    if (m_currentRecord < m_sequence.length()) {
+    setCurrent(qMin(made + 1, LastBoardRecord));
+    const int length = m_sequence.length();
+    if (m_currentRecord < length) {
         show(); // an existing record was overwritten: the next one is shown
         return;
     }
-    // The sequence grows: the next record starts with the multiplier just used, and the frame
-    // stays on the grid as the starting point of the next one. A record made without a
-    // multiplier is given the first one, so that it keeps a duration.
+    // The working record starts with the multiplier just used; a record made without one is
+    // given the first, so that it keeps a duration.
     Frame& next = currentFrame();
     Frame& previous = m_sequence.at(m_currentRecord - 1);
     next.code = previous.code;
     if (next.code < 1)
         previous.code = 1;
-    m_sequence.setLength(m_currentRecord);
+    // Past the end the sequence grows and the frame stays on the grid as the starting point
+    // of the next one; the last record made overwritten, the working record is shown.
+    if (m_currentRecord > length)
+        m_sequence.setLength(m_currentRecord);
+    else if (m_currentRecord > made)
+        show();
 }
 
 void SequenceEditor::showRecord(int record) {
