@@ -47,8 +47,14 @@ public:
     const QString& text() const { return m_text; }
 
 private:
+    QString folder(bool user) const;
+    bool readFrom(const QString& folder);
+    bool writeTo(const QString& folder) const;
+    bool readOrRecreate(const QString& folder);
+    bool userFileFirst() const;
+
     IProgramFolders& m_folders;
     qint16 m_port = DefaultPort;
     QString m_text;
-    bool m_inUserFolder = false;
+    bool m_inUserFolder = false; // the file in use is the user's, not the program folder's
 };

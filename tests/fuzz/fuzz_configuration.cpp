@@ -1,19 +1,19 @@
-#include "storage/FichierConfiguration.h"
+#include "files/Configuration.h"
 
 #include <cstdint>
 #include <cstdlib>
 
 // Whatever the bytes, the reader returns; a complete reading, written back, reads the same.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const LectureConfiguration lue = lireConfiguration(
+    const ConfigurationContent read = readConfigurationFile(
         QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (lue.texte && !lue.port)
+    if (read.text && !read.port)
         std::abort();
-    if (!lue.complete())
+    if (!read.complete())
         return 0;
-    const LectureConfiguration relue =
-        lireConfiguration(ecrireConfiguration(*lue.port, *lue.texte));
-    if (!relue.complete() || *relue.port != *lue.port || *relue.texte != *lue.texte)
+    const ConfigurationContent reread =
+        readConfigurationFile(writeConfigurationFile(*read.port, *read.text));
+    if (!reread.complete() || *reread.port != *read.port || *reread.text != *read.text)
         std::abort();
     return 0;
 }

@@ -1,26 +1,32 @@
-#include "storage/FichierSequence.h"
+#include "files/SequenceFile.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
-// Whatever the bytes, the reader refuses them or yields N records of digits, N within the
-// store, that read back the same once written with the program's extra record.
+namespace {
+
+bool isDigit(qint16 n) {
+    return n >= 0 && n <= 9;
+}
+
+bool holdsDigits(const Frame& frame) {
+    return isDigit(frame.code) && std::ranges::all_of(frame.lamps, isDigit);
+}
+
+} // namespace
+
+// Whatever the bytes, the reader refuses them or yields records of digits, no more than the
+// store holds, that read back the same once loaded and written with the program's extra record.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const auto lue =
-        lireSequence(QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
-    if (!lue)
+    const auto read = readSequenceFile(
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size)));
+    if (!read)
         return 0;
-    const auto chiffres = [](const CellulesEnr& enr) {
-        return std::ranges::all_of(enr, [](qint16 c) { return c >= 0 && c <= 9; });
-    };
-    if (lue->nombre < 0 || lue->nombre > NombreMaxSequence ||
-        lue->enregistrements.size() != lue->nombre ||
-        !std::ranges::all_of(lue->enregistrements, chiffres))
+    if (read->size() > Sequence::LastRecord || !std::ranges::all_of(*read, holdsDigits))
         std::abort();
-    const auto relue = lireSequence(
-        ecrireSequence(lue->nombre, QList<CellulesEnr>(lue->enregistrements) << CellulesEnr{}));
-    if (!relue || relue->nombre != lue->nombre || relue->enregistrements != lue->enregistrements)
+    const auto reread = readSequenceFile(writeSequenceFile(Sequence::loaded(*read)));
+    if (!reread || *reread != *read)
         std::abort();
     return 0;
 }
