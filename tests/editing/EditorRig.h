@@ -7,10 +7,10 @@
 #include <QtTest>
 
 using namespace Qt::StringLiterals;
+using E = SequenceEditor;
+using Action = std::function<void(SequenceEditor&)>;
 
-// Lamps and records as digits, lamp 0 first; a record as a file line writes it: its code
-// first.
-
+// Lamps as digits, lamp 0 first; a record as a file line writes it, its code first.
 inline QString lampText(const LampStates& lamps) {
     QString s;
     for (bool lit : lamps)
@@ -25,21 +25,13 @@ inline QString line(const Frame& f) {
     return s;
 }
 
-inline Frame frame(const QString& digits) {
-    Frame f;
-    f.code = qint16(digits[0].digitValue());
-    for (int i = 0; i < Frame::LampCount; ++i)
-        f.lamps[i] = qint16(digits[i + 1].digitValue());
-    return f;
-}
-
-// Only lamp `lamp` lit (none when negative), at code `code`.
-inline Frame alone(int lamp, int code = 2) {
-    Frame f;
-    if (lamp >= 0)
-        f.lamps[lamp] = 1;
-    f.code = qint16(code);
-    return f;
+// A file's records, one line each; every lamp is lit past them, up to record 512.
+inline void load(SequenceEditor& e, const QStringList& lines) {
+    QList<Frame> records(lines.size());
+    for (qsizetype r = 0; r < lines.size(); ++r)
+        for (int i = 0; i <= Frame::LampCount; ++i)
+            (i ? records[r].lamps[i - 1] : records[r].code) = qint16(lines[r][i].digitValue());
+    e.replaceSequence(Sequence::loaded(records));
 }
 
 // The grid set lamp by lamp, as clicks set it: the current record follows.
@@ -49,16 +41,13 @@ inline void paint(SequenceEditor& e, const QString& lamps) {
             e.toggleLamp(i);
 }
 
-// Records 0..n-1 made with "+" at the multiplier in force, record k lighting lamp k % 8.
+// Records 0..n-1 made at the multiplier in force, record k lighting lamp k % 8.
 inline void recordSome(SequenceEditor& e, int n) {
-    for (int k = 0; k < n; ++k) {
-        e.clearFrame();
-        e.toggleLamp(k % Frame::LampCount);
-        e.recordFrame();
-    }
+    for (int k = 0; k < n; ++k)
+        e.clearFrame(), e.toggleLamp(k % Frame::LampCount), e.recordFrame();
 }
 
-// The record shown, "En cours", "Départ", the count, the grid, unsaved changes (M or N), the
+// The record shown, "En cours", "Départ", the count, the grid, unsaved work (M or N), the
 // multiplier, the button marked and the period.
 inline QString view(const SequenceEditor& e) {
     return u"%1 %2 %3 %4 %5 %6 %7 %8 %9"_s.arg(e.currentRecord())
@@ -71,15 +60,17 @@ inline QString view(const SequenceEditor& e) {
         .arg(e.framePeriod());
 }
 
-// The records `which` names, "r:line …".
-inline QString records(const SequenceEditor& e, const QList<int>& which) {
+// The records `named` names ("r:line …"), as it writes them.
+inline QString records(const SequenceEditor& e, const QString& named) {
     QStringList l;
-    for (int r : which)
-        l << QString::number(r) + u':' + line(e.sequence().at(r));
+    for (const QString& r : named.split(u' ', Qt::SkipEmptyParts))
+        l << r.section(u':', 0, 0) + u':' + line(e.sequence().at(r.section(u':', 0, 0).toInt()));
     return l.join(u' ');
 }
 
-using Action = std::function<void(SequenceEditor&)>;
+inline bool gridShowsRecord(const SequenceEditor& e) {
+    return lampText(e.lamps()) == line(e.sequence().at(e.currentRecord())).mid(1);
+}
 
 struct EditorRig {
     FakeClipboard clipboard;

@@ -3,7 +3,6 @@
 #include "editing/Platform.h"
 #include "files/Configuration.h"
 
-#include <QList>
 #include <QQueue>
 #include <QTemporaryDir>
 
@@ -14,8 +13,7 @@ struct FakeTimer : ITimer {
     int intervalMs = -1;
     bool enabled = false;
     void configure(int ms, bool on) override { intervalMs = ms, enabled = on; }
-    // Whether a real timer with these settings would tick at all.
-    bool ticks() const { return enabled && intervalMs > 0; }
+    bool ticks() const { return enabled && intervalMs > 0; } // as a real timer would
 };
 
 struct FakeClipboard : IClipboard {
@@ -29,9 +27,8 @@ struct FakeClipboard : IClipboard {
 struct FakeQuestions : IQuestions {
     QQueue<Answer> answers;
     QList<Report> asked;
-    Answer ask(const Report& question) override {
-        asked.append(question);
-        return answers.isEmpty() ? Answer::No : answers.dequeue();
+    Answer ask(const Report& q) override {
+        return asked.append(q), answers.isEmpty() ? Answer::No : answers.dequeue();
     }
 };
 
@@ -39,11 +36,9 @@ struct FakeQuestions : IQuestions {
 struct FakeFileDialog : IFileDialog {
     QQueue<QString> paths;
     QList<FileDialogSettings> shown;
-    QString chooseToOpen(const FileDialogSettings& s) override { return next(s); }
-    QString chooseToSave(const FileDialogSettings& s) override { return next(s); }
-    QString next(const FileDialogSettings& s) {
-        shown.append(s);
-        return paths.isEmpty() ? QString() : paths.dequeue();
+    QString chooseToOpen(const FileDialogSettings& s) override { return chooseToSave(s); }
+    QString chooseToSave(const FileDialogSettings& s) override {
+        return shown.append(s), paths.isEmpty() ? QString() : paths.dequeue();
     }
 };
 
