@@ -10,7 +10,6 @@ using namespace Qt::StringLiterals;
 using E = SequenceEditor;
 using Action = std::function<void(SequenceEditor&)>;
 
-// Lamps as digits, lamp 0 first; a record as a file line writes it, its code first.
 inline QString lampText(const LampStates& lamps) {
     QString s;
     for (bool lit : lamps)
@@ -18,6 +17,7 @@ inline QString lampText(const LampStates& lamps) {
     return s;
 }
 
+// A record as a file line writes it: the code, then lamps 0..7.
 inline QString line(const Frame& f) {
     QString s = QString::number(f.code);
     for (qint16 lamp : f.lamps)
@@ -26,7 +26,7 @@ inline QString line(const Frame& f) {
 }
 
 // A file's records, one line each; every lamp is lit past them, up to record 512.
-inline void load(SequenceEditor& e, const QStringList& lines) {
+inline void load(E& e, const QStringList& lines) {
     QList<Frame> records(lines.size());
     for (qsizetype r = 0; r < lines.size(); ++r)
         for (int i = 0; i <= Frame::LampCount; ++i)
@@ -34,41 +34,37 @@ inline void load(SequenceEditor& e, const QStringList& lines) {
     e.replaceSequence(Sequence::loaded(records));
 }
 
-// The grid set lamp by lamp, as clicks set it: the current record follows.
-inline void paint(SequenceEditor& e, const QString& lamps) {
+// Lamps set as clicks set them: the current record follows.
+inline void paint(E& e, const QString& lamps) {
     for (int i = 0; i < Frame::LampCount; ++i)
         if (e.lamps()[i] != (lamps[i] == u'1'))
             e.toggleLamp(i);
 }
 
 // Records 0..n-1 made at the multiplier in force, record k lighting lamp k % 8.
-inline void recordSome(SequenceEditor& e, int n) {
+inline void recordSome(E& e, int n) {
     for (int k = 0; k < n; ++k)
         e.clearFrame(), e.toggleLamp(k % Frame::LampCount), e.recordFrame();
 }
 
 // The record shown, "En cours", "Départ", the count, the grid, unsaved work (M or N), the
-// multiplier, the button marked and the period.
-inline QString view(const SequenceEditor& e) {
-    return u"%1 %2 %3 %4 %5 %6 %7 %8 %9"_s.arg(e.currentRecord())
-        .arg(e.currentEntry())
-        .arg(e.startAddress())
-        .arg(e.sequence().length())
-        .arg(lampText(e.lamps()), e.isModified() ? u"M" : u"N")
-        .arg(e.multiplierIndex())
-        .arg(e.markedButton())
-        .arg(e.framePeriod());
-}
-
-// The records `named` names ("r:line …"), as it writes them.
-inline QString records(const SequenceEditor& e, const QString& named) {
-    QStringList l;
+// multiplier, the button marked and the period; then the records `named` ("r:line …").
+inline QString view(const E& e, const QString& named = {}) {
+    QString s = u"%1 %2 %3 %4 %5 %6 %7 %8 %9"_s.arg(e.currentRecord())
+                    .arg(e.currentEntry())
+                    .arg(e.startAddress())
+                    .arg(e.sequence().length())
+                    .arg(lampText(e.lamps()), e.isModified() ? u"M" : u"N")
+                    .arg(e.multiplierIndex())
+                    .arg(e.markedButton())
+                    .arg(e.framePeriod());
     for (const QString& r : named.split(u' ', Qt::SkipEmptyParts))
-        l << r.section(u':', 0, 0) + u':' + line(e.sequence().at(r.section(u':', 0, 0).toInt()));
-    return l.join(u' ');
+        s += u' ' + r.section(u':', 0, 0) + u':' +
+             line(e.sequence().at(r.section(u':', 0, 0).toInt()));
+    return s;
 }
 
-inline bool gridShowsRecord(const SequenceEditor& e) {
+inline bool gridShowsRecord(const E& e) {
     return lampText(e.lamps()) == line(e.sequence().at(e.currentRecord())).mid(1);
 }
 

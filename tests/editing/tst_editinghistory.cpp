@@ -1,13 +1,12 @@
 #include "EditorRig.h"
 #include "editing/History.h"
-#include "editing/StoreDiff.h"
 #include "files/SequenceFile.h"
 
 using Command = std::function<std::optional<Report>(SequenceEditor&)>;
 
 namespace {
 
-// The first records made by the lamp each lights ('-' none), '/', the count, the record shown.
+// Records 0..7 by the lamp each lights, the count, the record shown.
 QString summary(const E& e) {
     QString s;
     for (int r = 0; r < qMin(e.sequence().length(), 8); ++r)
@@ -30,9 +29,8 @@ const QString Full = u"Place insuffisante : la séquence est ple"_s;
 class TstEditingHistory : public QObject {
     Q_OBJECT
 private slots:
-    // Records 0..4 made and saved, records 1..2 copied, "Mode Auto." ticked, record 2 shown:
-    // one undo takes each kind of change back to exactly what was saved, the multiplier
-    // aside, and one redo brings it again.
+    // From records 0..4 saved, 1..2 copied and record 2 shown, one undo takes each change
+    // back to exactly what was saved (the multiplier aside), one redo brings it again.
     void undoRedo_data() {
         QTest::addColumn<Action>("change");
         QTest::newRow("lamp") << Action([](E& e) { e.toggleLamp(3); });
@@ -69,9 +67,8 @@ private slots:
         QVERIFY(!e.isModified());
     }
 
-    // "records made, record shown, Départ": x10 chosen and the clipboard given, then the
-    // command; what it said, the clipboard and the sequence afterwards. A command that
-    // changes the sequence shows its record, and one undo takes it back.
+    // "records made, record shown, Départ", x10 in force: what the command says, leaves on
+    // the clipboard and makes of the sequence; a change shows its record and is one step.
     void commands_data() {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("clipboard");
@@ -88,9 +85,7 @@ private slots:
         };
         row("4 1 3 copy backwards", copy, lines("123"), "0123/4 1");
         row("4 3 3 cut the last", cut, lines("3"), "012/3 3");
-        row("4 4 0 cut from the working record", cut, lines("0123"), "/0 0");
         row("4 2 -1 cut from no record", cut, {}, "0123/4 2");
-        row("3 0 0 paste first", paste, lines("7"), "7012/4 1");
         row("3 3 0 paste at the working record", paste, lines("45"), "01245/5 5");
         row("3 1 0 paste 8 digits", paste, u"20000000"_s, "012/3 1", notRecords);
         row("248 0 0 paste, fitting", paste, lines("66"), "66012345/250 2");
@@ -100,7 +95,6 @@ private slots:
         row("250 0 0 insert, full", insert, {}, "01234567/250 0", Full);
         row("3 2 0 duplicate the last", duplicate, {}, "0122/4 3");
         row("3 3 0 duplicate the working record", duplicate, {}, "012/3 3");
-        row("250 0 0 duplicate, full", duplicate, {}, "01234567/250 0", Full);
     }
     void commands() {
         QFETCH(Command, command);
@@ -123,8 +117,8 @@ private slots:
         QVERIFY(e.sequence() == before);
     }
 
-    // The oldest steps go beyond the bound; a setting is no step and keeps what may be
-    // redone, a change drops it. Undoing past a save leaves unsaved work; New starts afresh.
+    // The oldest steps go; a setting is no step, a change drops what may be redone; undoing
+    // past a save leaves unsaved work; New starts afresh.
     void bounds() {
         EditorRig rig;
         E& e = rig.editor;
@@ -133,53 +127,15 @@ private slots:
         int undone = 0;
         for (; e.canUndo(); ++undone)
             e.undo();
-        QCOMPARE(undone, History::StepLimit);
-        QCOMPARE(lampText(e.lamps()), u"00000000"_s);
         e.redo(), e.chooseMultiplier(5);
-        QVERIFY(e.canRedo());
+        QVERIFY(undone == History::StepLimit && e.canRedo() &&
+                lampText(e.lamps()) == u"11111111"_s);
+        e.undo(), recordSome(e, 1), e.markSaved();
+        QVERIFY(e.multiplierIndex() == 5 && !e.canRedo());
         e.undo();
-        QCOMPARE(e.multiplierIndex(), 5);
-        recordSome(e, 1);
-        QVERIFY(!e.canRedo());
-        e.markSaved(), e.undo();
         QVERIFY(e.isModified());
-        e.redo();
-        QVERIFY(!e.isModified());
-        e.newSequence();
-        QVERIFY(!e.canUndo() && !e.canRedo());
-    }
-
-    // A difference keeps the records that came or went and those around them that differ,
-    // whatever shift it is told; undone and redone, it gives either store exactly.
-    void storeDiff_data() {
-        QTest::addColumn<int>("kept"); // "operation at record, shift told"
-        QTest::newRow("~3 0") << 2;
-        QTest::newRow("+0 1") << 2;
-        QTest::newRow("-10 -2") << 2;
-        QTest::newRow("-10 0") << 482;
-    }
-    void storeDiff() {
-        const QString how = QString::fromLatin1(QTest::currentDataTag());
-        Sequence before;
-        for (int r = 0; r <= 250; ++r)
-            before.at(r).lamps = {qint16(r % 7), qint16(r / 7 % 2), qint16(r / 14)};
-        before.setLength(250);
-        Sequence after = before;
-        const int at = how.section(u' ', 0, 0).mid(1).toInt();
-        if (how[0] == u'~')
-            after.at(at).code = 9;
-        else if (how[0] == u'+')
-            after.insert(at, QList<Frame>{Frame{}});
-        else
-            after.remove(at, at + 1);
-        const StoreDiff d =
-            StoreDiff::between(before.frames(), after.frames(), how.section(u' ', 1).toInt());
-        QTEST(int(d.keptRecords()), "kept");
-        Sequence store = after;
-        d.undo(store.frames());
-        QVERIFY(store == before || (store.setLength(250), store == before));
-        d.redo(store.frames());
-        QVERIFY(std::ranges::equal(store.frames(), after.frames()));
+        e.redo(), e.newSequence();
+        QVERIFY(!e.isModified() && !e.canUndo() && !e.canRedo());
     }
 };
 
