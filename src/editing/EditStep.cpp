@@ -6,29 +6,19 @@
 struct EditStep::Observed {
     Sequence sequence;
     EditState state;
-    int startAddress = 0;
-    int multiplierIndex = 0;
-    int basePeriodIndex = 0;
-    bool autoRecord = false;
+    int startAddress;
+    int multiplierIndex;
+    int basePeriodIndex;
+    bool autoRecord;
     LampColours colours;
-    bool canUndo = false;
-    bool canRedo = false;
+    bool canUndo;
+    bool canRedo;
 };
-
-namespace {
-
-EditStep::Kind strongest(EditStep::Kind a, EditStep::Kind b) {
-    return a == EditStep::Kind::Setting ? b : a;
-}
-
-} // namespace
 
 EditStep::EditStep(SequenceEditor& editor, Kind kind)
     : m_editor(editor), m_outer(editor.m_outerStep), m_kind(kind) {
-    if (m_outer) {
-        m_outer->m_kind = strongest(m_outer->m_kind, kind);
+    if (m_outer)
         return;
-    }
     m_editor.m_outerStep = this;
     const SequenceEditor& e = m_editor;
     m_before.reset(new Observed{e.m_sequence, e.editState(), e.m_startAddress, e.m_multiplierIndex,

@@ -6,7 +6,8 @@ class SequenceEditor;
 
 // One call of the editor from outside, from its start to its end: the outermost one notes
 // the state at its start and, at its end, makes the edit an undo step and announces what
-// changed. Calls the editor makes to itself on the way are part of the outer one.
+// changed. Calls the editor makes to itself on the way are part of the outer one, whose
+// kind decides.
 class EditStep {
 public:
     enum class Kind {

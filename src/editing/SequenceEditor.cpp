@@ -22,19 +22,18 @@ struct MoveRule {
     bool leftOnly;
     Marks marks;
     bool recordsFirst; // with "Mode Auto." ticked, record the frame before moving it
-    bool movesRecord;  // the current record's lamps take the same rotation
     bool showsEntry;   // "En cours" shows the current record again
 };
 
 // One rule per move, in the order of Move.
 constexpr std::array<MoveRule, 7> MoveRules{{
-    {true, Marks::OnLeft, false, false, false}, // mirror left
-    {false, Marks::Never, false, false, false}, // mirror right
-    {true, Marks::Never, true, false, true},    // shift left
-    {true, Marks::Always, true, false, false},  // shift right
-    {true, Marks::OnLeft, true, true, false},   // rotate left
-    {true, Marks::Always, true, true, false},   // rotate right
-    {false, Marks::Never, false, false, false}, // invert
+    {true, Marks::OnLeft, false, false}, // mirror left
+    {false, Marks::Never, false, false}, // mirror right
+    {true, Marks::Never, true, true},    // shift left
+    {true, Marks::Always, true, false},  // shift right
+    {true, Marks::OnLeft, true, false},  // rotate left
+    {true, Marks::Always, true, false},  // rotate right
+    {false, Marks::Never, false, false}, // invert
 }};
 static_assert(MoveRules.size() == std::size_t(Move::Invert) + 1);
 
@@ -174,8 +173,8 @@ void SequenceEditor::clearFrame() {
     m_lamps.fill(false);
 }
 
-// The record moves from its own content, not from the lamps, so a frame that differs from
-// its record stays different.
+// The rotations move the current record too, from its own content, not from the lamps, so a
+// frame that differs from its record stays different; the other moves leave it.
 void SequenceEditor::transform(Move move, Press press) {
     EditStep step(*this);
     const MoveRule& rule = MoveRules[std::size_t(move)];
@@ -188,8 +187,7 @@ void SequenceEditor::transform(Move move, Press press) {
     if (rule.showsEntry)
         m_currentEntry = m_currentRecord;
     applyMove(move, std::span<bool>(m_lamps), true, false);
-    if (rule.movesRecord)
-        ::rotate(move, std::span<qint16>(currentFrame().lamps));
+    ::rotate(move, std::span<qint16>(currentFrame().lamps));
 }
 
 void SequenceEditor::mirror(Side side, Press press) {

@@ -36,12 +36,8 @@ bool onSequence(const SequenceEditor& editor) {
     return editor.currentRecord() <= editor.sequence().length();
 }
 
-QString quantity(int n) {
-    return n == 1 ? QStringLiteral("1 enregistrement")
-                  : QStringLiteral("%1 enregistrements").arg(n);
-}
-
-// A block that does not fit changes nothing; the user is told how many records still do.
+// A block that does not fit changes nothing; the user is told how many records still do. A
+// single record is refused only when none fits, so the count refused is never 1.
 std::optional<Report> refusalFor(const SequenceEditor& editor, int wanted) {
     const int free = room(editor);
     if (wanted <= free)
@@ -50,9 +46,9 @@ std::optional<Report> refusalFor(const SequenceEditor& editor, int wanted) {
     const QString text =
         free == 0 ? QStringLiteral("Place insuffisante : la séquence est pleine, elle ne peut "
                                    "plus recevoir aucun enregistrement")
-                  : QStringLiteral("Place insuffisante : %1 à insérer, la séquence ne peut plus "
-                                   "en recevoir que %2")
-                        .arg(quantity(wanted))
+                  : QStringLiteral("Place insuffisante : %1 enregistrements à insérer, la séquence "
+                                   "ne peut plus en recevoir que %2")
+                        .arg(wanted)
                         .arg(free);
     return Report{text + limit, titles::Main, Report::Icon::Warning};
 }

@@ -1,5 +1,6 @@
 #include "EditorRig.h"
 #include "editing/History.h"
+#include "editing/StoreDiff.h"
 #include "files/SequenceFile.h"
 
 using Command = std::function<std::optional<Report>(SequenceEditor&)>;
@@ -68,7 +69,7 @@ private slots:
     }
 
     // "records made, record shown, Départ", x10 in force: what the command says, leaves on
-    // the clipboard and makes of the sequence; a change shows its record and is one step.
+    // the clipboard and makes of the sequence, whether the menu offered it and unsaved work.
     void commands_data() {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("clipboard");
@@ -83,18 +84,21 @@ private slots:
                             const char* after, const QString& report = {}) {
             QTest::newRow(tag) << c << clipboard << QString::fromLatin1(after) << report;
         };
-        row("4 1 3 copy backwards", copy, lines("123"), "0123/4 1");
-        row("4 3 3 cut the last", cut, lines("3"), "012/3 3");
-        row("4 2 -1 cut from no record", cut, {}, "0123/4 2");
-        row("3 3 0 paste at the working record", paste, lines("45"), "01245/5 5");
-        row("3 1 0 paste 8 digits", paste, u"20000000"_s, "012/3 1", notRecords);
-        row("248 0 0 paste, fitting", paste, lines("66"), "66012345/250 2");
-        row("249 0 0 paste, not fitting", paste, lines("66"), "01234567/249 0", two);
-        row("250 0 0 paste, full", paste, lines("6"), "01234567/250 0", Full);
-        row("3 3 0 insert at the working record", insert, {}, "012-/4 3");
-        row("250 0 0 insert, full", insert, {}, "01234567/250 0", Full);
-        row("3 2 0 duplicate the last", duplicate, {}, "0122/4 3");
-        row("3 3 0 duplicate the working record", duplicate, {}, "012/3 3");
+        row("4 1 3 copy backwards", copy, lines("123"), "0123/4 1 +N");
+        row("4 3 3 cut the last", cut, lines("3"), "012/3 3 +M");
+        row("4 4 0 cut from the working record", cut, lines("0123"), "/0 0 +M");
+        row("4 2 -1 cut from no record", cut, {}, "0123/4 2 -N");
+        row("3 3 0 paste at the working record", paste, lines("45"), "01245/5 5 +M");
+        row("3 3 0 paste nothing", paste, {}, "012/3 3 -N");
+        row("3 1 0 paste 8 digits", paste, u"20000000"_s, "012/3 1 +N", notRecords);
+        row("248 0 0 paste, fitting", paste, lines("66"), "66012345/250 2 +M");
+        row("249 0 0 paste, not fitting", paste, lines("66"), "01234567/249 0 +N", two);
+        row("250 0 0 paste, full", paste, lines("6"), "01234567/250 0 -N", Full);
+        row("3 3 0 insert at the working record", insert, {}, "012-/4 3 +M");
+        row("250 0 0 insert, full", insert, {}, "01234567/250 0 -N", Full);
+        row("3 2 0 duplicate the last", duplicate, {}, "0122/4 3 +M");
+        row("3 3 0 duplicate the working record", duplicate, {}, "012/3 3 -N");
+        row("250 0 0 duplicate, full", duplicate, {}, "01234567/250 0 -N", Full);
     }
     void commands() {
         QFETCH(Command, command);
@@ -106,19 +110,25 @@ private slots:
         e.showRecord(s[1].toInt()), e.setStartAddress(s[2].toInt()), e.chooseMultiplier(3);
         rig.clipboard.content = s[3] == u"copy" || s[3] == u"cut" ? QString() : clipboard;
         const Sequence before = e.sequence();
+        const bool offered = s[3].startsWith(u"paste")       ? e.canPaste()
+                             : s[3].startsWith(u"insert")    ? e.canInsert()
+                             : s[3].startsWith(u"duplicate") ? e.canDuplicate()
+                                                             : e.canCopy();
+        e.markSaved();
         QTEST(command(e).value_or(Report{}).text.left(40), "report");
         QCOMPARE(rig.clipboard.content, clipboard);
-        QTEST(summary(e), "after");
+        QTEST(summary(e) + (offered ? u" +"_s : u" -"_s) + (e.isModified() ? u'M' : u'N'), "after");
         if (e.sequence() == before)
             return;
-        QVERIFY(gridShowsRecord(e));
-        QVERIFY(s[3] != u"insert" || e.sequence().at(e.currentRecord()).code == 4);
+        QVERIFY(gridShowsRecord(e) &&
+                (s[3] != u"insert" || e.sequence().at(e.currentRecord()).code == 4));
         e.undo();
         QVERIFY(e.sequence() == before);
     }
 
-    // The oldest steps go; a setting is no step, a change drops what may be redone; undoing
-    // past a save leaves unsaved work; New starts afresh.
+    // The oldest steps go; a setting is no step, a change drops what may be redone; only the
+    // state last saved is free of unsaved work; New starts afresh; a recording that only
+    // moves on is a step.
     void bounds() {
         EditorRig rig;
         E& e = rig.editor;
@@ -127,15 +137,39 @@ private slots:
         int undone = 0;
         for (; e.canUndo(); ++undone)
             e.undo();
-        e.redo(), e.chooseMultiplier(5);
-        QVERIFY(undone == History::StepLimit && e.canRedo() &&
-                lampText(e.lamps()) == u"11111111"_s);
-        e.undo(), recordSome(e, 1), e.markSaved();
-        QVERIFY(e.multiplierIndex() == 5 && !e.canRedo());
+        QVERIFY(undone == History::StepLimit && lampText(e.lamps()) == u"00000000"_s);
+        e.redo(), e.redo(), e.markSaved(), e.chooseMultiplier(5), e.undo();
+        QVERIFY(e.isModified() && e.canRedo() && e.multiplierIndex() == 5);
         e.undo();
         QVERIFY(e.isModified());
-        e.redo(), e.newSequence();
-        QVERIFY(!e.isModified() && !e.canUndo() && !e.canRedo());
+        e.redo(), e.redo();
+        QVERIFY(!e.isModified());
+        e.undo(), e.markSaved(), e.redo();
+        QVERIFY(e.isModified());
+        e.recordFrame();
+        QVERIFY(!e.canRedo());
+        e.newSequence();
+        QVERIFY(!e.canUndo() && !e.isModified());
+        e.recordFrame(), e.showRecord(0), e.recordFrame(), e.undo();
+        QVERIFY(e.currentRecord() == 0 && e.sequence().length() == 1);
+    }
+
+    // A step keeps the records that came or went, not those they moved.
+    void compactSteps() {
+        Sequence before;
+        for (int r = 0; r <= 250; ++r)
+            before.at(r).code = qint16(r % 7);
+        before.setLength(250);
+        for (int shift : {2, -2}) {
+            Sequence after = before;
+            QVERIFY(shift > 0 ? after.insert(9, QList<Frame>(2)) : after.remove(9, 10));
+            const StoreDiff d = StoreDiff::between(before.frames(), after.frames(), shift);
+            Sequence store = after;
+            d.undo(store.frames());
+            QVERIFY(d.keptRecords() <= 4 && std::ranges::equal(store.frames(), before.frames()));
+            d.redo(store.frames());
+            QVERIFY(std::ranges::equal(store.frames(), after.frames()));
+        }
     }
 };
 

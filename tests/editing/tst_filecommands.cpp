@@ -75,19 +75,21 @@ private slots:
                  chosen.isEmpty() ? chosen : rig.folders.program.filePath(chosen));
     }
 
-    // "command, answer, record shown, file": the report, or the view and records after. Escape
-    // counts as No; a load shows record 0 and its multiplier wherever the editor stood.
+    // "command, answer, record shown, file": done (+) or not, then the report, or the view and
+    // records. Escape counts as No; a load shows record 0 and its multiplier wherever the
+    // editor stood.
     void replace_data() {
         QTest::addColumn<QString>("after");
-        const QString loaded = u"0 0 1 2 10000000 N 1 1 0.02 0:210000000 1:201000000 2:011111111"_s;
+        const QString loaded =
+            u"+0 0 1 2 10000000 N 1 1 0.02 0:210000000 1:201000000 2:011111111"_s;
         for (const char* tag : {"open y 2 a.dat", "open y 0 a.dat", "path y 2 a.txt"})
             QTest::newRow(tag) << loaded;
         for (const char* tag : {"open n 2 a.dat", "open d 2 a.dat", "new d 2 "})
-            QTest::newRow(tag) << "";
-        QTest::newRow("open y 2 ") << u"Vous n'avez ouvert aucun fichier.|* LT840  V1.02 *|1"_s;
-        QTest::newRow("open y 2 a.txt") << NotAvailable;
-        QTest::newRow("open y 2 2000.dat") << u"Fichier non compatible.|* LT840  V1.02 *|1"_s;
-        QTest::newRow("new y 2 ") << u"0 0 0 0 00000000 N 3 3 0.1 0:111000000 1:000110000"_s;
+            QTest::newRow(tag) << "-";
+        QTest::newRow("open y 2 ") << u"-Vous n'avez ouvert aucun fichier.|* LT840  V1.02 *|1"_s;
+        QTest::newRow("open y 2 a.txt") << u'-' + NotAvailable;
+        QTest::newRow("open y 2 2000.dat") << u"-Fichier non compatible.|* LT840  V1.02 *|1"_s;
+        QTest::newRow("new y 2 ") << u"+0 0 0 0 00000000 N 3 3 0.1 0:111000000 1:000110000"_s;
     }
     void replace() {
         QFETCH(QString, after);
@@ -97,19 +99,20 @@ private slots:
             rig.write(how[3], how[3] == u"2000.dat" ? Header + "2000\r\n" + QByteArray(2001, '1')
                                                     : Header + " 2 \r\n210000000\r\n201000000\r\n");
         const QString before = view(rig.editor, u"0: 1: 2:"_s);
-        std::optional<Report> report;
+        FileCommands::Outcome outcome;
         if (how[0] == u"new")
-            rig.files.newSequence();
+            outcome.done = rig.files.newSequence();
         else
-            report =
-                (how[0] == u"open" ? rig.files.openSequence() : rig.files.openPath(path)).report;
+            outcome = how[0] == u"open" ? rig.files.openSequence() : rig.files.openPath(path);
         QCOMPARE(said(rig.questions.asked.value(0)),
                  (how[0] == u"new" ? u" Attention!!! Désirez"_s : u" Attention!!!    Désirez"_s) +
                      u"-vous effacer les données non enregistrées?|* LT840 *|1"_s);
         const bool changed = after.contains(u':');
-        QCOMPARE(report ? said(report)
-                        : view(rig.editor, changed ? after.section(u' ', 9) : u"0: 1: 2:"_s),
-                 changed || report ? after : before);
+        QCOMPARE((outcome.done ? u"+"_s : u"-"_s) +
+                     (outcome.report
+                          ? said(outcome.report)
+                          : view(rig.editor, changed ? after.section(u' ', 9) : u"0: 1: 2:"_s)),
+                 after.size() > 1 ? after : after + before);
         QCOMPARE(rig.titles.value(0).value(0).toString(),
                  changed && how[0] != u"new" ? u"FICHIER = "_s + path : QString());
     }

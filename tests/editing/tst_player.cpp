@@ -5,18 +5,19 @@ class TstPlayer : public QObject {
     Q_OBJECT
 private slots:
     // "codes of the first records (else 2)|count|base period|start, ticks, then PLAY (+) or
-    // STOP (-)|records shown:timer interval|button marked, period, Départ, playing".
+    // STOP (-)|records shown:timer interval, '.' once stopped|button marked, period, Départ,
+    // playing".
     void run_data() {
         QTest::addColumn<QString>("cas");
         for (const char* l :
              {"2,2,2,2|3|0|0|0:20 1:20 2:20 3:20|1 0.02 0 0",
-              "3,3,1,0|3|0|0|0:50 1:50 2:50 3:50|-1 0 0 0",
+              "3,2,1,0|3|0|0|0:50 1:20 2:20 3:20|-1 0 0 0",
               "2,2,3,4,5|4|0|2|2:50 3:100 4:150|4 0.15 2 0", "5,5|1|8|0|0:5250 1:5250|4 5.25 0 0",
               "0,2,2|2|0|0|0:0|-1 0 0 1", "2,9,2|2|0|0|0:20 1:0|-1 0 0 1",
-              "|1024|0|1023|1023:20 1024:20|-1 0 1023 0", "|3|0|3|3:20|1 0.02 3 0",
-              "|3|0|5|5:20|1 0.02 0 0", "|3|0|1025|1:10000|1 0.02 0 0",
-              "|3|0|-1|1:10000|1 0.02 -1 0", "|5|0|0 2+|0:20 1:20 2:20 3:20 4:20 5:20|1 0.02 0 0",
-              "|5|0|0 2-|2:10000|1 0.02 0 0"})
+              "|1024|0|1023|1023:20 1024:20|-1 0 1023 0", "|3|0|3|3:20.|1 0.02 3 0",
+              "|3|0|5|5:20.|1 0.02 0 0", "|3|0|1025|1:10000.|1 0.02 0 0",
+              "|3|0|-1|1:10000.|1 0.02 -1 0", "|5|0|0 2+|0:20 1:20 2:20 3:20 4:20 5:20|1 0.02 0 0",
+              "|5|0|0 2-|2:10000.|1 0.02 0 0"})
             QTest::newRow(l) << QString::fromLatin1(l);
     }
     void run() {
@@ -46,7 +47,8 @@ private slots:
         for (int guard = 0; guard <= Sequence::LastRecord; ++guard) {
             QVERIFY(gridShowsRecord(e) &&
                     (e.currentEntry() == e.currentRecord() || !Sequence::holds(start[0].toInt())));
-            shown << u"%1:%2"_s.arg(e.currentRecord()).arg(timer.intervalMs);
+            shown << u"%1:%2"_s.arg(e.currentRecord()).arg(timer.intervalMs) +
+                         (player.isPlaying() ? "" : ".");
             if (!timer.ticks() || !player.isPlaying())
                 break;
             player.tick();

@@ -26,8 +26,9 @@ private slots:
         QTest::addColumn<Case>("c");
         const Case cases[] = {
             {"start", [](E&) {}, "0 0 0 0 00000000 N 1 1 0.02 0:100000000"},
-            {"lamps write through", [](E& e) { paint(e, u"10000001"_s), e.toggleLamp(8); },
-             "0 0 0 0 10000001 M 1 1 0.02 0:110000001"},
+            {"lamps write through",
+             [](E& e) { paint(e, u"10000001"_s), e.toggleLamp(0), e.toggleLamp(8); },
+             "0 0 0 0 00000001 M 1 1 0.02 0:100000001"},
             {"clear: the grid only", [](E& e) { paint(e, u"11000000"_s), e.clearFrame(); },
              "0 0 0 0 00000000 M 1 1 0.02 0:111000000"},
             {"record at the end", [](E& e) { recordSome(e, 5); },
@@ -39,9 +40,9 @@ private slots:
                  load(e, {u"210000000"_s, u"001000000"_s}), e.showRecord(1), e.recordFrame();
              },
              "2 2 0 2 11111111 M -1 -1 0 1:101000000 2:011111111"},
-            {"beyond 250",
-             [](E& e) { recordSome(e, 250), e.setLength(300), e.showRecord(260), e.recordFrame(); },
-             "250 250 0 250 00000000 M -1 -1 0 249:201000000 250:200000000 251:000000000"},
+            {"at 250 with 300 typed",
+             [](E& e) { recordSome(e, 250), e.setLength(300), e.recordFrame(); },
+             "250 250 0 250 01000000 M 1 1 0.02 249:201000000 250:201000000 251:000000000"},
             {"- down to 0",
              [](E& e) { recordSome(e, 1), e.showPreviousRecord(), e.showPreviousRecord(); },
              "0 0 0 1 10000000 M 1 1 0.02"},
@@ -52,12 +53,19 @@ private slots:
              "2 2 0 2 00000000 M 1 1 0.02"},
             {"count below the record shown", [](E& e) { recordSome(e, 4), e.setLength(2); },
              "2 2 0 2 00100000 M 1 1 0.02"},
+            {"count at the record shown",
+             [](E& e) { recordSome(e, 4), e.showRecord(2), e.clearFrame(), e.setLength(2); },
+             "2 2 0 2 00000000 M 1 1 0.02"},
             {"fields held at the count",
              [](E& e) {
                  e.setLength(9), e.setStartAddress(12), e.setCurrentEntry(10);
                  e.checkStartAddress(), e.checkCurrentEntry();
              },
              "0 9 9 9 00000000 M 1 1 0.02"},
+            {"no button", [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1); },
+             "0 0 0 0 00000000 N 1 1 0.02"},
+            {"a multiplier without a button", [](E& e) { e.setMultiplierIndex(6); },
+             "0 0 0 0 00000000 N 6 -1 0"},
             {"delete inside", [](E& e) { five(e), e.setCurrentEntry(2), e.deleteRecord(); },
              "2 2 0 4 00010000 M 3 3 0.1 3:500001000 4:000000000 5:000000000"},
             {"delete the working record",
@@ -84,26 +92,26 @@ private slots:
     }
 
     // "grid record|after a left press|after a middle press", each with unsaved work and "En
-    // cours"; then eight presses with "Mode Auto." from lamp 7 if the chase starts there, else
-    // lamp 0: records 4..11 by the lamp lit, the record shown and the grid.
+    // cours"; then after a left press with "Mode Auto." at the end of records 0..3, lamp 0
+    // alone: the count and record 4.
     void transforms_data() {
         QTest::addColumn<Transform>("transform");
         QTest::addColumn<QString>("cas");
         const std::pair<Transform, const char*> rows[] = {
             {[](E& e, Press p) { e.mirror(Side::Left, p); },
-             "00000011 00110011|11000011 00110011 M7|00000011 00110011 N7|0------- 4 00000000"},
+             "00000011 00110011|11000011 00110011 M7|00000011 00110011 N7|4 10000000"},
             {[](E& e, Press p) { e.mirror(Side::Right, p); },
-             "10000000 10000000|10000001 10000000 N7|10000001 10000000 N7|0------- 4 10000001"},
+             "10000000 10000000|10000001 10000000 N7|10000001 10000000 N7|4 10000000"},
             {[](E& e, Press p) { e.shift(Side::Left, p); },
-             "10000001 10110011|00000010 10110011 N0|10000001 10110011 N7|76543210 12 00000000"},
+             "10000001 10110011|00000010 10110011 N0|10000001 10110011 N7|5 10000000"},
             {[](E& e, Press p) { e.shift(Side::Right, p); },
-             "10000001 10110011|01000000 10110011 M7|10000001 10110011 M7|01234567 12 00000000"},
+             "10000001 10110011|01000000 10110011 M7|10000001 10110011 M7|5 10000000"},
             {[](E& e, Press p) { e.rotate(Side::Left, p); },
-             "01000000 11000001|10000000 10000011 M7|01000000 11000001 N7|76543210 12 00000001"},
+             "01000000 11000001|10000000 10000011 M7|01000000 11000001 N7|5 10000000"},
             {[](E& e, Press p) { e.rotate(Side::Right, p); },
-             "10000000 10000011|01000000 11000001 M7|10000000 10000011 M7|01234567 12 10000000"},
+             "10000000 10000011|01000000 11000001 M7|10000000 10000011 M7|5 10000000"},
             {[](E& e, Press p) { e.invert(p); },
-             "10010000 10010000|01101111 10010000 N7|01101111 10010000 N7|0------- 4 10000000"},
+             "10010000 10010000|01101111 10010000 N7|01101111 10010000 N7|4 10000000"},
         };
         for (const auto& [transform, cas] : rows)
             QTest::newRow(cas) << transform << QString::fromLatin1(cas);
@@ -122,15 +130,12 @@ private slots:
             after += u'|' + v[4] + u' ' + v[9].mid(3) + u' ' + v[5] + v[1];
         }
         EditorRig rig;
-        E& e = rig.editor;
-        recordSome(e, 4);
-        e.setAutoRecord(true), e.clearFrame(), e.toggleLamp(cas[60] == u'7' ? 7 : 0);
-        for (int k = 0; k < 8; ++k)
-            transform(e, Press::Left);
-        after += u'|';
-        for (int r = 4; r < 12; ++r)
-            after += u"-01234567"_s[qMax(0, line(e.sequence().at(r)).indexOf(u'1', 1))];
-        QCOMPARE(after + u" %1 %2"_s.arg(e.currentRecord()).arg(lampText(e.lamps())), cas);
+        recordSome(rig.editor, 4);
+        rig.editor.setAutoRecord(true), rig.editor.clearFrame(), rig.editor.toggleLamp(0);
+        transform(rig.editor, Press::Left);
+        QCOMPARE(after + u'|' + view(rig.editor, u"4:"_s).section(u' ', 3, 3) + u' ' +
+                     line(rig.editor.sequence().at(4)).mid(1),
+                 cas);
     }
 
     // Yellow and green ask first, red asks nothing; New brings back the red lit colour only.
@@ -140,23 +145,43 @@ private slots:
                  u" * LT840 V1.02 *Cette fonction n'est disponible que sur le logiciel. Êtes-vous "
                  u"sûr de vouloir continuer?"_s);
         EditorRig rig;
-        rig.editor.setColours(LedColour::Green), rig.editor.newSequence();
+        rig.editor.setColours(LedColour::Green), rig.editor.setAutoRecord(true);
+        rig.editor.newSequence();
         QVERIFY(rig.editor.colours() == LampColours({FixedColour::Red, 0x00C0FFC0}));
+        QVERIFY(!rig.editor.autoRecord());
     }
 
-    // Only real changes are announced; the period at each computation.
+    // Each call announces what it changed once it is over, and the period whenever computed.
+    // From lamp 0 lit and saved.
+    void announcements_data() {
+        QTest::addColumn<Action>("action");
+        const auto row = [](const char* names, const Action& a) { QTest::newRow(names) << a; };
+        row("sequence currentRecord currentEntry modified", [](E& e) { e.recordFrame(); });
+        row("", [](E& e) { e.showRecord(0); });
+        row("framePeriodComputed", [](E& e) { e.chooseBasePeriod(0); });
+        row("multiplier framePeriodComputed", [](E& e) { e.chooseMultiplier(3); });
+        row("startAddress", [](E& e) { e.setStartAddress(2); });
+        row("currentEntry", [](E& e) { e.setCurrentEntry(2); });
+        row("lamps", [](E& e) { e.clearFrame(); });
+        row("sequence lamps modified history", [](E& e) { e.undo(); });
+        row("autoRecord", [](E& e) { e.setAutoRecord(true); });
+        row("colours", [](E& e) { e.setColours(LedColour::Yellow); });
+    }
     void announcements() {
+        QFETCH(Action, action);
         EditorRig rig;
-        E& e = rig.editor;
-        QSignalSpy sequence(&e, &E::sequenceChanged), record(&e, &E::currentRecordChanged),
-            period(&e, &E::framePeriodComputed), base(&e, &E::basePeriodChanged);
-        e.recordFrame(), e.showRecord(1), e.chooseBasePeriod(0);
-        QCOMPARE(u"%1 %2 %3 %4"_s.arg(sequence.size())
-                     .arg(record.size())
-                     .arg(period.size())
-                     .arg(base.size()),
-                 u"1 1 1 0"_s);
-        QCOMPARE(record.at(0).at(0).toInt(), 1);
+        rig.editor.toggleLamp(0), rig.editor.markSaved();
+        const QMetaObject& m = E::staticMetaObject;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = m.methodOffset(); i < m.methodCount(); ++i)
+            spies.emplace_back(new QSignalSpy(&rig.editor, "2" + m.method(i).methodSignature()));
+        action(rig.editor);
+        QStringList names;
+        for (int i = 0; i < int(spies.size()); ++i)
+            names << QString::fromLatin1(m.method(m.methodOffset() + i).name())
+                         .remove(u"Changed"_s)
+                         .repeated(spies[i]->size());
+        QCOMPARE(names.join(u' ').simplified(), QString::fromLatin1(QTest::currentDataTag()));
     }
 };
 
