@@ -1,6 +1,6 @@
-#include "serial/SerialPortQt.h"
+#include "serial/QtSerialLine.h"
 
-#include "board/NomPort.h"
+#include "serial/ComDevice.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -14,11 +14,11 @@
 namespace {
 
 // Handing a few bytes to the driver takes no time; this only bounds a driver that hangs.
-constexpr int LimiteRemiseMs = 2000;
+constexpr int HandOverLimitMs = 2000;
 
 } // namespace
 
-SerialPortQt::SerialPortQt() {
+QtSerialLine::QtSerialLine() {
     m_port.setBaudRate(QSerialPort::Baud9600);
     m_port.setDataBits(QSerialPort::Data8);
     m_port.setParity(QSerialPort::NoParity);
@@ -27,24 +27,24 @@ SerialPortQt::SerialPortQt() {
 }
 
 // The board must still get the last message written before the program ends.
-SerialPortQt::~SerialPortQt() {
-    fermer();
+QtSerialLine::~QtSerialLine() {
+    close();
 }
 
-int SerialPortQt::ouvrir(int numeroPort) {
-    if (numeroPort < 1)
+int QtSerialLine::open(int number) {
+    if (number < 1)
         return QSerialPort::DeviceNotFoundError;
-    return ouvrirPeripherique(nomPeripherique(numeroPort));
+    return openDevice(comDevice(number));
 }
 
-int SerialPortQt::ouvrirPeripherique(const QString& peripherique) {
+int QtSerialLine::openDevice(const QString& device) {
     if (m_port.isOpen())
         return QSerialPort::OpenError;
-    if (peripherique.isEmpty())
+    if (device.isEmpty())
         return QSerialPort::DeviceNotFoundError;
-    m_perdu = false;
-    m_perteADire = 0;
-    m_port.setPortName(peripherique);
+    m_lost = false;
+    m_lossToTell = 0;
+    m_port.setPortName(device);
     if (m_port.open(QIODevice::ReadWrite))
         return 0;
     const int code = m_port.error();
@@ -54,76 +54,76 @@ int SerialPortQt::ouvrirPeripherique(const QString& peripherique) {
 
 // QSerialPort::close() drops what is still queued, and restoring the line settings at once
 // could garble the bytes still in the UART: let everything leave first.
-void SerialPortQt::fermer() {
+void QtSerialLine::close() {
     if (!m_port.isOpen())
         return;
-    if (!m_perdu)
-        viderEmission();
+    if (!m_lost)
+        drainOutput();
     m_port.close();
     m_port.clearError();
-    m_perdu = false;
-    m_perteADire = 0;
+    m_lost = false;
+    m_lossToTell = 0;
 }
 
-void SerialPortQt::viderEmission() {
+void QtSerialLine::drainOutput() {
     if (m_port.bytesToWrite() > 0)
-        m_port.waitForBytesWritten(LimiteRemiseMs);
+        m_port.waitForBytesWritten(HandOverLimitMs);
 #ifdef Q_OS_UNIX
     tcdrain(m_port.handle());
 #endif
 }
 
-int SerialPortQt::ecrire(const QByteArray& octets) {
+int QtSerialLine::write(const QByteArray& bytes) {
     if (!m_port.isOpen())
         return QSerialPort::NotOpenError;
-    if (m_perdu) // told once, then silent like the line
-        return std::exchange(m_perteADire, 0);
-    m_port.write(octets);
-    // Hands the bytes to the driver now, so that they leave while the editor waits, and so
+    if (m_lost) // told once, then silent like the line
+        return std::exchange(m_lossToTell, 0);
+    m_port.write(bytes);
+    // Hands the bytes to the driver now, so that they leave while the session waits, and so
     // that a failure is known to the caller.
-    if (m_port.waitForBytesWritten(LimiteRemiseMs) || m_port.error() == QSerialPort::NoError)
+    if (m_port.waitForBytesWritten(HandOverLimitMs) || m_port.error() == QSerialPort::NoError)
         return 0;
     const int code = m_port.error();
     m_port.clearError();
     // The wait also reads: a line that has gone shows up as a failed read or a vanished
     // resource. It is told here; the writes that follow vanish.
-    m_perdu = code == QSerialPort::ReadError || code == QSerialPort::ResourceError;
+    m_lost = code == QSerialPort::ReadError || code == QSerialPort::ResourceError;
     return code;
 }
 
-int SerialPortQt::octetsEnAttente() {
-    recevoir(0);
+int QtSerialLine::bytesWaiting() {
+    receive(0);
     return int(m_port.bytesAvailable());
 }
 
 // A lost device makes every wait return at once; sleeping instead keeps the processor idle
 // for the rest of the exchange.
-void SerialPortQt::attendreDonnees(int ms) {
+void QtSerialLine::waitForData(int ms) {
     if (ms <= 0)
         return;
-    if (!m_perdu)
-        recevoir(ms);
+    if (!m_lost)
+        receive(ms);
     else
         QThread::msleep(ulong(ms));
 }
 
-void SerialPortQt::viderReception() {
-    recevoir(0);
+void QtSerialLine::clearInput() {
+    receive(0);
     m_port.clear(QSerialPort::Input);
     m_port.readAll();
 }
 
-QByteArray SerialPortQt::lireTout() {
-    recevoir(0);
+QByteArray QtSerialLine::readAll() {
+    receive(0);
     return m_port.readAll();
 }
 
 // Takes into the port's buffer what the driver holds, waiting up to `ms` for something to
 // come when nothing does.
-void SerialPortQt::recevoir(int ms) {
-    if (!m_port.isOpen() || m_perdu)
+void QtSerialLine::receive(int ms) {
+    if (!m_port.isOpen() || m_lost)
         return;
-    const QDeadlineTimer fin(ms);
+    const QDeadlineTimer end(ms);
     if (m_port.waitForReadyRead(ms))
         return;
     // A read that fails for any reason other than the time running out does so again at
@@ -132,7 +132,7 @@ void SerialPortQt::recevoir(int ms) {
     m_port.clearError();
     if (code == QSerialPort::TimeoutError || code == QSerialPort::NoError)
         return;
-    m_perdu = true;
-    m_perteADire = code; // for the next write to tell
-    QThread::msleep(ulong(fin.remainingTime()));
+    m_lost = true;
+    m_lossToTell = code; // for the next write to tell
+    QThread::msleep(ulong(end.remainingTime()));
 }

@@ -1,7 +1,7 @@
-#include "serial/ClockQt.h"
+#include "serial/QtClock.h"
 
 #include <QTime>
 
-double ClockQt::heureDuJour() {
+double QtClock::timeOfDay() {
     return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
 }
