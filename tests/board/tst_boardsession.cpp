@@ -12,112 +12,132 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString Unavailable =
-    u": n'est pas disponible. Changez dans la propriété Option pour un autre port."_s;
 const QString Fault = u"DEFAUT DE DIALOGUE"_s;
-const QString CableFault = Fault + QChar(12) + u" Vérifiez le cordon"_s;
 const char* const Results[] = {"Done", "NothingToDo", "Busy", "PortUnavailable", "NoAnswer"};
 
-// A session on a scripted board and a fake clock, its signals logged.
+// A session on a scripted board and a fake clock; its signals logged, the moments of the
+// upload's ones by the number of writes made.
 struct Bench {
     FakeClock clock;
     FakeSerialLine line{clock};
     BoardSession session{line, clock};
     QStringList log;
+    QByteArray stream; // the upload stream expected, whose blocks the writes are named after
 
     Bench() {
+        const auto note = [this](const QString& s) { log << s; };
+        const auto at = [this](const QString& s) {
+            log << s + '@' + QString::number(line.written.size());
+        };
         QObject::connect(&session, &BoardSession::identificationChanged,
-                         [this](const QString& id) { log << "id=" + id; });
+                         [=](auto id) { note("id=" + id); });
         QObject::connect(&session, &BoardSession::testAnswered,
-                         [this](const QString& text) { log << "test=" + text; });
+                         [=](auto text) { note("test=" + text); });
         QObject::connect(&session, &BoardSession::resettingChanged,
-                         [this](bool on) { log << (on ? u"reset"_s : u"/reset"_s); });
+                         [=](bool on) { at(on ? u"reset"_s : u"/reset"_s); });
         QObject::connect(&session, &BoardSession::uploadingChanged,
-                         [this](bool on) { log << (on ? u"upload"_s : u"/upload"_s); });
-        QObject::connect(&session, &BoardSession::eventsMayRun, [this] { log << u"events"_s; });
+                         [=](bool on) { note(on ? u"upload"_s : u"/upload"_s); });
+        QObject::connect(&session, &BoardSession::eventsMayRun, [=] { at(u"events"_s); });
+    }
+    void watchProgress() {
+        QObject::connect(&session, &BoardSession::uploadProgress, [this](int sent, int blocks) {
+            log << u"%1/%2@%3"_s.arg(sent).arg(blocks).arg(line.written.size());
+        });
+    }
+    // A block is named after its place in the stream; `next` is the place of the next one.
+    QString name(const QByteArray& w, int& next) const {
+        if (w == QByteArray(32, '\0'))
+            return u"end"_s;
+        if (w.size() == 32 && w.count(w[0]) == 32)
+            return "32*" + QString::fromLatin1(w.left(1));
+        if (!stream.isEmpty() && w == uploadstream::block(stream, next))
+            return u"b"_s + QString::number(next++);
+        return QString::fromLatin1(w);
+    }
+    QByteArray message(const QString& name) const {
+        if (name == u"end")
+            return QByteArray(32, '\0');
+        return name.startsWith(u'b') ? uploadstream::block(stream, name.mid(1).toInt())
+                                     : name.toLatin1();
     }
 };
 
-template <typename T> QString joined(const QList<T>& items) {
-    QStringList l;
-    for (const T& item : items)
-        l << QVariant::fromValue(item).toString();
-    return l.join(u',');
-}
-
-// Result, reply, writes, reports ("icon[@ for the line's title]:text"), what is left to
-// read, the waits, the ports opened | the signals.
+// Result, reply, writes, reports ("icon[@ for the line's title]:text"), what comes later,
+// the line open or closed, the COMs and devices opened | the log.
 QString render(Bench& b, const BoardOutcome& o) {
     QStringList writes, reports;
+    int next = 0;
     for (const QByteArray& w : b.line.written)
-        writes << QString::fromLatin1(w.size() == 32 && w.count(w[0]) == 32 ? "32*" + w.left(1)
-                                                                            : w);
+        writes << b.name(w, next);
     for (const Report& r : o.reports)
         reports << u"%1%2:%3"_s.arg(r.icon == Report::Icon::Critical ? 16 : 0)
                        .arg(r.title == titles::Application ? u"@"_s : QString(),
-                            QString(r.text).replace(Unavailable, u"~"_s));
+                            QString(r.text).replace(u": n'est pas disponible. Changez dans la "
+                                                    "propriété Option pour un autre port."_s,
+                                                    u"~"_s));
+    QStringList opens;
+    for (int n : b.line.opens)
+        opens << QString::number(n);
     b.clock.advance(5000);
-    return u"%1 '%2' %3 [%4] '%5' w%6 o%7%8 | %9"_s.arg(Results[int(o.result)])
+    return u"%1 '%2' %3 [%4] '%5' %6 o%7%8 | %9"_s.arg(Results[int(o.result)])
         .arg(QString::fromLatin1(o.reply), writes.join(u','), reports.join(u';'),
-             QString::fromLatin1(b.line.readAll()), joined(b.line.waits), joined(b.line.opens),
-             b.line.devicesOpened.join(u','), b.log.join(u','));
+             QString::fromLatin1(b.line.readAll()), b.line.isOpen() ? u"open"_s : u"closed"_s,
+             opens.join(u','), b.line.devicesOpened.join(u','), b.log.join(u','));
 }
 
 using Command = std::function<BoardOutcome(Bench&)>;
 
+// The identification at a time of day, the bound of each wait logged.
 Command identifyAt(double timeOfDay) {
     return [=](Bench& b) {
         b.clock.timeOfDaySeconds = timeOfDay;
-        return b.session.identifyBoard();
+        const BoardOutcome o = b.session.identifyBoard();
+        for (int w : b.line.waits)
+            b.log << u"w"_s + QString::number(w);
+        return o;
     };
 }
 
 // Records 0..n-1 as recording leaves them (lamp k % 8 lit, codes 1..6), record n with the
 // code of record n - 1; the records after n hold code 3.
-Sequence recorded(int n) {
+Sequence recorded(int n, int length = -1) {
     Sequence s;
     for (int k = 0; k <= Sequence::LastRecord; ++k) {
         s.at(k).lamps[k % Frame::LampCount] = qint16(k < n);
         s.at(k).code = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
     }
-    s.setLength(n);
+    s.setLength(length < 0 ? n : length);
     return s;
 }
 
-// Exchanges: "P", "F", "R", "end" (end block), "b<k>" (block k), "P<n>" (P, b0..b<n-1>).
-QList<QByteArray> exchanges(const QString& words, const QByteArray& stream) {
-    QList<QByteArray> list;
-    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
-        if (word == u"end")
-            list.append(QByteArray(32, '\0'));
-        else if (word.startsWith(u'b'))
-            list.append(stream.mid(32 * word.mid(1).toInt(), 32));
-        else if (word.size() > 1 && word.startsWith(u'P'))
-            for (int b = 0; b < word.mid(1).toInt(); ++b)
-                list << "P" << stream.mid(32 * b, 32);
-        else
-            list.append(word.toLatin1());
-    }
-    return list;
+// An upload at the base 0.1 to a sound board but for `target` ("P", "b0", "end", "F"), which
+// gets `reaction`. The writes are named after the stream with the codes of `cleared` as 0.
+Command uploadOf(const Sequence& s, const QList<int>& cleared, const QString& target = {},
+                 const FakeSerialLine::Reaction& reaction = {}) {
+    return [=](Bench& b) {
+        Sequence sent = s;
+        for (int r : cleared)
+            sent.at(r).code = 0;
+        sent.setLength(Sequence::LastRecord); // so that the expected stream clears nothing
+        b.stream = uploadstream::build(sent, timebase::basePeriod(3));
+        if (!target.isEmpty())
+            b.line.when(b.message(target), reaction);
+        b.line.soundBoard();
+        return b.session.upload(s, 3);
+    };
 }
 
-// An upload to a sound board but for `target`, a word of exchanges(), which gets `reaction`.
-struct UploadCase {
-    QString exchanges = u"P2 P end F R"_s; // from the first "P" on
-    QString report{};                      // the one box shown, if any
-    QString target{};
-    FakeSerialLine::Reaction reaction{};
-    int length = 27;
-    int endMark = -1;                   // a record given code 0
-    QList<int> cleared{28, 29, 30, 31}; // the records whose code goes out as 0
-    bool nested = false;                // an upload asked for while events run
-    int lengthGiven = -1;               // the length, when not the records made
-};
+// "P,b0,P,b1,…" for the first n blocks.
+QString blocks(int n) {
+    QStringList l;
+    for (int b = 0; b < n; ++b)
+        l << u"P,b"_s + QString::number(b);
+    return l.join(u',');
+}
 
 } // namespace
 
 Q_DECLARE_METATYPE(Command)
-Q_DECLARE_METATYPE(UploadCase)
 
 class TstBoardSession : public QObject {
     Q_OBJECT
@@ -129,25 +149,24 @@ private slots:
         const auto row = [](const char* name, Command c, const QString& e) {
             QTest::newRow(name) << c << e;
         };
+        const QString silent = u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1 | "_s;
         // Each sending waits until the even second after the next, also across midnight.
-        row("silent board, half past", identifyAt(36000.5),
-            u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' w1500,1000,1000,1000 o1 | "_s);
-        row("silent board, 23:59:59.7", identifyAt(86399.7),
-            u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' w1300,1000,1000,1000 o1 | "_s);
+        row("silent board, half past", identifyAt(36000.5), silent + u"w1500,w1000,w1000,w1000"_s);
+        row("silent board, 23:59:59.7", identifyAt(86399.7), silent + u"w1300,w1000,w1000,w1000"_s);
         row(
             "reply in two parts, then one byte too many, kept for later",
             [](Bench& b) {
                 b.line.when("?", {{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}, 1);
                 return identifyAt(36000.5)(b);
             },
-            u"Done 'LT840:V1.02 ' ? [] 'F' w1500,1495 o1 | id=LT840:V1.02 "_s);
+            u"Done 'LT840:V1.02 ' ? [] 'F' open o1 | id=LT840:V1.02 ,w1500,w1495"_s);
         row(
             "a failed write is told and the exchange goes on",
             [](Bench& b) {
                 b.line.soundBoard().writeErrors.enqueue(8005);
-                return b.session.identifyBoard();
+                return identifyAt(36000)(b);
             },
-            u"Done 'LT840:V1.02 ' ?,? [16@:ERREUR :8005] '' w1000,1000 o1 | id=LT840:V1.02 "_s);
+            u"Done 'LT840:V1.02 ' ?,? [16@:ERREUR :8005] '' open o1 | id=LT840:V1.02 ,w1000,w1000"_s);
         row(
             "COM0 never reaches the line",
             [](Bench& b) {
@@ -155,7 +174,7 @@ private slots:
                 b.session.chooseCom(-1);
                 return b.session.testBoard();
             },
-            u"PortUnavailable ''  [0@:COM0~] '' w o | "_s);
+            u"PortUnavailable ''  [0@:COM0~] '' closed o | "_s);
         row(
             "a device chosen by name is opened by that name",
             [](Bench& b) {
@@ -164,7 +183,7 @@ private slots:
                 b.log << (b.session.port().byName ? u"by name"_s : u"COM"_s);
                 return b.session.identifyBoard();
             },
-            u"PortUnavailable ''  [0@:/dev/ttyUSB9~] '' w o/dev/ttyUSB9 | by name"_s);
+            u"PortUnavailable ''  [0@:/dev/ttyUSB9~] '' closed o/dev/ttyUSB9 | by name"_s);
         // The open port stays until the next board command, which empties the new one.
         row(
             "choosing a port",
@@ -172,11 +191,12 @@ private slots:
                 b.line.soundBoard();
                 b.session.identifyBoard();
                 b.session.chooseCom(2);
-                b.log << (b.line.isOpen() ? u"open"_s : u"closed"_s);
+                const PortInForce port = b.session.port();
+                b.log << port.name + ' ' + port.device + (b.line.isOpen() ? " open" : " closed");
                 b.line.deposit("stale");
                 return b.session.identifyBoard();
             },
-            u"Done 'LT840:V1.02 ' ?,? [] '' w1000,995 o1,3 | id=LT840:V1.02 ,open"_s);
+            u"Done 'LT840:V1.02 ' ?,? [] '' open o1,3 | id=LT840:V1.02 ,COM3 /dev/ttyS2 open"_s);
         // Answered once: the identification stays; the test shows only a reply that carries it.
         row(
             "test: 20 bytes, signature fifth, then a silent board",
@@ -185,30 +205,79 @@ private slots:
                 b.session.testBoard();
                 return b.session.testBoard();
             },
-            QString::fromLatin1("NoAnswer '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' w1000,"
-                                "995,1000,1000,1000 o1,1 | id=LT840:V2.00 ,test= Carte    "
-                                "\xe9xyzLT840:V2.00 abc\xff"));
+            QString::fromLatin1("NoAnswer '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1,1 | "
+                                "id=LT840:V2.00 ,test= Carte    \xe9xyzLT840:V2.00 abc\xff"));
         row(
             "a reply without the signature",
-            [](Bench& b) {
-                b.line.answer("?", "HELLO WORLD!");
-                return b.session.testBoard();
-            },
-            u"NoAnswer 'HELLO WORLD!' ? [] '' w1000 o1 | "_s);
+            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.session.testBoard(); },
+            u"NoAnswer 'HELLO WORLD!' ? [] '' open o1 | "_s);
+        // The yellow shows before any exchange.
         row(
             "reset, answering board",
             [](Bench& b) { return b.line.soundBoard(), b.session.resetBoard(); },
-            u"Done '' ?,?,R [] '' w1000,995 o1,1 | reset,events,id=LT840:V1.02 ,/reset"_s);
+            u"Done '' ?,?,R [] '' open o1,1 | reset@0,events@0,id=LT840:V1.02 ,/reset@3"_s);
         row(
             "reset, silent board: no R", [](Bench& b) { return b.session.resetBoard(); },
-            u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' w1000,1000,1000,1000 o1 | "
-            "reset,events,/reset"_s);
+            u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1 | reset@0,events@0,/reset@5"_s);
         // No exchange yet, so no silence: the reset opens twice, then tries its "R".
         row(
             "reset, port not available",
             [](Bench& b) { return b.line.openError = 8005, b.session.resetBoard(); },
-            u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] "
-            "'' w o1,1 | reset,events,/reset"_s);
+            u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] '' "
+            "closed o1,1 | reset@0,events@0,/reset@0"_s);
+
+        // An upload opens twice, the identification lacking the signature; the codes of the
+        // four records after the length go out as 0. Events run while the first "P" is on the
+        // line, and the bar moves on as each block leaves.
+        const QList<int> after27{28, 29, 30, 31};
+        const QString start = u"?,?,"_s + blocks(2) + ",P,";
+        row(
+            "upload to a sound board",
+            [=](Bench& b) { return b.watchProgress(), uploadOf(recorded(27), after27)(b); },
+            "Done '' " + start +
+                "end,F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,0/3@2,"
+                "events@3,1/3@4,2/3@6,3/3@8,/upload");
+        row("upload, end block answered anything",
+            uploadOf(recorded(27), after27, u"end"_s, {{"Z", 5}}),
+            "Done '' " + start +
+                "end,F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,events@3,/upload");
+        row("upload, no answer to P", uploadOf(recorded(27), after27, u"P"_s),
+            "NoAnswer '' ?,?,P,P [16:" + Fault + QChar(12) +
+                " Vérifiez le cordon] '' open o1,1 | upload,id=LT840:V1.02 ,events@3,/upload");
+        row("upload, P answered B and one more byte",
+            uploadOf(recorded(27), after27, u"P"_s, {{"Bx", 5}}),
+            u"NoAnswer 'Bx' ?,?,P [16:DEFAUT DE DIALOGUE] '' open o1,1 | upload,id=LT840:V1.02 ,"
+            "events@3,/upload"_s);
+        row("upload, block answered !", uploadOf(recorded(27), after27, u"b0"_s, {{"!", 5}}),
+            u"NoAnswer '!' ?,?,P,b0 [16:DEFAUT DE DIALOGUE] '' open o1,1 | upload,id=LT840:V1.02 ,"
+            "events@3,/upload"_s);
+        row("upload, F then R after a gap",
+            uploadOf(recorded(27), after27, u"F"_s, {{"F", 5}, {"R", 900}}),
+            "NoAnswer 'F' " + start +
+                "end,F [16:DEFAUT DE DIALOGUE] 'R' open o1,1 | upload,"
+                "id=LT840:V1.02 ,events@3,/upload");
+        row("upload, length 1022", uploadOf(recorded(250, 1022), {}),
+            u"Done '' ?,?,"_s + blocks(16) +
+                ",F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,"
+                "events@3,/upload");
+        row("upload of length 0", uploadOf(recorded(0), {}),
+            u"NothingToDo ''  [] '' closed o | "_s);
+        row(
+            "upload asked for while events run",
+            [=](Bench& b) {
+                QObject::connect(&b.session, &BoardSession::eventsMayRun, [&b] {
+                    b.log << Results[int(b.session.upload(recorded(27), 3).result)];
+                });
+                return uploadOf(recorded(27), after27)(b);
+            },
+            "Done '' " + start +
+                "end,F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload");
+        // Each exchange on the closed port is told, then judged on what the last one left.
+        row(
+            "upload, port not available",
+            [=](Bench& b) { return b.line.openError = 8005, uploadOf(recorded(27), after27)(b); },
+            u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible;"
+            "16:DEFAUT DE DIALOGUE] '' closed o1,1 | upload,/upload"_s);
     }
     void commands() {
         QFETCH(Command, command);
@@ -221,122 +290,30 @@ private slots:
         QTEST(render(b, outcome), "expected");
     }
 
-    // Record k made, the others never recorded: code 0, no lamp lit.
+    // "base period|record|its lamps|its code|time base, duration and lamp bytes": record k
+    // made, the others never recorded (code 0, no lamp lit).
     void stream_data() {
-        QTest::addColumn<double>("period");
-        QTest::addColumn<int>("record");
-        QTest::addColumn<QList<int>>("lamps");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QByteArray>("bytes"); // time base, duration, lamps
-        const QList<int> lamp0{1, 0, 0, 0, 0, 0, 0, 0};
-        QTest::newRow("0.01, record 0") << 0.01 << 0 << QList<int>(8) << 0 << "\x01\x00\xFF"_ba;
-        QTest::newRow("0.1, lamp 7 alone")
-            << 0.1 << 14 << QList<int>{0, 0, 0, 0, 0, 0, 0, 1} << 3 << "\x0C\x05\xFE"_ba;
-        QTest::newRow("0.25, any value but 0 lit")
-            << 0.25 << 250 << QList<int>{2, -1, 0, 0, 0, 0, 0, 0} << 6 << "\x1F\x14\x3F"_ba;
-        QTest::newRow("0.35, code 9") << 0.35 << 3 << lamp0 << 9 << "\x2B\x00\x7F"_ba;
-        QTest::newRow("0.344: 43 units, not a hair under")
-            << 0.344 << 4 << lamp0 << -1 << "\x2B\x00\x7F"_ba;
-        QTest::newRow("3 s, code 32767") << 3.0 << 5 << lamp0 << 32767 << "\xFF\x00\x7F"_ba;
-        QTest::newRow("-0.1 s, code -32768") << -0.1 << 6 << lamp0 << -32768 << "\x00\x00\x7F"_ba;
+        QTest::addColumn<QStringList>("row");
+        for (const QString& r : {u"0.01|0|00000000|0|0100ff"_s, u"0.1|14|00000001|3|0c05fe"_s,
+                                 u"0.25|250|2x000000|6|1f143f"_s, u"0.35|3|10000000|9|2b007f"_s,
+                                 u"0.344|4|10000000|-1|2b007f"_s, u"3|5|10000000|32767|ff007f"_s,
+                                 u"-0.1|6|10000000|-32768|00007f"_s})
+            QTest::newRow(qPrintable(r)) << r.split(u'|');
     }
     void stream() {
-        QFETCH(int, record);
-        QFETCH(QList<int>, lamps);
-        QFETCH(int, code);
-        QFETCH(double, period);
-        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, row);
+        const int record = row[1].toInt();
         Sequence s;
         s.at(0).code = 0;
-        s.setLength(Sequence::LastRecord); // no code cleared for the board's end mark
-        for (int j = 0; j < Frame::LampCount; ++j)
-            s.at(record).lamps[j] = qint16(lamps[j]);
-        s.at(record).code = qint16(code);
+        s.setLength(Sequence::LastRecord);         // no code cleared for the board's end mark
+        for (int j = 0; j < Frame::LampCount; ++j) // 'x' stands for -1: any value but 0 is lit
+            s.at(record).lamps[j] = qint16(row[2][j] == u'x' ? -1 : row[2][j].digitValue());
+        s.at(record).code = row[3].toShort();
+        const QByteArray bytes = QByteArray::fromHex(row[4].toLatin1());
         QByteArray expected = "\xA5" + bytes.left(1);
         for (int r = 0; r <= Sequence::LastBoardRecord; ++r)
             expected += r == record ? bytes.mid(1) : "\x00\xFF"_ba;
-        QCOMPARE(uploadstream::build(s, period), expected);
-    }
-
-    // The codes of the four records after the length go out as 0; the sequence keeps them.
-    void upload_data() {
-        QTest::addColumn<UploadCase>("c");
-        QTest::newRow("sound board") << UploadCase{};
-        QTest::newRow("no answer to P")
-            << UploadCase{.exchanges = u"P P"_s, .report = CableFault, .target = u"P"_s};
-        QTest::newRow("P answered B and one more byte") << UploadCase{
-            .exchanges = u"P"_s, .report = Fault, .target = u"P"_s, .reaction = {{"Bx", 5}}};
-        QTest::newRow("block answered !") << UploadCase{
-            .exchanges = u"P b0"_s, .report = Fault, .target = u"b0"_s, .reaction = {{"!", 5}}};
-        QTest::newRow("end block answered anything")
-            << UploadCase{.target = u"end"_s, .reaction = {{"Z", 5}}};
-        QTest::newRow("F, R after a gap") << UploadCase{.exchanges = u"P2 P end F"_s,
-                                                        .report = Fault,
-                                                        .target = u"F"_s,
-                                                        .reaction = {{"F", 5}, {"R", 900}}};
-        QTest::newRow("an upload asked for while events run") << UploadCase{.nested = true};
-        QTest::newRow("length 0") << UploadCase{.exchanges = {}, .length = 0, .cleared = {}};
-        QTest::newRow("record 239 with code 0") << UploadCase{
-            .exchanges = u"P15 P end F R"_s, .length = 250, .endMark = 239, .cleared = {}};
-        QTest::newRow("length 1022") << UploadCase{
-            .exchanges = u"P16 F R"_s, .length = 250, .cleared = {}, .lengthGiven = 1022};
-    }
-    void upload() {
-        QFETCH(UploadCase, c);
-        Bench b;
-        Sequence s = recorded(c.length);
-        if (c.endMark >= 0)
-            s.at(c.endMark).code = 0;
-        if (c.lengthGiven >= 0)
-            s.setLength(c.lengthGiven);
-        Sequence sent = s;
-        for (int r : c.cleared)
-            sent.at(r).code = 0;
-        const QByteArray stream = uploadstream::build(sent, timebase::basePeriod(3));
-        if (!c.target.isEmpty())
-            b.line.when(exchanges(c.target, stream).first(), c.reaction);
-        b.line.soundBoard();
-        BoardOutcome inner;
-        QObject::connect(&b.session, &BoardSession::eventsMayRun, [&] {
-            if (c.nested)
-                inner = b.session.upload(s, 3);
-        });
-
-        const BoardOutcome outcome = b.session.upload(s, 3);
-
-        const auto& written = b.line.written;
-        QCOMPARE(written.mid(written.indexOf("P")), exchanges(c.exchanges, stream));
-        QStringList reported;
-        for (const Report& r : outcome.reports)
-            reported << r.text + (r.icon == Report::Icon::Critical ? u" !"_s : QString());
-        QCOMPARE(reported, c.report.isEmpty() ? QStringList() : QStringList{c.report + u" !"_s});
-        QCOMPARE(outcome.result, c.length == 0        ? BoardOutcome::Result::NothingToDo
-                                 : c.report.isEmpty() ? BoardOutcome::Result::Done
-                                                      : BoardOutcome::Result::NoAnswer);
-        QCOMPARE(inner.result, c.nested ? BoardOutcome::Result::Busy : BoardOutcome::Result::Done);
-        // One "?" per opening: a second one as the identification lacks the signature.
-        const int queries = c.length == 0 ? 0 : 2;
-        QCOMPARE(b.line.opens.size(), queries);
-        QCOMPARE(b.line.writtenCount("?"), queries);
-        QCOMPARE(b.line.isOpen(), !c.report.isEmpty()); // only a finished upload closes
-        QCOMPARE(b.log.value(0), c.length == 0 ? QString() : u"upload"_s);
-        QCOMPARE(b.log.value(b.log.size() - 1), c.length == 0 ? QString() : u"/upload"_s);
-        QCOMPARE(b.session.testBoard().result, BoardOutcome::Result::Done); // the line is free
-    }
-
-    // The bar appears at 0, then moves on as each block is written: blocks sent, blocks,
-    // "P" written, the last write's size.
-    void progress() {
-        Bench b;
-        b.line.soundBoard();
-        QList<QList<int>> seen;
-        QObject::connect(&b.session, &BoardSession::uploadProgress, [&](int sent, int blocks) {
-            seen.append(
-                {sent, blocks, b.line.writtenCount("P"), int(b.line.written.last().size())});
-        });
-        b.session.upload(recorded(27), 0);
-        QCOMPARE(seen,
-                 (QList<QList<int>>{{0, 3, 0, 1}, {1, 3, 1, 32}, {2, 3, 2, 32}, {3, 3, 3, 32}}));
+        QCOMPARE(uploadstream::build(s, row[0].toDouble()), expected);
     }
 };
 

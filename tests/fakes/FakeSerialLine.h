@@ -54,7 +54,6 @@ public:
     QStringList devicesOpened; // every device opened by its name
     QList<int> waits;          // the bound of every wait, in ms
     QStringList failuresNoted; // what the session told the line had failed
-    int commandsBegun = 0;
     int writtenCount(const QByteArray& m) const { return int(written.count(m)); }
 
     int open(int number) override { return opens.append(number), openLine(); }
@@ -81,7 +80,6 @@ public:
     }
     void clearInput() override { delivered().clear(); }
     QByteArray readAll() override { return std::exchange(delivered(), {}); }
-    void beginCommand() override { ++commandsBegun; }
     void noteFailure(const QString& text) override { failuresNoted.append(text); }
 
 private:

@@ -12,11 +12,11 @@ Q_DECLARE_METATYPE(QList<PortInfo>)
 
 namespace {
 
-const PortInfo Usb{u"ttyUSB0"_s, u"/dev/ttyUSB0"_s, u"USB-Serial Controller"_s, 0x1a86, {}};
+const PortInfo Usb{u"ttyUSB0"_s, u"/dev/ttyUSB0"_s, u"USB-Serial Controller"_s, 0x0403, {}};
 const PortInfo Acm{u"ttyACM0"_s, u"/dev/ttyACM0"_s, {}, 0x2341, 0x0043};
 const PortInfo S10{u"ttyS10"_s, u"/dev/ttyS10"_s, {}, {}, {}};
 const PortInfo S2{u"ttyS2"_s, u"/dev/ttyS2"_s, {}, {}, {}};
-const QString UsbLabel = u"ttyUSB0 — USB-Serial Controller (USB 1a86) = /dev/ttyUSB0"_s;
+const QString UsbLabel = u"ttyUSB0 — USB-Serial Controller (USB 0403) = /dev/ttyUSB0"_s;
 
 } // namespace
 
@@ -25,7 +25,7 @@ const QString UsbLabel = u"ttyUSB0 — USB-Serial Controller (USB 1a86) = /dev/t
 class TstSerial : public QObject {
     Q_OBJECT
 
-    enum Board { Sound, Silent, SecondPSilent, WriteError, TwoCommands };
+    enum Board { Sound, Silent, SecondPSilent, WriteError, TwoCommands, Upload };
 
 private slots:
     // Every line when the board answers, else only the failures. Each sending waits until
@@ -33,12 +33,12 @@ private slots:
     void trace_data() {
         QTest::addColumn<int>("board");
         QTest::addColumn<QStringList>("expected");
-        const QString opening = u"     0 ms  ·  ouverture de COM1 (/dev/ttyS0)"_s;
+        const QString opening = u"     0 ms  ·  ouverture de COM1 (/dev/pts/7)"_s;
         QTest::newRow("identification answered")
             << int(Sound)
             << QStringList{opening, u"     0 ms  →  identification     1 octet   3f  |?|"_s,
                            u"     5 ms  ←  identification    12 octets  4c 54 38 34 30 3a 56 31 "
-                           "2e 30 32 20  |LT840:V1.02 |"_s};
+                           "2e 30 32 7f  |LT840:V1.02.|"_s};
         QTest::newRow("silent board: each sending, then the query, then the box")
             << int(Silent)
             << QStringList{u"  1000 ms  ✗  identification : pas de réponse, second envoi"_s,
@@ -57,6 +57,11 @@ private slots:
             << QStringList{u"     0 ms  ✗  identification : erreur d'écriture 8005"_s,
                            u"     0 ms  ✗  identification : ERREUR :8005"_s,
                            u"  1000 ms  ✗  identification : pas de réponse, second envoi"_s};
+        // Each message is named after what it does in the protocol.
+        QTest::newRow("the messages of an upload")
+            << int(Upload)
+            << QStringList{u"identification"_s, u"identification"_s, u"P (bloc 1)"_s, u"bloc 1"_s,
+                           u"P (bloc 2)"_s,     u"bloc de fin"_s,    u"F"_s,          u"R"_s};
         // The next command closes the port left open, counting from its start.
         QTest::newRow("two commands")
             << int(TwoCommands) << QStringList{u"     0 ms  ·  fermeture"_s, opening};
@@ -70,13 +75,16 @@ private slots:
             line, clock, [&lines](const QString& l) { lines << l; },
             LinkTrace::Origin::EachCommand);
         BoardSession session(trace, clock);
-        qputenv("LT840_COM1", "/dev/ttyS0");
+        qputenv("LT840_COM1", "/dev/pts/7");
         if (board != Silent)
-            line.answer("?", boardformat::Identification);
+            line.answer("?", board == Sound ? "LT840:V1.02\x7f" : boardformat::Identification);
         if (board == WriteError)
             line.writeErrors.enqueue(8005);
-        if (board == SecondPSilent) {
-            line.answer("P", "B", 1).when("P", {});
+        if (board == Upload)
+            line.soundBoard();
+        if (board == SecondPSilent || board == Upload) {
+            if (board == SecondPSilent)
+                line.answer("P", "B", 1).when("P", {});
             line.answer({}, "?");
             Sequence s;
             s.setLength(20);
@@ -90,7 +98,10 @@ private slots:
             session.identifyBoard();
         }
         qunsetenv("LT840_COM1");
-        const bool all = board == Sound || board == TwoCommands;
+        if (board == Upload) // the names of the messages sent
+            for (QString& l : lines = lines.filter(u"→"_s))
+                l = l.mid(14, 16).trimmed();
+        const bool all = board == Sound || board == TwoCommands || board == Upload;
         QTEST(all ? lines : lines.filter(u"✗"_s), "expected");
     }
 
