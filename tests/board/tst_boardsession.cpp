@@ -229,37 +229,26 @@ private slots:
         // An upload opens twice, the identification lacking the signature; the codes of the
         // four records after the length go out as 0. Events run while the first "P" is on the
         // line, and the bar moves on as each block leaves.
-        const QList<int> after27{28, 29, 30, 31};
-        const QString start = u"?,?,"_s + blocks(2) + ",P,";
+        const auto upload27 = [](const QString& target = {}, FakeSerialLine::Reaction r = {}) {
+            return uploadOf(recorded(27), {28, 29, 30, 31}, target, r);
+        };
+        const QString sent = u"?,?,"_s + blocks(2) + ",P,end,F";
+        const QString done = "Done '' " + sent + ",R [] '' closed";
+        const QString log = u" o1,1 | upload,id=LT840:V1.02 ,events@3,/upload"_s;
         row(
-            "upload to a sound board",
-            [=](Bench& b) { return b.watchProgress(), uploadOf(recorded(27), after27)(b); },
-            "Done '' " + start +
-                "end,F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,0/3@2,"
-                "events@3,1/3@4,2/3@6,3/3@8,/upload");
-        row("upload, end block answered anything",
-            uploadOf(recorded(27), after27, u"end"_s, {{"Z", 5}}),
-            "Done '' " + start +
-                "end,F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,events@3,/upload");
-        row("upload, no answer to P", uploadOf(recorded(27), after27, u"P"_s),
-            "NoAnswer '' ?,?,P,P [16:" + Fault + QChar(12) +
-                " Vérifiez le cordon] '' open o1,1 | upload,id=LT840:V1.02 ,events@3,/upload");
-        row("upload, P answered B and one more byte",
-            uploadOf(recorded(27), after27, u"P"_s, {{"Bx", 5}}),
-            u"NoAnswer 'Bx' ?,?,P [16:DEFAUT DE DIALOGUE] '' open o1,1 | upload,id=LT840:V1.02 ,"
-            "events@3,/upload"_s);
-        row("upload, block answered !", uploadOf(recorded(27), after27, u"b0"_s, {{"!", 5}}),
-            u"NoAnswer '!' ?,?,P,b0 [16:DEFAUT DE DIALOGUE] '' open o1,1 | upload,id=LT840:V1.02 ,"
-            "events@3,/upload"_s);
-        row("upload, F then R after a gap",
-            uploadOf(recorded(27), after27, u"F"_s, {{"F", 5}, {"R", 900}}),
-            "NoAnswer 'F' " + start +
-                "end,F [16:DEFAUT DE DIALOGUE] 'R' open o1,1 | upload,"
-                "id=LT840:V1.02 ,events@3,/upload");
+            "upload to a sound board", [=](Bench& b) { return b.watchProgress(), upload27()(b); },
+            done + u" o1,1 | upload,id=LT840:V1.02 ,0/3@2,events@3,1/3@4,2/3@6,3/3@8,/upload"_s);
+        row("upload, end block answered anything", upload27(u"end"_s, {{"Z", 5}}), done + log);
+        row("upload, no answer to P", upload27(u"P"_s),
+            "NoAnswer '' ?,?,P,P [16:" + Fault + QChar(12) + " Vérifiez le cordon] '' open" + log);
+        row("upload, P answered B and one more byte", upload27(u"P"_s, {{"Bx", 5}}),
+            "NoAnswer 'Bx' ?,?,P [16:" + Fault + "] '' open" + log);
+        row("upload, block answered !", upload27(u"b0"_s, {{"!", 5}}),
+            "NoAnswer '!' ?,?,P,b0 [16:" + Fault + "] '' open" + log);
+        row("upload, F then R after a gap", upload27(u"F"_s, {{"F", 5}, {"R", 900}}),
+            "NoAnswer 'F' " + sent + " [16:" + Fault + "] 'R' open" + log);
         row("upload, length 1022", uploadOf(recorded(250, 1022), {}),
-            u"Done '' ?,?,"_s + blocks(16) +
-                ",F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,"
-                "events@3,/upload");
+            u"Done '' ?,?,"_s + blocks(16) + ",F,R [] '' closed" + log);
         row("upload of length 0", uploadOf(recorded(0), {}),
             u"NothingToDo ''  [] '' closed o | "_s);
         row(
@@ -268,14 +257,13 @@ private slots:
                 QObject::connect(&b.session, &BoardSession::eventsMayRun, [&b] {
                     b.log << Results[int(b.session.upload(recorded(27), 3).result)];
                 });
-                return uploadOf(recorded(27), after27)(b);
+                return upload27()(b);
             },
-            "Done '' " + start +
-                "end,F,R [] '' closed o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload");
+            done + u" o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload"_s);
         // Each exchange on the closed port is told, then judged on what the last one left.
         row(
             "upload, port not available",
-            [=](Bench& b) { return b.line.openError = 8005, uploadOf(recorded(27), after27)(b); },
+            [=](Bench& b) { return b.line.openError = 8005, upload27()(b); },
             u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible;"
             "16:DEFAUT DE DIALOGUE] '' closed o1,1 | upload,/upload"_s);
     }
