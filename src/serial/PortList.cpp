@@ -23,7 +23,7 @@ QList<PortInfo> distinctDevices(const QList<PortInfo>& infos) {
 
 // ttyS2 before ttyS10: runs of digits compare by their value.
 void sortNaturally(QList<PortInfo>& infos) {
-    QCollator order(QLocale(QLocale::English));
+    QCollator order{QLocale(QLocale::English)};
     order.setNumericMode(true);
     std::sort(infos.begin(), infos.end(), [&order](const PortInfo& a, const PortInfo& b) {
         return order.compare(a.device, b.device) < 0;
