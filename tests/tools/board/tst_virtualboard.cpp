@@ -1,7 +1,11 @@
+#include "VirtualBoard.h"
 #include "board/BoardTimeline.h"
 #include "board/ReceivedStream.h"
 
+#include <QFile>
 #include <QTest>
+
+#include <poll.h>
 
 using namespace virtualboard;
 using namespace std::chrono_literals;
@@ -91,6 +95,23 @@ private slots:
 
     // A stream that ends inside a record is refused; a whole one is decoded.
     void streamLayout() { QVERIFY(!decodeStream(full.chopped(1)) && decodeStream(full)); }
+
+    // The program as the other tests run it: its device on COM 1, replies on the line, every
+    // byte it received logged, a clean end on SIGTERM.
+    void childProcess() {
+        VirtualBoard board;
+        QCOMPARE(board.start({"--ident", "ABC"}), QString());
+        QCOMPARE(qEnvironmentVariable("LT840_COM1"), board.device());
+        QFile line(board.device());
+        QVERIFY(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
+        QCOMPARE(line.write("*?"), 2);
+        pollfd reply{line.handle(), POLLIN, 0}; // the reply comes as one burst
+        QVERIFY(::poll(&reply, 1, 5000) == 1);
+        QCOMPARE(line.read(3), "ABC");
+        QVERIFY(board.waitForReceivedTail("*?", 5000));
+        QCOMPARE(board.received(), "*?");
+        QVERIFY(board.stop());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestVirtualBoard)
