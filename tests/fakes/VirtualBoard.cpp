@@ -23,7 +23,6 @@ QString VirtualBoard::start(const QStringList& options) {
     const QByteArray device = m_process.readLine().trimmed();
     if (!device.startsWith("/dev/"))
         return "no device: " + device + ' ' + m_process.readAllStandardError();
-    m_device = QString::fromLocal8Bit(device);
     qputenv("LT840_COM1", device);
     return {};
 }

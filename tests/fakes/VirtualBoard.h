@@ -10,14 +10,11 @@ class VirtualBoard {
 public:
     ~VirtualBoard();
 
-    // "" once the board serves, otherwise why it does not. `options` go to lt840-board as they
-    // are, e.g. {"--fault", "silent"}.
+    // "" once the board serves, otherwise why it does not; `options` go to lt840-board.
     QString start(const QStringList& options = {});
     // Closes as a pulled cable would, COM 1 still leading there; true on a clean end.
     bool stop();
 
-    // The pseudo-terminal's device, once started.
-    const QString& device() const { return m_device; }
     QByteArray received() const { return read(LogFile); }
     QByteArray receivedStream() const { return read(StreamFile); }
     // False when what the board received still does not end with `tail` after `ms`.
@@ -29,5 +26,4 @@ private:
 
     QTemporaryDir m_folder;
     QProcess m_process;
-    QString m_device;
 };
