@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include <poll.h>
+#include <unistd.h>
 
 using namespace virtualboard;
 using namespace std::chrono_literals;
@@ -102,9 +103,10 @@ private slots:
         QFile line(qEnvironmentVariable("LT840_COM1"));
         QVERIFY(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
         QCOMPARE(line.write("*?"), 2);
-        pollfd reply{line.handle(), POLLIN, 0}; // the reply comes as one burst
-        QVERIFY(::poll(&reply, 1, 5000) == 1);
-        QCOMPARE(line.read(3), "ABC");
+        pollfd ready{line.handle(), POLLIN, 0}; // the reply comes as one burst
+        QVERIFY(::poll(&ready, 1, 5000) == 1);
+        char reply[8]{};
+        QCOMPARE(QByteArray(reply, ::read(line.handle(), reply, sizeof reply)), "ABC");
         QVERIFY(board.waitForReceivedTail("*?", 5000));
         QVERIFY(board.stop());
     }
