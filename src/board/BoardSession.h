@@ -1,5 +1,7 @@
 #pragma once
 
+#include "board/BoardLink.h"
+#include "board/PortChoice.h"
 #include "model/Report.h"
 
 #include <QByteArray>
@@ -10,13 +12,6 @@
 class IClock;
 class ISerialLine;
 class Sequence;
-
-// The port the next board command opens: COM n, or a device the user chose by its name.
-struct PortInForce {
-    QString name;   // "COM1", or the device's name ("/dev/ttyUSB0")
-    QString device; // what is opened for it; "" when nothing can be
-    bool byName = false;
-};
 
 // What a board command did, with the boxes it has for the user, in their order.
 struct BoardOutcome {
@@ -35,6 +30,9 @@ struct BoardOutcome {
 // The link to the board: the port in force, the exchanges (one message, a bounded wait for
 // the reply, one resend), the identification of the board, its test, its reset and the
 // upload of a sequence. Knows nothing of the window or of the editor's internals.
+//
+// A command runs to its end before it returns; the line is held meanwhile, so that a command
+// started from eventsMayRun() does nothing and says Busy.
 class BoardSession : public QObject {
     Q_OBJECT
 
@@ -62,8 +60,26 @@ signals:
     void testAnswered(const QString& text); // the test window shows this text
     void resettingChanged(bool resetting);  // "CARTE" turns yellow, then light grey
     void uploadingChanged(bool uploading);  // the navigator gives way to the progress bar
+    // 0 of `blocks` as the bar appears, then each block while it crosses the line, so that
+    // the bar may be repainted at no cost to the upload.
     void uploadProgress(int blocksSent, int blocks);
     // The one moment of a command when pending events may run (before an upload's blocks,
     // at the start of a reset, once the yellow shows).
     void eventsMayRun();
+    // The port in force changed (the COM ticked in the menu, or a device chosen by name).
+    void portChanged();
+
+private:
+    template <typename Command> BoardOutcome run(Command command);
+    bool showIdentification();
+    BoardOutcome::Result judgeIdentification(bool opened) const;
+    BoardOutcome::Result runTest();
+    BoardOutcome::Result runReset();
+    BoardOutcome::Result runUpload(const Sequence& sequence, int basePeriodIndex);
+    void setPort(const PortChoice& port);
+
+    BoardLink m_link;
+    PortChoice m_port;
+    QString m_identification = QStringLiteral("?");
+    bool m_busy = false;
 };

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+struct FileDialogSettings;
 class IFileDialog;
 class IProgramFolders;
 class IQuestions;
@@ -48,11 +49,16 @@ signals:
     void titleChanged(const QString& title);
 
 private:
+    bool mayDropUnsavedWork(const QString& question);
+    FileDialogSettings dialogSettings();
+    bool takeName(const QString& path, bool completeName);
+    Outcome load(const QString& path, bool completeName);
+
     SequenceEditor& m_editor;
     IFileDialog& m_dialog;
     IQuestions& m_questions;
     IProgramFolders& m_folders;
     QString m_filePath;
-    QString m_dialogFolder;
-    QString m_dialogFileName;
+    QString m_dialogFolder = QStringLiteral("c:\\"); // until the first dialog: the program's
+    QString m_dialogFileName; // what the last dialog returned; the open dialog starts with it
 };

@@ -1,16 +1,21 @@
 #pragma once
 
 #include "model/Colour.h"
+#include "model/Frame.h"
 #include "model/Report.h"
 #include "model/Sequence.h"
 
+#include <QList>
 #include <QObject>
 
 #include <memory>
 #include <optional>
 
+class EditStep;
 class History;
 class IClipboard;
+struct EditState;
+enum class Move;
 
 // A press on a control that is not the right button's: the right button records the frame
 // everywhere (recordFrame), the left one acts, the middle one acts on some controls only.
@@ -127,12 +132,22 @@ signals:
     void historyChanged(); // what undo and redo can do
 
 private:
-    friend class History;
     friend class EditStep;
 
+    EditState editState() const;
+    void restore(const EditState& state);
+    Frame& currentFrame() { return m_sequence.at(m_currentRecord); }
+    void setCurrent(int record);
+    void show(); // the current record on the grid, with its multiplier
+    void notePeriodComputed();
+    void transform(Move move, Press press);
+    void keep(const QList<Frame>& records); // what a copy or a cut puts on the clipboards
+    void insertBlock(int position, const QList<Frame>& block, int shown);
+
     IClipboard& m_clipboard;
-    std::unique_ptr<History> m_history;
     Sequence m_sequence;
+    std::unique_ptr<History> m_history;
+    EditStep* m_outerStep = nullptr; // the call from outside under way, if any
     LampStates m_lamps{};
     LampColours m_colours;
     QString m_copied; // the records last copied, as the clipboard's lines

@@ -5,6 +5,7 @@
 namespace {
 
 const QString Name = QStringLiteral("lt840"); // both the organisation and the application
+const QString DeviceKey = QStringLiteral("port/peripherique");
 
 } // namespace
 
@@ -17,4 +18,16 @@ QSettings userSettings() {
 QString userSettingsFolder() {
     const QSettings ini(QSettings::IniFormat, QSettings::UserScope, Name, Name);
     return QFileInfo(ini.fileName()).absolutePath();
+}
+
+QString rememberedDevice() {
+    return userSettings().value(DeviceKey).toString();
+}
+
+void rememberDevice(const QString& device) {
+    QSettings settings = userSettings();
+    if (device.isEmpty())
+        settings.remove(DeviceKey);
+    else
+        settings.setValue(DeviceKey, device);
 }

@@ -1,4 +1,6 @@
-#include "Banc.h"
+#include "FakeSerialLine.h"
+#include "board/BoardSession.h"
+#include "model/Sequence.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -6,27 +8,37 @@
 // Whatever the board sends back (a reply per write, split at '|', the first byte setting its
 // delay), the commands end inside the tables and show only an identification it carried.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    Banc banc(Banc::CarteScriptee);
-    LT840& ed = *banc;
-    for (const QByteArray& reponse :
+    FakeClock clock;
+    FakeSerialLine line(clock);
+    BoardSession session(line, clock);
+    for (const QByteArray& reply :
          QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('|'))
-        banc.port.quand(
-            {}, {{reponse.mid(1), reponse.isEmpty() ? 5 : (quint8(reponse[0]) % 8) * 250}}, 1);
-    const auto identifiee = [&ed] {
-        const QString& v = ed.Ctl.Versions;
-        return v == u"?" ||
-               (v.startsWith(QLatin1String(SignatureCarte)) && v.size() <= LongueurIdentification);
+        line.when({}, {{reply.mid(1), reply.isEmpty() ? 5 : (quint8(reply[0]) % 8) * 250}}, 1);
+    const QLatin1String signature(boardformat::Signature);
+    QString testText;
+    int changing = 0; // uploads and resets begun and not ended
+    QObject::connect(&session, &BoardSession::testAnswered,
+                     [&](const QString& t) { testText = t; });
+    QObject::connect(&session, &BoardSession::uploadingChanged,
+                     [&](bool on) { changing += on ? 1 : -1; });
+    QObject::connect(&session, &BoardSession::resettingChanged,
+                     [&](bool on) { changing += on ? 1 : -1; });
+    const auto identified = [&session, signature] {
+        const QString id = session.identification();
+        return id == u"?" ||
+               (id.startsWith(signature) && id.size() <= boardformat::IdentificationLength);
     };
-    ed.TestCarte_Click();
-    if (!identifiee() ||
-        (ed.Ctl.DialogVisible && !(ed.Ctl.DialogText1.startsWith(u" Carte    ") &&
-                                   ed.Ctl.DialogText1.contains(QLatin1String(SignatureCarte)))))
+    session.testBoard();
+    if (!identified() || (!testText.isNull() &&
+                          !(testText.startsWith(u" Carte    ") && testText.contains(signature))))
         std::abort();
+    Sequence sequence;
     for (int k = 0; k < 20; ++k)
-        ed.CLICK();
-    ed.transmet_Click();
-    ed.CmdRST_Click();
-    if (!identifiee() || !ed.Ctl.HScroll1Visible)
+        sequence.at(k).code = 1;
+    sequence.setLength(20);
+    session.upload(sequence, 0);
+    session.resetBoard();
+    if (!identified() || changing != 0)
         std::abort();
     return 0;
 }

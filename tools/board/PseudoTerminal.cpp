@@ -8,91 +8,91 @@
 #include <unistd.h>
 #include <utility>
 
-namespace cartevirtuelle {
+namespace virtualboard {
 
 namespace {
 
-QString erreurSysteme(const char* quoi) {
-    return QStringLiteral("%1: %2").arg(QLatin1String(quoi),
+QString systemError(const char* call) {
+    return QStringLiteral("%1: %2").arg(QLatin1String(call),
                                         QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 // The settings any opener finds: raw bytes at 9600 8N1, no modem control, nothing echoed.
-bool rendreBrut(int fd) {
-    termios reglages{};
-    if (::tcgetattr(fd, &reglages) != 0)
+bool makeRaw(int fd) {
+    termios settings{};
+    if (::tcgetattr(fd, &settings) != 0)
         return false;
-    ::cfmakeraw(&reglages);
-    reglages.c_cflag |= CLOCAL | CREAD;
-    ::cfsetispeed(&reglages, B9600);
-    ::cfsetospeed(&reglages, B9600);
-    return ::tcsetattr(fd, TCSANOW, &reglages) == 0;
+    ::cfmakeraw(&settings);
+    settings.c_cflag |= CLOCAL | CREAD;
+    ::cfsetispeed(&settings, B9600);
+    ::cfsetospeed(&settings, B9600);
+    return ::tcsetattr(fd, TCSANOW, &settings) == 0;
 }
 
-int ouvrirEsclave(int maitre, QString* chemin, QString* erreur) {
-    if (::grantpt(maitre) != 0 || ::unlockpt(maitre) != 0) {
-        *erreur = erreurSysteme("grantpt/unlockpt");
+int openSlave(int master, QString* path, QString* error) {
+    if (::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        *error = systemError("grantpt/unlockpt");
         return -1;
     }
-    const char* nom = ::ptsname(maitre);
-    if (nom == nullptr) {
-        *erreur = erreurSysteme("ptsname");
+    const char* name = ::ptsname(master);
+    if (name == nullptr) {
+        *error = systemError("ptsname");
         return -1;
     }
-    *chemin = QString::fromLocal8Bit(nom);
-    const int esclave = ::open(nom, O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (esclave < 0) {
-        *erreur = erreurSysteme("open slave");
+    *path = QString::fromLocal8Bit(name);
+    const int slave = ::open(name, O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (slave < 0) {
+        *error = systemError("open slave");
         return -1;
     }
-    if (!rendreBrut(esclave)) {
-        *erreur = erreurSysteme("raw mode");
-        ::close(esclave);
+    if (!makeRaw(slave)) {
+        *error = systemError("raw mode");
+        ::close(slave);
         return -1;
     }
-    return esclave;
+    return slave;
 }
 
-bool rendreNonBloquant(int fd) {
-    const int drapeaux = ::fcntl(fd, F_GETFL);
-    return drapeaux >= 0 && ::fcntl(fd, F_SETFL, drapeaux | O_NONBLOCK) == 0 &&
+bool makeNonBlocking(int fd) {
+    const int flags = ::fcntl(fd, F_GETFL);
+    return flags >= 0 && ::fcntl(fd, F_SETFL, flags | O_NONBLOCK) == 0 &&
            ::fcntl(fd, F_SETFD, FD_CLOEXEC) == 0;
 }
 
 } // namespace
 
-std::optional<PseudoTerminal> PseudoTerminal::ouvrir(QString* erreur) {
+std::optional<PseudoTerminal> PseudoTerminal::open(QString* error) {
     PseudoTerminal terminal(::posix_openpt(O_RDWR | O_NOCTTY), -1, {});
-    if (terminal.m_maitre < 0) {
-        *erreur = erreurSysteme("posix_openpt");
+    if (terminal.m_master < 0) {
+        *error = systemError("posix_openpt");
         return std::nullopt;
     }
-    if (!rendreNonBloquant(terminal.m_maitre)) {
-        *erreur = erreurSysteme("fcntl");
+    if (!makeNonBlocking(terminal.m_master)) {
+        *error = systemError("fcntl");
         return std::nullopt;
     }
-    terminal.m_esclave = ouvrirEsclave(terminal.m_maitre, &terminal.m_cheminEsclave, erreur);
-    if (terminal.m_esclave < 0)
+    terminal.m_slave = openSlave(terminal.m_master, &terminal.m_slavePath, error);
+    if (terminal.m_slave < 0)
         return std::nullopt;
     return terminal;
 }
 
-PseudoTerminal::PseudoTerminal(int maitre, int esclave, QString cheminEsclave)
-    : m_maitre(maitre), m_esclave(esclave), m_cheminEsclave(std::move(cheminEsclave)) {}
+PseudoTerminal::PseudoTerminal(int master, int slave, QString slavePath)
+    : m_master(master), m_slave(slave), m_slavePath(std::move(slavePath)) {}
 
-PseudoTerminal::PseudoTerminal(PseudoTerminal&& autre) noexcept
-    : m_maitre(std::exchange(autre.m_maitre, -1)), m_esclave(std::exchange(autre.m_esclave, -1)),
-      m_cheminEsclave(std::move(autre.m_cheminEsclave)) {}
+PseudoTerminal::PseudoTerminal(PseudoTerminal&& other) noexcept
+    : m_master(std::exchange(other.m_master, -1)), m_slave(std::exchange(other.m_slave, -1)),
+      m_slavePath(std::move(other.m_slavePath)) {}
 
 PseudoTerminal::~PseudoTerminal() {
-    fermer();
+    close();
 }
 
-void PseudoTerminal::fermer() {
-    if (m_maitre >= 0)
-        ::close(std::exchange(m_maitre, -1));
-    if (m_esclave >= 0)
-        ::close(std::exchange(m_esclave, -1));
+void PseudoTerminal::close() {
+    if (m_master >= 0)
+        ::close(std::exchange(m_master, -1));
+    if (m_slave >= 0)
+        ::close(std::exchange(m_slave, -1));
 }
 
-} // namespace cartevirtuelle
+} // namespace virtualboard

@@ -4,31 +4,31 @@
 
 #include <optional>
 
-namespace cartevirtuelle {
+namespace virtualboard {
 
 // A pseudo-terminal whose slave end stands in for the board's serial port. The board keeps a
 // slave descriptor of its own open, so the terminal survives the editor closing and reopening
 // the port between commands: without it, the last close hangs the master up.
 class PseudoTerminal {
 public:
-    static std::optional<PseudoTerminal> ouvrir(QString* erreur);
+    static std::optional<PseudoTerminal> open(QString* error);
 
-    PseudoTerminal(PseudoTerminal&& autre) noexcept;
+    PseudoTerminal(PseudoTerminal&& other) noexcept;
     PseudoTerminal& operator=(PseudoTerminal&&) = delete;
     ~PseudoTerminal();
 
-    int maitre() const { return m_maitre; }
-    const QString& cheminEsclave() const { return m_cheminEsclave; }
+    int master() const { return m_master; }
+    const QString& slavePath() const { return m_slavePath; }
 
     // Drops the line: the editor's side sees a hang-up.
-    void fermer();
+    void close();
 
 private:
-    PseudoTerminal(int maitre, int esclave, QString cheminEsclave);
+    PseudoTerminal(int master, int slave, QString slavePath);
 
-    int m_maitre = -1;
-    int m_esclave = -1;
-    QString m_cheminEsclave;
+    int m_master = -1;
+    int m_slave = -1;
+    QString m_slavePath;
 };
 
-} // namespace cartevirtuelle
+} // namespace virtualboard

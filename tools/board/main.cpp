@@ -1,5 +1,5 @@
-#include "board/FluxRecu.h"
-#include "board/ServiceCarte.h"
+#include "board/BoardService.h"
+#include "board/ReceivedStream.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -8,22 +8,22 @@
 
 namespace {
 
-constexpr int ErreurUsage = 2;
+constexpr int UsageError = 2;
 
-int erreurUsage(const QString& texte) {
-    QTextStream(stderr) << "lt840-board: " << texte << Qt::endl;
-    return ErreurUsage;
+int usageError(const QString& text) {
+    QTextStream(stderr) << "lt840-board: " << text << Qt::endl;
+    return UsageError;
 }
 
-int decoderFichier(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return erreurUsage(QStringLiteral("cannot read %1: %2").arg(chemin, fichier.errorString()));
-    QString erreur;
-    const auto flux = cartevirtuelle::decoderFlux(fichier.readAll(), &erreur);
-    if (!flux)
-        return erreurUsage(QStringLiteral("%1: %2").arg(chemin, erreur));
-    QTextStream(stdout) << cartevirtuelle::decrireFlux(*flux);
+int decodeFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return usageError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    QString error;
+    const auto stream = virtualboard::decodeStream(file.readAll(), &error);
+    if (!stream)
+        return usageError(QStringLiteral("%1: %2").arg(path, error));
+    QTextStream(stdout) << virtualboard::describeStream(*stream);
     return 0;
 }
 
@@ -33,53 +33,52 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lt840-board"));
 
-    QCommandLineParser analyseur;
-    analyseur.setApplicationDescription(
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
         QStringLiteral("Virtual LT840 board on a pseudo-terminal, paced like a 9600-baud line.\n"
                        "Prints the device path as its first line of output."));
-    const QCommandLineOption aide = analyseur.addHelpOption();
-    const QCommandLineOption identification(
-        QStringLiteral("ident"), QStringLiteral("Reply to \"?\" (default \"LT840:V1.02 \")."),
-        QStringLiteral("TEXT"));
-    const QCommandLineOption panne(
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption ident(QStringLiteral("ident"),
+                                   QStringLiteral("Reply to \"?\" (default \"LT840:V1.02 \")."),
+                                   QStringLiteral("TEXT"));
+    const QCommandLineOption fault(
         QStringLiteral("fault"),
-        QStringLiteral("Misbehave: %1.")
-            .arg(cartevirtuelle::nomsPannes().join(QStringLiteral(", "))),
+        QStringLiteral("Misbehave: %1.").arg(virtualboard::faultNames().join(QStringLiteral(", "))),
         QStringLiteral("MODE"));
-    const QCommandLineOption journal(QStringLiteral("log"),
-                                     QStringLiteral("Append every byte received, raw, to FILE."),
-                                     QStringLiteral("FILE"));
-    const QCommandLineOption sortieFlux(
+    const QCommandLineOption log(QStringLiteral("log"),
+                                 QStringLiteral("Append every byte received, raw, to FILE."),
+                                 QStringLiteral("FILE"));
+    const QCommandLineOption programOut(
         QStringLiteral("program-out"),
         QStringLiteral("Write each upload stream received, raw, to FILE."), QStringLiteral("FILE"));
-    const QCommandLineOption lien(QStringLiteral("link"),
+    const QCommandLineOption link(QStringLiteral("link"),
                                   QStringLiteral("Make PATH a symbolic link to the device."),
                                   QStringLiteral("PATH"));
-    const QCommandLineOption decodage(QStringLiteral("decode"),
-                                      QStringLiteral("Print the upload stream in FILE and exit."),
-                                      QStringLiteral("FILE"));
-    analyseur.addOptions({identification, panne, journal, sortieFlux, lien, decodage});
-    if (!analyseur.parse(QCoreApplication::arguments()))
-        return erreurUsage(analyseur.errorText());
-    if (analyseur.isSet(aide))
-        analyseur.showHelp();
-    if (!analyseur.positionalArguments().isEmpty())
-        return erreurUsage(
-            QStringLiteral("unexpected argument %1").arg(analyseur.positionalArguments().first()));
-    if (analyseur.isSet(decodage))
-        return decoderFichier(analyseur.value(decodage));
+    const QCommandLineOption decode(QStringLiteral("decode"),
+                                    QStringLiteral("Print the upload stream in FILE and exit."),
+                                    QStringLiteral("FILE"));
+    parser.addOptions({ident, fault, log, programOut, link, decode});
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usageError(parser.errorText());
+    if (parser.isSet(help))
+        parser.showHelp();
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+    if (parser.isSet(decode))
+        return decodeFile(parser.value(decode));
 
-    cartevirtuelle::OptionsCarte options;
-    if (analyseur.isSet(identification))
-        options.identification = analyseur.value(identification).toLatin1();
-    if (analyseur.isSet(panne)) {
-        const auto mode = cartevirtuelle::lirePanne(analyseur.value(panne));
+    virtualboard::BoardOptions options;
+    if (parser.isSet(ident))
+        options.identification = parser.value(ident).toLatin1();
+    if (parser.isSet(fault)) {
+        const auto mode = virtualboard::parseFault(parser.value(fault));
         if (!mode)
-            return erreurUsage(QStringLiteral("unknown fault %1").arg(analyseur.value(panne)));
-        options.panne = *mode;
+            return usageError(QStringLiteral("unknown fault %1").arg(parser.value(fault)));
+        options.fault = *mode;
     }
-    options.cheminJournal = analyseur.value(journal);
-    options.cheminFlux = analyseur.value(sortieFlux);
-    options.cheminLien = analyseur.value(lien);
-    return cartevirtuelle::servirCarte(options);
+    options.logPath = parser.value(log);
+    options.streamPath = parser.value(programOut);
+    options.linkPath = parser.value(link);
+    return virtualboard::serveBoard(options);
 }

@@ -1,0 +1,309 @@
+#include "FakeSerialLine.h"
+#include "board/BoardSession.h"
+#include "board/UploadStream.h"
+#include "model/Sequence.h"
+#include "model/TimeBase.h"
+
+#include <QTest>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString Fault = u"DEFAUT DE DIALOGUE"_s;
+const char* const Results[] = {"Done", "NothingToDo", "Busy", "PortUnavailable", "NoAnswer"};
+
+// A session on a scripted board and a fake clock; its signals logged, the moments of the
+// upload's ones by the number of writes made.
+struct Bench {
+    FakeClock clock;
+    FakeSerialLine line{clock};
+    BoardSession session{line, clock};
+    QStringList log;
+    QByteArray stream; // the upload stream expected, whose blocks the writes are named after
+
+    Bench() {
+        const auto note = [this](const QString& s) { log << s; };
+        const auto at = [this](const QString& s) {
+            log << s + '@' + QString::number(line.written.size());
+        };
+        QObject::connect(&session, &BoardSession::identificationChanged,
+                         [=](auto id) { note("id=" + id); });
+        QObject::connect(&session, &BoardSession::testAnswered,
+                         [=](auto text) { note("test=" + text); });
+        QObject::connect(&session, &BoardSession::resettingChanged,
+                         [=](bool on) { at(on ? u"reset"_s : u"/reset"_s); });
+        QObject::connect(&session, &BoardSession::uploadingChanged,
+                         [=](bool on) { note(on ? u"upload"_s : u"/upload"_s); });
+        QObject::connect(&session, &BoardSession::eventsMayRun, [=] { at(u"events"_s); });
+    }
+    void watchProgress() {
+        QObject::connect(&session, &BoardSession::uploadProgress, [this](int sent, int blocks) {
+            log << u"%1/%2@%3"_s.arg(sent).arg(blocks).arg(line.written.size());
+        });
+    }
+    // A block is named after its place in the stream; `next` is the place of the next one.
+    QString name(const QByteArray& w, int& next) const {
+        if (w == QByteArray(32, '\0'))
+            return u"end"_s;
+        if (w.size() == 32 && w.count(w[0]) == 32)
+            return "32*" + QString::fromLatin1(w.left(1));
+        if (!stream.isEmpty() && w == uploadstream::block(stream, next))
+            return u"b"_s + QString::number(next++);
+        return QString::fromLatin1(w);
+    }
+    QByteArray message(const QString& name) const {
+        if (name == u"end")
+            return QByteArray(32, '\0');
+        return name.startsWith(u'b') ? uploadstream::block(stream, name.mid(1).toInt())
+                                     : name.toLatin1();
+    }
+};
+
+// Result, reply, writes, reports ("icon[@ for the line's title]:text"), what comes later,
+// the line open or closed, the COMs and devices opened | the log.
+QString render(Bench& b, const BoardOutcome& o) {
+    QStringList writes, reports;
+    int next = 0;
+    for (const QByteArray& w : b.line.written)
+        writes << b.name(w, next);
+    for (const Report& r : o.reports)
+        reports << u"%1%2:%3"_s.arg(r.icon == Report::Icon::Critical ? 16 : 0)
+                       .arg(r.title == titles::Application ? u"@"_s : QString(),
+                            QString(r.text).replace(u": n'est pas disponible. Changez dans la "
+                                                    "propriété Option pour un autre port."_s,
+                                                    u"~"_s));
+    QStringList opens;
+    for (int n : b.line.opens)
+        opens << QString::number(n);
+    b.clock.advance(5000);
+    return u"%1 '%2' %3 [%4] '%5' %6 o%7%8 | %9"_s.arg(Results[int(o.result)])
+        .arg(QString::fromLatin1(o.reply), writes.join(u','), reports.join(u';'),
+             QString::fromLatin1(b.line.readAll()), b.line.isOpen() ? u"open"_s : u"closed"_s,
+             opens.join(u','), b.line.devicesOpened.join(u','), b.log.join(u','));
+}
+
+using Command = std::function<BoardOutcome(Bench&)>;
+
+// The identification at a time of day, the bound of each wait logged.
+Command identifyAt(double timeOfDay) {
+    return [=](Bench& b) {
+        b.clock.timeOfDaySeconds = timeOfDay;
+        const BoardOutcome o = b.session.identifyBoard();
+        for (int w : b.line.waits)
+            b.log << u"w"_s + QString::number(w);
+        return o;
+    };
+}
+
+// Records 0..n-1 as recording leaves them (lamp k % 8 lit, codes 1..6), record n with the
+// code of record n - 1; the records after n hold code 3.
+Sequence recorded(int n, int length = -1) {
+    Sequence s;
+    for (int k = 0; k <= Sequence::LastRecord; ++k) {
+        s.at(k).lamps[k % Frame::LampCount] = qint16(k < n);
+        s.at(k).code = qint16(k > n ? 3 : 1 + qMin(k, n - 1) % 6);
+    }
+    s.setLength(length < 0 ? n : length);
+    return s;
+}
+
+// An upload at the base 0.1 to a sound board but for `target` ("P", "b0", "end", "F"), which
+// gets `reaction`. The writes are named after the stream with the codes of `cleared` as 0.
+Command uploadOf(const Sequence& s, const QList<int>& cleared, const QString& target = {},
+                 const FakeSerialLine::Reaction& reaction = {}) {
+    return [=](Bench& b) {
+        Sequence sent = s;
+        for (int r : cleared)
+            sent.at(r).code = 0;
+        sent.setLength(Sequence::LastRecord); // so that the expected stream clears nothing
+        b.stream = uploadstream::build(sent, timebase::basePeriod(3));
+        if (!target.isEmpty())
+            b.line.when(b.message(target), reaction);
+        b.line.soundBoard();
+        return b.session.upload(s, 3);
+    };
+}
+
+// "P,b0,P,b1,…" for the first n blocks.
+QString blocks(int n) {
+    QStringList l;
+    for (int b = 0; b < n; ++b)
+        l << u"P,b"_s + QString::number(b);
+    return l.join(u',');
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+class TstBoardSession : public QObject {
+    Q_OBJECT
+
+private slots:
+    void commands_data() {
+        QTest::addColumn<Command>("command");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, Command c, const QString& e) {
+            QTest::newRow(name) << c << e;
+        };
+        const QString silent = u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1 | "_s;
+        // Each sending waits until the even second after the next, also across midnight.
+        row("silent board, half past", identifyAt(36000.5), silent + u"w1500,w1000,w1000,w1000"_s);
+        row("silent board, 23:59:59.7", identifyAt(86399.7), silent + u"w1300,w1000,w1000,w1000"_s);
+        row(
+            "reply in two parts, then one byte too many, kept for later",
+            [](Bench& b) {
+                b.line.when("?", {{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}, 1);
+                return identifyAt(36000.5)(b);
+            },
+            u"Done 'LT840:V1.02 ' ? [] 'F' open o1 | id=LT840:V1.02 ,w1500,w1495"_s);
+        row(
+            "a failed write is told and the exchange goes on",
+            [](Bench& b) {
+                b.line.soundBoard().writeErrors.enqueue(8005);
+                return identifyAt(36000)(b);
+            },
+            u"Done 'LT840:V1.02 ' ?,? [16@:ERREUR :8005] '' open o1 | id=LT840:V1.02 ,w1000,w1000"_s);
+        row(
+            "COM0 never reaches the line",
+            [](Bench& b) {
+                b.line.openError = 8005;
+                b.session.chooseCom(-1);
+                return b.session.testBoard();
+            },
+            u"PortUnavailable ''  [0@:COM0~] '' closed o | "_s);
+        row(
+            "a device chosen by name is opened by that name",
+            [](Bench& b) {
+                b.line.openError = 8005;
+                b.session.chooseDevice(u"/dev/ttyUSB9"_s);
+                b.log << (b.session.port().byName ? u"by name"_s : u"COM"_s);
+                return b.session.identifyBoard();
+            },
+            u"PortUnavailable ''  [0@:/dev/ttyUSB9~] '' closed o/dev/ttyUSB9 | by name"_s);
+        // The open port stays until the next board command, which empties the new one.
+        row(
+            "choosing a port",
+            [](Bench& b) {
+                b.line.soundBoard();
+                b.session.identifyBoard();
+                b.session.chooseCom(2);
+                const PortInForce port = b.session.port();
+                b.log << port.name + ' ' + port.device + (b.line.isOpen() ? " open" : " closed");
+                b.line.deposit("stale");
+                return b.session.identifyBoard();
+            },
+            u"Done 'LT840:V1.02 ' ?,? [] '' open o1,3 | id=LT840:V1.02 ,COM3 /dev/ttyS2 open"_s);
+        // Answered once: the identification stays; the test shows only a reply that carries it.
+        row(
+            "test: 20 bytes, signature fifth, then a silent board",
+            [](Bench& b) {
+                b.line.answer("?", "\xe9xyzLT840:V2.00 abc\xff", 1);
+                b.session.testBoard();
+                return b.session.testBoard();
+            },
+            QString::fromLatin1("NoAnswer '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1,1 | "
+                                "id=LT840:V2.00 ,test= Carte    \xe9xyzLT840:V2.00 abc\xff"));
+        row(
+            "a reply without the signature",
+            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.session.testBoard(); },
+            u"NoAnswer 'HELLO WORLD!' ? [] '' open o1 | "_s);
+        // The yellow shows before any exchange.
+        row(
+            "reset, answering board",
+            [](Bench& b) { return b.line.soundBoard(), b.session.resetBoard(); },
+            u"Done '' ?,?,R [] '' open o1,1 | reset@0,events@0,id=LT840:V1.02 ,/reset@3"_s);
+        row(
+            "reset, silent board: no R", [](Bench& b) { return b.session.resetBoard(); },
+            u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1 | reset@0,events@0,/reset@5"_s);
+        // No exchange yet, so no silence: the reset opens twice, then tries its "R".
+        row(
+            "reset, port not available",
+            [](Bench& b) { return b.line.openError = 8005, b.session.resetBoard(); },
+            u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] '' "
+            "closed o1,1 | reset@0,events@0,/reset@0"_s);
+
+        // An upload opens twice, the identification lacking the signature; the codes of the
+        // four records after the length go out as 0. Events run while the first "P" is on the
+        // line, and the bar moves on as each block leaves.
+        const auto upload27 = [](const QString& target = {}, FakeSerialLine::Reaction r = {}) {
+            return uploadOf(recorded(27), {28, 29, 30, 31}, target, r);
+        };
+        const QString sent = u"?,?,"_s + blocks(2) + ",P,end,F";
+        const QString done = "Done '' " + sent + ",R [] '' closed";
+        const QString log = u" o1,1 | upload,id=LT840:V1.02 ,events@3,/upload"_s;
+        row(
+            "upload to a sound board", [=](Bench& b) { return b.watchProgress(), upload27()(b); },
+            done + u" o1,1 | upload,id=LT840:V1.02 ,0/3@2,events@3,1/3@4,2/3@6,3/3@8,/upload"_s);
+        row("upload, end block answered anything", upload27(u"end"_s, {{"Z", 5}}), done + log);
+        row("upload, no answer to P", upload27(u"P"_s),
+            "NoAnswer '' ?,?,P,P [16:" + Fault + QChar(12) + " Vérifiez le cordon] '' open" + log);
+        row("upload, P answered B and one more byte", upload27(u"P"_s, {{"Bx", 5}}),
+            "NoAnswer 'Bx' ?,?,P [16:" + Fault + "] '' open" + log);
+        row("upload, block answered !", upload27(u"b0"_s, {{"!", 5}}),
+            "NoAnswer '!' ?,?,P,b0 [16:" + Fault + "] '' open" + log);
+        row("upload, F then R after a gap", upload27(u"F"_s, {{"F", 5}, {"R", 900}}),
+            "NoAnswer 'F' " + sent + " [16:" + Fault + "] 'R' open" + log);
+        row("upload, length 1022", uploadOf(recorded(250, 1022), {}),
+            u"Done '' ?,?,"_s + blocks(16) + ",F,R [] '' closed" + log);
+        row("upload of length 0", uploadOf(recorded(0), {}),
+            u"NothingToDo ''  [] '' closed o | "_s);
+        row(
+            "upload asked for while events run",
+            [=](Bench& b) {
+                QObject::connect(&b.session, &BoardSession::eventsMayRun, [&b] {
+                    b.log << Results[int(b.session.upload(recorded(27), 3).result)];
+                });
+                return upload27()(b);
+            },
+            done + u" o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload"_s);
+        // Each exchange on the closed port is told, then judged on what the last one left.
+        row(
+            "upload, port not available",
+            [=](Bench& b) { return b.line.openError = 8005, upload27()(b); },
+            u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible;"
+            "16:DEFAUT DE DIALOGUE] '' closed o1,1 | upload,/upload"_s);
+    }
+    void commands() {
+        QFETCH(Command, command);
+        Bench b;
+        const BoardOutcome outcome = command(b);
+        QStringList reported;
+        for (const Report& r : outcome.reports)
+            reported << r.text;
+        QCOMPARE(b.line.failuresNoted, reported);
+        QTEST(render(b, outcome), "expected");
+    }
+
+    // "base period|record|its lamps|its code|time base, duration and lamp bytes": record k
+    // made, the others never recorded (code 0, no lamp lit).
+    void stream_data() {
+        QTest::addColumn<QStringList>("row");
+        for (const QString& r : {u"0.01|0|00000000|0|0100ff"_s, u"0.1|14|00000001|3|0c05fe"_s,
+                                 u"0.25|250|2x000000|6|1f143f"_s, u"0.35|3|10000000|9|2b007f"_s,
+                                 u"0.344|4|10000000|-1|2b007f"_s, u"3|5|10000000|32767|ff007f"_s,
+                                 u"-0.1|6|10000000|-32768|00007f"_s})
+            QTest::newRow(qPrintable(r)) << r.split(u'|');
+    }
+    void stream() {
+        QFETCH(QStringList, row);
+        const int record = row[1].toInt();
+        Sequence s;
+        s.at(0).code = 0;
+        s.setLength(Sequence::LastRecord);         // no code cleared for the board's end mark
+        for (int j = 0; j < Frame::LampCount; ++j) // 'x' stands for -1: any value but 0 is lit
+            s.at(record).lamps[j] = qint16(row[2][j] == u'x' ? -1 : row[2][j].digitValue());
+        s.at(record).code = row[3].toShort();
+        const QByteArray bytes = QByteArray::fromHex(row[4].toLatin1());
+        QByteArray expected = "\xA5" + bytes.left(1);
+        for (int r = 0; r <= Sequence::LastBoardRecord; ++r)
+            expected += r == record ? bytes.mid(1) : "\x00\xFF"_ba;
+        QCOMPARE(uploadstream::build(s, row[0].toDouble()), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstBoardSession)
+#include "tst_boardsession.moc"

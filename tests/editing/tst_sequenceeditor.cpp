@@ -1,0 +1,189 @@
+#include "EditorRig.h"
+#include "editing/ColourQuestion.h"
+
+using Transform = std::function<void(SequenceEditor&, Press)>;
+
+namespace {
+
+struct Case {
+    const char* name;
+    Action action;
+    const char* after; // the view, then the records it names
+};
+
+// Records 0..4 light lamp k with code k + 1.
+void five(E& e) {
+    load(e, {u"110000000"_s, u"201000000"_s, u"300100000"_s, u"400010000"_s, u"500001000"_s});
+}
+
+} // namespace
+
+class TstSequenceEditor : public QObject {
+    Q_OBJECT
+private slots:
+    // Recording, showing, the address fields and "Supp." seen through the view and records.
+    void editing_data() {
+        QTest::addColumn<Case>("c");
+        const Case cases[] = {
+            {"start", [](E&) {}, "0 0 0 0 00000000 N 1 1 0.02 0:100000000"},
+            {"lamps write through",
+             [](E& e) { paint(e, u"10000001"_s), e.toggleLamp(0), e.toggleLamp(8); },
+             "0 0 0 0 00000001 M 1 1 0.02 0:100000001"},
+            {"clear: the grid only", [](E& e) { paint(e, u"11000000"_s), e.clearFrame(); },
+             "0 0 0 0 00000000 M 1 1 0.02 0:111000000"},
+            {"record at the end", [](E& e) { recordSome(e, 5); },
+             "5 5 0 5 00001000 M 1 1 0.02 0:210000000 4:200001000 5:200000000"},
+            {"record inside", [](E& e) { recordSome(e, 5), e.showRecord(2), e.recordFrame(); },
+             "3 3 0 5 00010000 M 1 1 0.02 2:200100000"},
+            {"no code inherited",
+             [](E& e) {
+                 load(e, {u"210000000"_s, u"001000000"_s}), e.showRecord(1), e.recordFrame();
+             },
+             "2 2 0 2 11111111 M -1 -1 0 1:101000000 2:011111111"},
+            {"at 250 with 300 typed",
+             [](E& e) { recordSome(e, 250), e.setLength(300), e.recordFrame(); },
+             "250 250 0 250 01000000 M 1 1 0.02 249:201000000 250:201000000 251:000000000"},
+            {"- down to 0",
+             [](E& e) { recordSome(e, 1), e.showPreviousRecord(), e.showPreviousRecord(); },
+             "0 0 0 1 10000000 M 1 1 0.02"},
+            {"code 7", [](E& e) { load(e, {u"712000300"_s}); },
+             "0 0 0 1 10000000 N 5 5 0.2 0:710000000"},
+            {"showing where it stands",
+             [](E& e) { recordSome(e, 2), e.clearFrame(), e.showRecord(2); },
+             "2 2 0 2 00000000 M 1 1 0.02"},
+            {"count below the record shown", [](E& e) { recordSome(e, 4), e.setLength(2); },
+             "2 2 0 2 00100000 M 1 1 0.02"},
+            {"count at the record shown",
+             [](E& e) { recordSome(e, 4), e.showRecord(2), e.clearFrame(), e.setLength(2); },
+             "2 2 0 2 00000000 M 1 1 0.02"},
+            {"fields held at the count",
+             [](E& e) {
+                 e.setLength(9), e.setStartAddress(12), e.setCurrentEntry(10);
+                 e.checkStartAddress(), e.checkCurrentEntry();
+             },
+             "0 9 9 9 00000000 M 1 1 0.02"},
+            {"no button", [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1); },
+             "0 0 0 0 00000000 N 1 1 0.02"},
+            {"a multiplier without a button", [](E& e) { e.setMultiplierIndex(6); },
+             "0 0 0 0 00000000 N 6 -1 0"},
+            {"delete inside", [](E& e) { five(e), e.setCurrentEntry(2), e.deleteRecord(); },
+             "2 2 0 4 00010000 M 3 3 0.1 3:500001000 4:000000000 5:000000000"},
+            {"delete the working record",
+             [](E& e) { five(e), e.setCurrentEntry(5), e.deleteRecord(); },
+             "4 4 0 4 00001000 M 4 4 0.15 4:500001000 5:000000000 6:011111111"},
+            {"delete with none made", [](E& e) { five(e), e.setLength(0), e.deleteRecord(); },
+             "0 0 0 0 00000000 M -1 -1 0 0:000000000 1:201000000"},
+            {"delete outside",
+             [](E& e) {
+                 five(e), e.setCurrentEntry(6), e.deleteRecord(), e.setCurrentEntry(-1),
+                     e.deleteRecord();
+             },
+             "0 -1 0 5 10000000 N 0 0 0.01 5:011111111"},
+        };
+        for (const Case& c : cases)
+            QTest::newRow(c.name) << c;
+    }
+    void editing() {
+        QFETCH(Case, c);
+        EditorRig rig;
+        c.action(rig.editor);
+        const QString after = QString::fromUtf8(c.after);
+        QCOMPARE(view(rig.editor, after.section(u' ', 9)), after);
+    }
+
+    // "grid record|after a left press|after a middle press", each with unsaved work and "En
+    // cours"; then after a left press with "Mode Auto." at the end of records 0..3, lamp 0
+    // alone: the count and record 4.
+    void transforms_data() {
+        QTest::addColumn<Transform>("transform");
+        QTest::addColumn<QString>("cas");
+        const std::pair<Transform, const char*> rows[] = {
+            {[](E& e, Press p) { e.mirror(Side::Left, p); },
+             "00000011 00110011|11000011 00110011 M7|00000011 00110011 N7|4 10000000"},
+            {[](E& e, Press p) { e.mirror(Side::Right, p); },
+             "10000000 10000000|10000001 10000000 N7|10000001 10000000 N7|4 10000000"},
+            {[](E& e, Press p) { e.shift(Side::Left, p); },
+             "10000001 10110011|00000010 10110011 N0|10000001 10110011 N7|5 10000000"},
+            {[](E& e, Press p) { e.shift(Side::Right, p); },
+             "10000001 10110011|01000000 10110011 M7|10000001 10110011 M7|5 10000000"},
+            {[](E& e, Press p) { e.rotate(Side::Left, p); },
+             "01000000 11000001|10000000 10000011 M7|01000000 11000001 N7|5 10000000"},
+            {[](E& e, Press p) { e.rotate(Side::Right, p); },
+             "10000000 10000011|01000000 11000001 M7|10000000 10000011 M7|5 10000000"},
+            {[](E& e, Press p) { e.invert(p); },
+             "10010000 10010000|01101111 10010000 N7|01101111 10010000 N7|4 10000000"},
+        };
+        for (const auto& [transform, cas] : rows)
+            QTest::newRow(cas) << transform << QString::fromLatin1(cas);
+    }
+    void transforms() {
+        QFETCH(Transform, transform);
+        QFETCH(QString, cas);
+        QString after = cas.left(17);
+        for (Press press : {Press::Left, Press::Middle}) {
+            EditorRig rig;
+            E& e = rig.editor;
+            load(e, {u'3' + cas.mid(9, 8)});
+            e.clearFrame(), paint(e, cas.left(8)), e.setCurrentEntry(7), e.markSaved();
+            transform(e, press);
+            const QStringList v = view(e, u"0:"_s).split(u' ');
+            after += u'|' + v[4] + u' ' + v[9].mid(3) + u' ' + v[5] + v[1];
+        }
+        EditorRig rig;
+        recordSome(rig.editor, 4);
+        rig.editor.setAutoRecord(true), rig.editor.clearFrame(), rig.editor.toggleLamp(0);
+        transform(rig.editor, Press::Left);
+        QCOMPARE(after + u'|' + view(rig.editor, u"4:"_s).section(u' ', 3, 3) + u' ' +
+                     line(rig.editor.sequence().at(4)).mid(1),
+                 cas);
+    }
+
+    // Yellow and green ask first, red asks nothing; New brings back the red lit colour only.
+    void colours() {
+        QVERIFY(!colourQuestion(LedColour::Red));
+        QCOMPARE(colourQuestion(LedColour::Yellow)->title + colourQuestion(LedColour::Green)->text,
+                 u" * LT840 V1.02 *Cette fonction n'est disponible que sur le logiciel. Êtes-vous "
+                 u"sûr de vouloir continuer?"_s);
+        EditorRig rig;
+        rig.editor.setColours(LedColour::Green), rig.editor.setAutoRecord(true);
+        rig.editor.newSequence();
+        QVERIFY(rig.editor.colours() == LampColours({FixedColour::Red, 0x00C0FFC0}));
+        QVERIFY(!rig.editor.autoRecord());
+    }
+
+    // Each call announces what it changed once it is over, and the period whenever computed.
+    // From lamp 0 lit and saved.
+    void announcements_data() {
+        QTest::addColumn<Action>("action");
+        const auto row = [](const char* names, const Action& a) { QTest::newRow(names) << a; };
+        row("sequence currentRecord currentEntry modified", [](E& e) { e.recordFrame(); });
+        row("", [](E& e) { e.showRecord(0); });
+        row("framePeriodComputed", [](E& e) { e.chooseBasePeriod(0); });
+        row("multiplier framePeriodComputed", [](E& e) { e.chooseMultiplier(3); });
+        row("startAddress", [](E& e) { e.setStartAddress(2); });
+        row("currentEntry", [](E& e) { e.setCurrentEntry(2); });
+        row("lamps", [](E& e) { e.clearFrame(); });
+        row("sequence lamps modified history", [](E& e) { e.undo(); });
+        row("autoRecord", [](E& e) { e.setAutoRecord(true); });
+        row("colours", [](E& e) { e.setColours(LedColour::Yellow); });
+    }
+    void announcements() {
+        QFETCH(Action, action);
+        EditorRig rig;
+        rig.editor.toggleLamp(0), rig.editor.markSaved();
+        const QMetaObject& m = E::staticMetaObject;
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (int i = m.methodOffset(); i < m.methodCount(); ++i)
+            spies.emplace_back(new QSignalSpy(&rig.editor, "2" + m.method(i).methodSignature()));
+        action(rig.editor);
+        QStringList names;
+        for (int i = 0; i < int(spies.size()); ++i)
+            names << QString::fromLatin1(m.method(m.methodOffset() + i).name())
+                         .remove(u"Changed"_s)
+                         .repeated(spies[i]->size());
+        QCOMPARE(names.join(u' ').simplified(), QString::fromLatin1(QTest::currentDataTag()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSequenceEditor)
+#include "tst_sequenceeditor.moc"

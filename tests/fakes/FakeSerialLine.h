@@ -1,0 +1,118 @@
+#pragma once
+
+#include "FakeClock.h"
+#include "model/BoardFormat.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+// A scripted board: the first rule matching a message written (with uses left) says what
+// comes back and how many ms after, on the fake clock, which a wait moves on instead of
+// sleeping. Logs what the session asked of the line.
+class FakeSerialLine : public ISerialLine {
+public:
+    struct Delivery {
+        QByteArray bytes;
+        int delayMs = 5;
+    };
+    using Reaction = QList<Delivery>; // empty: the board stays silent
+
+    static constexpr int PortStateError = 8012; // opening an open port, writing to a closed one
+
+    explicit FakeSerialLine(FakeClock& clock) : m_clock(clock) {}
+
+    // `message` empty matches any message; `times` < 0: the rule never wears out.
+    FakeSerialLine& when(const QByteArray& message, Reaction reaction, int times = -1) {
+        m_rules.append({message, std::move(reaction), times});
+        return *this;
+    }
+    FakeSerialLine& answer(const QByteArray& message, const QByteArray& reply, int times = -1) {
+        return when(message, {{reply}}, times);
+    }
+    // Put ahead of the other rules, so that an answering board falls silent `times` times.
+    FakeSerialLine& silence(const QByteArray& message, int times) {
+        m_rules.prepend({message, {}, times});
+        return *this;
+    }
+    // The identification, "B" to "P", "FR" to "F", "?" to any block, nothing to "R" and "***…".
+    FakeSerialLine& soundBoard() {
+        answer("?", boardformat::Identification).silence("R", -1).silence(QByteArray(32, '*'), -1);
+        return answer("P", "B").answer("F", "FR").answer({}, "?");
+    }
+    // Stale bytes, waiting whatever is written.
+    void deposit(const QByteArray& bytes) { m_pending.emplace(m_clock.monotonic, bytes); }
+
+    int openError = 0;         // when not 0, every open fails with it
+    QQueue<int> writeErrors;   // one per write; a failed write does not reach the board
+    QList<QByteArray> written; // every write, failed ones included
+    QList<int> opens;          // the COM number of every open
+    QStringList devicesOpened; // every device opened by its name
+    QList<int> waits;          // the bound of every wait, in ms
+    QStringList failuresNoted; // what the session told the line had failed
+    int writtenCount(const QByteArray& m) const { return int(written.count(m)); }
+
+    int open(int number) override { return opens.append(number), openLine(); }
+    int openDevice(const QString& device) override {
+        return devicesOpened.append(device), openLine();
+    }
+    bool isOpen() const override { return m_open; }
+    void close() override { m_open = false; }
+    int write(const QByteArray& bytes) override {
+        written.append(bytes);
+        const int code = writeErrors.isEmpty() ? 0 : writeErrors.dequeue();
+        if (!m_open || code != 0)
+            return m_open ? code : PortStateError;
+        for (const Delivery& d : reactionTo(bytes))
+            m_pending.emplace(m_clock.monotonic + d.delayMs, d.bytes);
+        return 0;
+    }
+    int bytesWaiting() override { return int(delivered().size()); }
+    void waitForData(int ms) override {
+        waits.append(ms);
+        const qint64 next = m_pending.empty() ? ms : m_pending.begin()->first - m_clock.monotonic;
+        if (ms > 0)
+            m_clock.advance(std::clamp(next, qint64(0), qint64(ms)));
+    }
+    void clearInput() override { delivered().clear(); }
+    QByteArray readAll() override { return std::exchange(delivered(), {}); }
+    void noteFailure(const QString& text) override { failuresNoted.append(text); }
+
+private:
+    struct Rule {
+        QByteArray message;
+        Reaction reaction;
+        int times;
+    };
+
+    Reaction reactionTo(const QByteArray& message) {
+        for (Rule& r : m_rules) {
+            if (r.times == 0 || (!r.message.isEmpty() && r.message != message))
+                continue;
+            r.times -= r.times > 0;
+            return r.reaction;
+        }
+        return {};
+    }
+    QByteArray& delivered() {
+        for (auto e = m_pending.begin(); e != m_pending.end() && e->first <= m_clock.monotonic;)
+            m_buffer += e->second, e = m_pending.erase(e);
+        return m_buffer;
+    }
+    int openLine() {
+        if (m_open)
+            return PortStateError;
+        m_open = openError == 0;
+        return openError;
+    }
+
+    FakeClock& m_clock;
+    QList<Rule> m_rules;
+    std::multimap<qint64, QByteArray> m_pending; // by arrival time, first come first served
+    QByteArray m_buffer;
+    bool m_open = false;
+};
