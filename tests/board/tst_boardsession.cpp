@@ -192,7 +192,8 @@ private slots:
                 b.session.identifyBoard();
                 b.session.chooseCom(2);
                 const PortInForce port = b.session.port();
-                b.log << port.name + ' ' + port.device + (b.line.isOpen() ? " open" : " closed");
+                b.log << port.name + ' ' + port.device + (port.byName ? " by name" : "") +
+                             (b.line.isOpen() ? " open" : " closed");
                 b.line.deposit("stale");
                 return b.session.identifyBoard();
             },

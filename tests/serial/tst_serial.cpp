@@ -38,7 +38,7 @@ private slots:
             << int(Sound)
             << QStringList{opening, u"     0 ms  →  identification     1 octet   3f  |?|"_s,
                            u"     5 ms  ←  identification    12 octets  4c 54 38 34 30 3a 56 31 "
-                           "2e 30 32 7f  |LT840:V1.02.|"_s};
+                           "2e 30 20 7f  |LT840:V1.0 .|"_s};
         QTest::newRow("silent board: each sending, then the query, then the box")
             << int(Silent)
             << QStringList{u"  1000 ms  ✗  identification : pas de réponse, second envoi"_s,
@@ -77,7 +77,7 @@ private slots:
         BoardSession session(trace, clock);
         qputenv("LT840_COM1", "/dev/pts/7");
         if (board != Silent)
-            line.answer("?", board == Sound ? "LT840:V1.02\x7f" : boardformat::Identification);
+            line.answer("?", board == Sound ? "LT840:V1.0 \x7f" : boardformat::Identification);
         if (board == WriteError)
             line.writeErrors.enqueue(8005);
         if (board == Upload)
