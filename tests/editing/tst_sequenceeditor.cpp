@@ -33,16 +33,21 @@ private slots:
              "0 0 0 0 00000000 M 1 1 0.02 0:111000000"},
             {"record at the end", [](E& e) { recordSome(e, 5); },
              "5 5 0 5 00001000 M 1 1 0.02 0:210000000 4:200001000 5:200000000"},
-            {"record inside", [](E& e) { recordSome(e, 5), e.showRecord(2), e.recordFrame(); },
-             "3 3 0 5 00010000 M 1 1 0.02 2:200100000"},
+            {"record inside",
+             [](E& e) {
+                 recordSome(e, 5), e.showRecord(2), e.invert(Press::Left), e.recordFrame();
+             },
+             "3 3 0 5 00010000 M 1 1 0.02 2:211011111"},
             {"no code inherited",
              [](E& e) {
                  load(e, {u"210000000"_s, u"001000000"_s}), e.showRecord(1), e.recordFrame();
              },
              "2 2 0 2 11111111 M -1 -1 0 1:101000000 2:011111111"},
             {"at 250 with 300 typed",
-             [](E& e) { recordSome(e, 250), e.setLength(300), e.recordFrame(); },
-             "250 250 0 250 01000000 M 1 1 0.02 249:201000000 250:201000000 251:000000000"},
+             [](E& e) {
+                 recordSome(e, 250), e.setLength(300), e.chooseMultiplier(5), e.recordFrame();
+             },
+             "250 250 0 250 01000000 M 5 5 0.2 249:201000000 250:201000000 251:000000000"},
             {"- down to 0",
              [](E& e) { recordSome(e, 1), e.showPreviousRecord(), e.showPreviousRecord(); },
              "0 0 0 1 10000000 M 1 1 0.02"},
@@ -62,8 +67,9 @@ private slots:
                  e.checkStartAddress(), e.checkCurrentEntry();
              },
              "0 9 9 9 00000000 M 1 1 0.02"},
-            {"no button", [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1); },
-             "0 0 0 0 00000000 N 1 1 0.02"},
+            {"no button",
+             [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1), e.chooseMultiplier(0); },
+             "0 0 0 0 00000000 N 0 0 0.01"},
             {"a multiplier without a button", [](E& e) { e.setMultiplierIndex(6); },
              "0 0 0 0 00000000 N 6 -1 0"},
             {"delete inside", [](E& e) { five(e), e.setCurrentEntry(2), e.deleteRecord(); },
@@ -166,6 +172,7 @@ private slots:
         row("sequence lamps modified history", [](E& e) { e.undo(); });
         row("autoRecord", [](E& e) { e.setAutoRecord(true); });
         row("colours", [](E& e) { e.setColours(LedColour::Yellow); });
+        row("lamps framePeriodComputed history", [](E& e) { e.newSequence(); });
     }
     void announcements() {
         QFETCH(Action, action);
