@@ -137,7 +137,7 @@ private slots:
         int undone = 0;
         for (; e.canUndo(); ++undone)
             e.undo();
-        QVERIFY(undone == History::StepLimit && lampText(e.lamps()) == u"00000000"_s);
+        QVERIFY(undone == History::StepLimit && grid(e) == u"00000000"_s);
         e.redo(), e.redo(), e.markSaved(), e.chooseMultiplier(5), e.undo();
         QVERIFY(e.isModified() && e.canRedo() && e.multiplierIndex() == 5);
         e.undo();
