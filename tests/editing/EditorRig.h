@@ -2,7 +2,6 @@
 
 #include "FakePlatform.h"
 #include "editing/SequenceEditor.h"
-#include "model/TimeBase.h"
 
 #include <QtTest>
 
@@ -10,19 +9,23 @@ using namespace Qt::StringLiterals;
 using E = SequenceEditor;
 using Action = std::function<void(SequenceEditor&)>;
 
-inline QString lampText(const LampStates& lamps) {
-    QString s;
-    for (bool lit : lamps)
-        s += lit ? u'1' : u'0';
-    return s;
-}
-
 // A record as a file line writes it: the code, then lamps 0..7.
 inline QString line(const Frame& f) {
     QString s = QString::number(f.code);
     for (qint16 lamp : f.lamps)
         s += QString::number(lamp);
     return s;
+}
+
+inline QString grid(const E& e) {
+    QString s;
+    for (bool lit : e.lamps())
+        s += lit ? u'1' : u'0';
+    return s;
+}
+
+inline bool gridShowsRecord(const E& e) {
+    return grid(e) == line(e.sequence().at(e.currentRecord())).mid(1);
 }
 
 // A file's records, one line each; every lamp is lit past them, up to record 512.
@@ -54,7 +57,7 @@ inline QString view(const E& e, const QString& named = {}) {
                     .arg(e.currentEntry())
                     .arg(e.startAddress())
                     .arg(e.sequence().length())
-                    .arg(lampText(e.lamps()), e.isModified() ? u"M" : u"N")
+                    .arg(grid(e), e.isModified() ? u"M" : u"N")
                     .arg(e.multiplierIndex())
                     .arg(e.markedButton())
                     .arg(e.framePeriod());
@@ -62,10 +65,6 @@ inline QString view(const E& e, const QString& named = {}) {
         s += u' ' + r.section(u':', 0, 0) + u':' +
              line(e.sequence().at(r.section(u':', 0, 0).toInt()));
     return s;
-}
-
-inline bool gridShowsRecord(const E& e) {
-    return lampText(e.lamps()) == line(e.sequence().at(e.currentRecord())).mid(1);
 }
 
 struct EditorRig {

@@ -21,7 +21,7 @@ void five(E& e) {
 class TstSequenceEditor : public QObject {
     Q_OBJECT
 private slots:
-    // Recording, showing, the address fields and "Supp." seen through the view and records.
+    // Recording, showing, the address fields and "Supp.".
     void editing_data() {
         QTest::addColumn<Case>("c");
         const Case cases[] = {
@@ -33,16 +33,21 @@ private slots:
              "0 0 0 0 00000000 M 1 1 0.02 0:111000000"},
             {"record at the end", [](E& e) { recordSome(e, 5); },
              "5 5 0 5 00001000 M 1 1 0.02 0:210000000 4:200001000 5:200000000"},
-            {"record inside", [](E& e) { recordSome(e, 5), e.showRecord(2), e.recordFrame(); },
-             "3 3 0 5 00010000 M 1 1 0.02 2:200100000"},
+            {"record inside",
+             [](E& e) {
+                 recordSome(e, 5), e.showRecord(2), e.invert(Press::Left), e.recordFrame();
+             },
+             "3 3 0 5 00010000 M 1 1 0.02 2:211011111"},
             {"no code inherited",
              [](E& e) {
                  load(e, {u"210000000"_s, u"001000000"_s}), e.showRecord(1), e.recordFrame();
              },
              "2 2 0 2 11111111 M -1 -1 0 1:101000000 2:011111111"},
-            {"at 250 with 300 typed",
-             [](E& e) { recordSome(e, 250), e.setLength(300), e.recordFrame(); },
-             "250 250 0 250 01000000 M 1 1 0.02 249:201000000 250:201000000 251:000000000"},
+            {"at 250, 300 typed",
+             [](E& e) {
+                 recordSome(e, 250), e.setLength(300), e.chooseMultiplier(5), e.recordFrame();
+             },
+             "250 250 0 250 01000000 M 5 5 0.2 249:201000000 250:201000000 251:000000000"},
             {"- down to 0",
              [](E& e) { recordSome(e, 1), e.showPreviousRecord(), e.showPreviousRecord(); },
              "0 0 0 1 10000000 M 1 1 0.02"},
@@ -57,13 +62,14 @@ private slots:
              [](E& e) { recordSome(e, 4), e.showRecord(2), e.clearFrame(), e.setLength(2); },
              "2 2 0 2 00000000 M 1 1 0.02"},
             {"fields held at the count",
-             [](E& e) {
-                 e.setLength(9), e.setStartAddress(12), e.setCurrentEntry(10);
-                 e.checkStartAddress(), e.checkCurrentEntry();
-             },
-             "0 9 9 9 00000000 M 1 1 0.02"},
-            {"no button", [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1); },
-             "0 0 0 0 00000000 N 1 1 0.02"},
+             [](E& e) { e.setLength(9), e.setStartAddress(12), e.checkStartAddress(); },
+             "0 0 9 9 00000000 M 1 1 0.02"},
+            {"En cours held at the count",
+             [](E& e) { e.setLength(9), e.setCurrentEntry(10), e.checkCurrentEntry(); },
+             "0 9 0 9 00000000 M 1 1 0.02"},
+            {"no button",
+             [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1), e.chooseMultiplier(0); },
+             "0 0 0 0 00000000 N 0 0 0.01"},
             {"a multiplier without a button", [](E& e) { e.setMultiplierIndex(6); },
              "0 0 0 0 00000000 N 6 -1 0"},
             {"delete inside", [](E& e) { five(e), e.setCurrentEntry(2), e.deleteRecord(); },
@@ -73,6 +79,9 @@ private slots:
              "4 4 0 4 00001000 M 4 4 0.15 4:500001000 5:000000000 6:011111111"},
             {"delete with none made", [](E& e) { five(e), e.setLength(0), e.deleteRecord(); },
              "0 0 0 0 00000000 M -1 -1 0 0:000000000 1:201000000"},
+            {"delete the store's last",
+             [](E& e) { e.setLength(1024), e.setCurrentEntry(1023), e.deleteRecord(); },
+             "1023 1023 0 1023 00000000 M -1 -1 0"},
             {"delete outside",
              [](E& e) {
                  five(e), e.setCurrentEntry(6), e.deleteRecord(), e.setCurrentEntry(-1),
@@ -92,7 +101,7 @@ private slots:
     }
 
     // "grid record|after a left press|after a middle press", each with unsaved work and "En
-    // cours"; then after a left press with "Mode Auto." at the end of records 0..3, lamp 0
+    // cours"; then after a left press with "Mode Auto." at the end of records 0..3 from lamp 0
     // alone: the count and record 4.
     void transforms_data() {
         QTest::addColumn<Transform>("transform");
@@ -130,42 +139,44 @@ private slots:
             after += u'|' + v[4] + u' ' + v[9].mid(3) + u' ' + v[5] + v[1];
         }
         EditorRig rig;
-        recordSome(rig.editor, 4);
-        rig.editor.setAutoRecord(true), rig.editor.clearFrame(), rig.editor.toggleLamp(0);
-        transform(rig.editor, Press::Left);
-        QCOMPARE(after + u'|' + view(rig.editor, u"4:"_s).section(u' ', 3, 3) + u' ' +
-                     line(rig.editor.sequence().at(4)).mid(1),
+        E& e = rig.editor;
+        recordSome(e, 4);
+        e.setAutoRecord(true), e.clearFrame(), e.toggleLamp(0), transform(e, Press::Left);
+        QCOMPARE(after +
+                     u"|%1 %2"_s.arg(e.sequence().length()).arg(line(e.sequence().at(4)).mid(1)),
                  cas);
     }
 
-    // Yellow and green ask first, red asks nothing; New brings back the red lit colour only.
+    // Yellow and green ask first, red asks nothing; New brings back the red lit colour only
+    // and unticks "Mode Auto.".
     void colours() {
         QVERIFY(!colourQuestion(LedColour::Red));
-        QCOMPARE(colourQuestion(LedColour::Yellow)->title + colourQuestion(LedColour::Green)->text,
-                 u" * LT840 V1.02 *Cette fonction n'est disponible que sur le logiciel. Êtes-vous "
-                 u"sûr de vouloir continuer?"_s);
+        QCOMPARE(
+            colourQuestion(LedColour::Yellow)->title + colourQuestion(LedColour::Green)->text,
+            u" * LT840 V1.02 *Cette fonction n'est disponible que sur le logiciel. Êtes-vous sûr de vouloir continuer?"_s);
         EditorRig rig;
-        rig.editor.setColours(LedColour::Green), rig.editor.setAutoRecord(true);
-        rig.editor.newSequence();
-        QVERIFY(rig.editor.colours() == LampColours({FixedColour::Red, 0x00C0FFC0}));
-        QVERIFY(!rig.editor.autoRecord());
+        rig.editor.setColours(LedColour::Green), rig.editor.setAutoRecord(true),
+            rig.editor.newSequence();
+        QVERIFY(rig.editor.colours() == LampColours({FixedColour::Red, 0x00C0FFC0}) &&
+                !rig.editor.autoRecord());
     }
 
-    // Each call announces what it changed once it is over, and the period whenever computed.
+    // Each call announces what it changed once it is over, the period whenever it is computed.
     // From lamp 0 lit and saved.
     void announcements_data() {
         QTest::addColumn<Action>("action");
-        const auto row = [](const char* names, const Action& a) { QTest::newRow(names) << a; };
-        row("sequence currentRecord currentEntry modified", [](E& e) { e.recordFrame(); });
-        row("", [](E& e) { e.showRecord(0); });
-        row("framePeriodComputed", [](E& e) { e.chooseBasePeriod(0); });
-        row("multiplier framePeriodComputed", [](E& e) { e.chooseMultiplier(3); });
-        row("startAddress", [](E& e) { e.setStartAddress(2); });
-        row("currentEntry", [](E& e) { e.setCurrentEntry(2); });
-        row("lamps", [](E& e) { e.clearFrame(); });
-        row("sequence lamps modified history", [](E& e) { e.undo(); });
-        row("autoRecord", [](E& e) { e.setAutoRecord(true); });
-        row("colours", [](E& e) { e.setColours(LedColour::Yellow); });
+        QTest::newRow("sequence currentRecord currentEntry modified")
+            << Action([](E& e) { e.recordFrame(); });
+        QTest::newRow("") << Action([](E& e) { e.showRecord(0); });
+        QTest::newRow("framePeriodComputed") << Action([](E& e) { e.chooseBasePeriod(0); });
+        QTest::newRow("multiplier basePeriod framePeriodComputed framePeriodComputed")
+            << Action([](E& e) { e.chooseBasePeriod(3), e.chooseMultiplier(3); });
+        QTest::newRow("currentEntry startAddress autoRecord colours") << Action([](E& e) {
+            e.setStartAddress(2), e.setCurrentEntry(2), e.setAutoRecord(true),
+                e.setColours(LedColour::Yellow);
+        });
+        QTest::newRow("sequence lamps modified history") << Action([](E& e) { e.undo(); });
+        QTest::newRow("lamps framePeriodComputed history") << Action([](E& e) { e.newSequence(); });
     }
     void announcements() {
         QFETCH(Action, action);
@@ -180,6 +191,7 @@ private slots:
         for (int i = 0; i < int(spies.size()); ++i)
             names << QString::fromLatin1(m.method(m.methodOffset() + i).name())
                          .remove(u"Changed"_s)
+                         .append(u' ')
                          .repeated(spies[i]->size());
         QCOMPARE(names.join(u' ').simplified(), QString::fromLatin1(QTest::currentDataTag()));
     }

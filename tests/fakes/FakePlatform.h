@@ -6,8 +6,7 @@
 #include <QQueue>
 #include <QTemporaryDir>
 
-// Fakes of what the editing services ask of the world: answers are queued in advance, what
-// was asked is logged.
+// Fakes of the editing services' platform: answers are queued in advance, questions logged.
 
 struct FakeTimer : ITimer {
     int intervalMs = -1;
@@ -23,7 +22,7 @@ struct FakeClipboard : IClipboard {
     void setText(const QString& text) override { content = text; }
 };
 
-// Unanswered, a question is answered No.
+// Unanswered, a question is answered No; with no path queued the user cancels.
 struct FakeQuestions : IQuestions {
     QQueue<Answer> answers;
     QList<Report> asked;
@@ -32,7 +31,6 @@ struct FakeQuestions : IQuestions {
     }
 };
 
-// With no path queued the user cancels.
 struct FakeFileDialog : IFileDialog {
     QQueue<QString> paths;
     QList<FileDialogSettings> shown;
