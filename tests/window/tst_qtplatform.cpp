@@ -185,6 +185,7 @@ private slots:
         QTest::newRow("0 stops") << QList<int>{40, 0} << false;
         QTest::newRow("disabled") << QList<int>{40, -1} << false;
         QTest::newRow("1 ms") << QList<int>{0, 1} << true;
+        QTest::newRow("10 s then 1 ms") << QList<int>{10000, 1} << true;
     }
     void timer() {
         QFETCH(QList<int>, intervals);
