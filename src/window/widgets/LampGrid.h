@@ -44,8 +44,8 @@ signals:
     void recordRequested();
 
 protected:
+    // A double click's second press comes here too, as QWidget delivers it.
     void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     std::array<LampWidget*, Frame::LampCount> m_lamps{};

@@ -49,7 +49,7 @@ public:
     // Shows the editor's sequence now and whenever it, its marks, its colours or the
     // playback change.
     void follow(const SequenceEditor& editor, const Player& player);
-    void show(const OverviewImage& image);
+    void showImage(const OverviewImage& image);
     const OverviewImage& image() const { return m_image; }
 
     // The drawn strip inside the scroll area: it takes the presses and the keys.

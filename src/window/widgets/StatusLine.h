@@ -39,9 +39,7 @@ public:
     QLabel* portLabel() const { return m_port; }
 
 private:
-    void showRecords();
-    void showPort();
-    void showModified(bool modified);
+    void refresh();
 
     const SequenceEditor& m_editor;
     const BoardSession& m_session;

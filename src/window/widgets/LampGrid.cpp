@@ -1,0 +1,134 @@
+#include "window/widgets/LampGrid.h"
+
+#include "editing/SequenceEditor.h"
+#include "window/widgets/DesktopColour.h"
+#include "window/widgets/Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// In twips from the top left corner of the grid: the lamp circles and the highlight dots
+// drawn on them.
+constexpr int LampPitch = 600;
+QRect lampCircle(int lamp) {
+    return twipsRect(240 + LampPitch * lamp, 360, 495, 495);
+}
+QRect highlightDot() {
+    return twipsRect(360 - 240, 480 - 360, 75, 135);
+}
+const QColor DotColour(255, 255, 255);
+const QSize DesignSize(5295, 1065);
+
+// Where a press switches a lamp: x from (included) and x to (excluded) per lamp, all within
+// one horizontal band. The zones are narrower than the circles' spacing: a press between two
+// lamps switches neither.
+struct Zone {
+    double from;
+    double to;
+};
+constexpr std::array<Zone, Frame::LampCount> Zones{{{240, 690},
+                                                    {855, 1290},
+                                                    {1455, 1875},
+                                                    {2070, 2505},
+                                                    {2655, 3090},
+                                                    {3255, 3705},
+                                                    {3855, 4290},
+                                                    {4470, 4890}}};
+constexpr double BandTop = 375;
+constexpr double BandBottom = 825;
+
+} // namespace
+
+// One lamp: a filled circle with its highlight dot. It takes no mouse input, so a press on it
+// is a press on the grid at that point.
+class LampWidget : public QWidget {
+public:
+    LampWidget(int lamp, QWidget* parent) : QWidget(parent) {
+        setObjectName(QStringLiteral("lamp%1").arg(lamp));
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setGeometry(lampCircle(lamp));
+        setAccessibleName(QStringLiteral("LED %1").arg(lamp + 1));
+    }
+
+    void paint(const QColor& fill, const QColor& border, bool lit) {
+        const QString state = lit ? QStringLiteral("allumée") : QStringLiteral("éteinte");
+        if (accessibleDescription() != state)
+            setAccessibleDescription(state);
+        if (fill == m_fill && border == m_border)
+            return;
+        m_fill = fill;
+        m_border = border;
+        update();
+    }
+    QColor fill() const { return m_fill; }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(m_border, 1));
+        p.setBrush(m_fill);
+        p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        p.setPen(Qt::NoPen);
+        p.setBrush(DotColour);
+        p.drawEllipse(highlightDot());
+    }
+
+private:
+    QColor m_fill;
+    QColor m_border;
+};
+
+LampGrid::LampGrid(QWidget* parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("lampGrid"));
+    setAccessibleName(QStringLiteral("LED"));
+    resize(px(DesignSize.width()), px(DesignSize.height()));
+    for (int i = 0; i < Frame::LampCount; ++i)
+        m_lamps[i] = new LampWidget(i, this);
+}
+
+void LampGrid::follow(const SequenceEditor& editor) {
+    const auto repaint = [this, &editor] { showLamps(editor.lamps(), editor.colours()); };
+    connect(&editor, &SequenceEditor::lampsChanged, this, repaint);
+    connect(&editor, &SequenceEditor::coloursChanged, this, repaint);
+    repaint();
+}
+
+void LampGrid::showLamps(const LampStates& lamps, const LampColours& colours) {
+    const QColor lit = desktopColour(colours.lit, palette());
+    const QColor unlit = desktopColour(colours.unlit, palette());
+    for (int i = 0; i < Frame::LampCount; ++i)
+        m_lamps[i]->paint(lamps[i] ? lit : unlit, lit, lamps[i]);
+}
+
+std::optional<int> LampGrid::lampAt(double xTwips, double yTwips) {
+    if (yTwips < BandTop || yTwips > BandBottom)
+        return std::nullopt;
+    for (int i = 0; i < int(Zones.size()); ++i)
+        if (xTwips >= Zones[i].from && xTwips < Zones[i].to)
+            return i;
+    return std::nullopt;
+}
+
+QWidget* LampGrid::lamp(int lamp) const {
+    return m_lamps.at(lamp);
+}
+
+QColor LampGrid::fillColour(int lamp) const {
+    return m_lamps.at(lamp)->fill();
+}
+
+void LampGrid::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::RightButton) {
+        emit recordRequested();
+        return;
+    }
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPointF at = event->position();
+    if (const std::optional<int> lamp = lampAt(toTwips(at.x()), toTwips(at.y())))
+        emit lampPressed(*lamp);
+}
