@@ -48,10 +48,10 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
     m_area = new ClientArea(services, *m_commands, *m_presses, this);
     setCentralWidget(m_area);
     m_menus = new WindowMenus(services, *m_commands, this, toolBar);
-    m_status = new StatusLine(services.editor, services.board, this);
-    setStatusBar(m_status);
     m_testWindow = new BoardTestWindow(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_status = new StatusLine(services.editor, services.board, this);
+    setStatusBar(m_status);
     letMenuShortcutsWin();
     setAcceptDrops(true);
     connect(&services.files, &FileCommands::titleChanged, this, &QMainWindow::setWindowTitle);
