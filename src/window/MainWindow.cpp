@@ -34,6 +34,16 @@ QString droppedFile(const QMimeData* data) {
     return urls.first().toLocalFile();
 }
 
+// The status bar takes the width the designed controls give the window: its texts give way
+// (the port's is shortened in the middle) rather than widen the window.
+class FittedStatusLine : public StatusLine {
+public:
+    using StatusLine::StatusLine;
+    QSize sizeHint() const override {
+        return {minimumSizeHint().width(), StatusLine::sizeHint().height()};
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
@@ -48,10 +58,10 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
     m_area = new ClientArea(services, *m_commands, *m_presses, this);
     setCentralWidget(m_area);
     m_menus = new WindowMenus(services, *m_commands, this, toolBar);
+    m_status = new FittedStatusLine(services.editor, services.board, this);
+    setStatusBar(m_status);
     m_testWindow = new BoardTestWindow(this);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
-    m_status = new StatusLine(services.editor, services.board, this);
-    setStatusBar(m_status);
     letMenuShortcutsWin();
     setAcceptDrops(true);
     connect(&services.files, &FileCommands::titleChanged, this, &QMainWindow::setWindowTitle);
