@@ -1,4 +1,6 @@
-#include "window/EditeurQt.h"
+#include "model/Report.h"
+#include "window/DesktopEditor.h"
+#include "window/MainWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -6,12 +8,13 @@
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+
 #include <cstdio>
 
 namespace {
 
 // Without a display Qt would abort with a long message; one line says what to do.
-bool affichageDisponible() {
+bool displayAvailable() {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
@@ -21,14 +24,14 @@ bool affichageDisponible() {
 }
 
 // Qt's own dialogs speak the interface's language when the translation is installed.
-void traduireQt(QApplication& app, QTranslator& traducteur) {
-    if (traducteur.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+void translateQt(QApplication& app, QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&traducteur);
+        app.installTranslator(&translator);
 }
 
 // The sequence file named on the command line, if any; --help and --version answer and end.
-QString fichierDemande(const QApplication& app) {
+QString fileRequested(const QApplication& app) {
     QCommandLineParser options;
     options.setApplicationDescription(QStringLiteral("Éditeur et programmateur de la carte LT840"));
     options.addHelpOption();
@@ -37,34 +40,34 @@ QString fichierDemande(const QApplication& app) {
                                   QStringLiteral("Séquence (.dat) à ouvrir au démarrage."),
                                   QStringLiteral("[fichier]"));
     options.process(app);
-    const QStringList fichiers = options.positionalArguments();
-    return fichiers.isEmpty() ? QString() : fichiers.first();
+    const QStringList files = options.positionalArguments();
+    return files.isEmpty() ? QString() : files.first();
 }
 
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (!affichageDisponible()) {
+    if (!displayAvailable()) {
         std::fputs("lt840: no display found (set DISPLAY, or QT_QPA_PLATFORM=offscreen)\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(TitreApplication);
+    QApplication::setApplicationName(titles::Application);
     QApplication::setApplicationVersion(QStringLiteral(LT840_VERSION));
     // Lets the desktop match the window with the menu entry and its icon; an editor run from
     // its build folder finds no installed icon and keeps Qt's.
     QGuiApplication::setDesktopFileName(QStringLiteral(LT840_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(LT840_APP_ID)));
-    QTranslator traducteur;
-    traduireQt(app, traducteur);
+    QTranslator translator;
+    translateQt(app, translator);
 
-    const QString fichier = fichierDemande(app);
+    const QString file = fileRequested(app);
 
-    EditeurQt editeur;
-    editeur.fenetre().show();
+    DesktopEditor editor;
+    MainWindow& window = editor.window();
+    window.show();
     // Opened once the window is up, so that its questions and reports have a window to sit on.
-    if (!fichier.isEmpty())
-        QTimer::singleShot(0, &editeur.fenetre(),
-                           [&editeur, fichier] { editeur.fenetre().ouvrirFichier(fichier); });
+    if (!file.isEmpty())
+        QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     return app.exec();
 }

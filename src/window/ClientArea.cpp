@@ -1,0 +1,122 @@
+#include "window/ClientArea.h"
+
+#include "board/BoardSession.h"
+#include "editing/Player.h"
+#include "editing/SequenceEditor.h"
+#include "model/Report.h"
+#include "window/DesignedControls.h"
+#include "window/EditorServices.h"
+#include "window/OptionsPanel.h"
+#include "window/PressRouter.h"
+#include "window/SequencePanel.h"
+#include "window/SimulatorPanel.h"
+#include "window/TimeBasePanel.h"
+#include "window/TransformPanel.h"
+#include "window/widgets/LampGrid.h"
+#include "window/widgets/Overview.h"
+#include "window/widgets/Twips.h"
+
+#include <QProgressBar>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int OverviewMargin = 8;
+
+} // namespace
+
+ClientArea::ClientArea(const EditorServices& services, WindowCommands& commands,
+                       PressRouter& presses, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("background"));
+    setAccessibleName(titles::Application);
+    setFixedSize(px(7125), px(7095));
+    presses.watchContainer(this);
+    SequenceEditor& editor = services.editor;
+    m_sequence = new SequencePanel(editor, presses, this);
+    m_transforms = new TransformPanel(editor, presses, this);
+    buildLampsAndNavigator(services);
+    m_options = new OptionsPanel(editor, services.board, commands, presses, this);
+    m_simulator = new SimulatorPanel(
+        services.player, presses, [this] { m_sequence->commitEmptyStart(); }, this);
+    m_timeBase = new TimeBasePanel(editor, presses, this);
+    buildOverview(services);
+    followNavigation(services);
+}
+
+// The progress bar shares the navigator's place: only one of them shows at a time.
+void ClientArea::buildLampsAndNavigator(const EditorServices& services) {
+    m_lamps = designed::placed(new LampGrid(this), "lampGrid", twipsRect(900, 2490, 5295, 1065));
+    m_lamps->follow(services.editor);
+    connect(m_lamps, &LampGrid::lampPressed, &services.editor, &SequenceEditor::toggleLamp);
+    connect(m_lamps, &LampGrid::recordRequested, &services.editor, &SequenceEditor::recordFrame);
+    m_navigator = designed::placed(new QScrollBar(Qt::Horizontal, this), "recordNavigator",
+                                   twipsRect(960, 3630, 5295, 255));
+    m_navigator->setAccessibleName(QStringLiteral("Enregistrement"));
+    m_navigator->setTracking(false);
+    m_navigator->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_progress = designed::placed(new QProgressBar(this), "uploadProgressBar",
+                                  twipsRect(720, 3630, 5745, 225));
+    m_progress->setAccessibleName(QStringLiteral("Programmation"));
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+}
+
+void ClientArea::buildOverview(const EditorServices& services) {
+    m_overview = new Overview(this);
+    m_overview->setObjectName(QStringLiteral("overview"));
+    const QSize design = size();
+    m_overview->setGeometry(OverviewMargin, design.height(), design.width() - 2 * OverviewMargin,
+                            m_overview->height());
+    setFixedSize(design.width(), design.height() + m_overview->height() + OverviewMargin);
+    SequenceEditor& editor = services.editor;
+    m_overview->follow(editor, services.player);
+    connect(m_overview, &Overview::recordChosen, &editor, &SequenceEditor::showRecord);
+    connect(m_overview, &Overview::startAddressChosen, &editor, &SequenceEditor::setStartAddress);
+    connect(m_overview, &Overview::recordRequested, &editor, &SequenceEditor::recordFrame);
+}
+
+// The navigator moves the record only once the user has finished moving it: arrows, page
+// areas, the wheel and the keyboard at once, the thumb when it is released (with tracking off
+// dragging it triggers no action).
+void ClientArea::followNavigation(const EditorServices& services) {
+    SequenceEditor& editor = services.editor;
+    connect(m_navigator, &QScrollBar::actionTriggered, this,
+            [this, &editor] { editor.showRecord(m_navigator->sliderPosition()); });
+    connect(m_navigator, &QScrollBar::sliderReleased, this,
+            [this, &editor] { editor.showRecord(m_navigator->sliderPosition()); });
+    connect(&editor, &SequenceEditor::sequenceChanged, this,
+            [this, &editor] { showRecordRange(editor.sequence().length()); });
+    connect(&editor, &SequenceEditor::currentRecordChanged, this,
+            [this](int record) { showCurrentRecord(record); });
+    showRecordRange(editor.sequence().length());
+    showCurrentRecord(editor.currentRecord());
+    connect(&services.board, &BoardSession::uploadingChanged, this,
+            [this](bool uploading) { showUploading(uploading); });
+    connect(&services.board, &BoardSession::uploadProgress, this,
+            [this](int sent, int blocks) { showProgress(sent, blocks); });
+}
+
+void ClientArea::showRecordRange(int length) {
+    const QSignalBlocker blocker(m_navigator);
+    m_navigator->setMaximum(length);
+}
+
+// A thumb held by the user stays where it is until released.
+void ClientArea::showCurrentRecord(int record) {
+    const QSignalBlocker blocker(m_navigator);
+    if (!m_navigator->isSliderDown())
+        m_navigator->setValue(record);
+}
+
+void ClientArea::showUploading(bool uploading) {
+    m_navigator->setVisible(!uploading);
+    m_progress->setVisible(uploading);
+}
+
+// The bar is repainted at once: the upload holds the window up between its blocks.
+void ClientArea::showProgress(int blocksSent, int blocks) {
+    m_progress->setRange(0, blocks);
+    m_progress->setValue(qBound(0, blocksSent, blocks));
+    m_progress->repaint();
+}

@@ -1,0 +1,128 @@
+#include "window/WindowCommands.h"
+
+#include "board/BoardSession.h"
+#include "editing/ColourQuestion.h"
+#include "editing/FileCommands.h"
+#include "editing/SequenceEditor.h"
+#include "files/Configuration.h"
+#include "serial/UserSettings.h"
+#include "window/platform/MessageBoxes.h"
+
+#include <QFileInfo>
+
+WindowCommands::WindowCommands(const EditorServices& services, QObject* parent)
+    : QObject(parent), m_services(services) {}
+
+void WindowCommands::newSequence() {
+    m_services.files.newSequence();
+}
+
+void WindowCommands::openSequence() {
+    m_services.messages.show(m_services.files.openSequence().report);
+}
+
+void WindowCommands::openPath(const QString& path) {
+    const QString absolute = path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    m_services.messages.show(m_services.files.openPath(absolute).report);
+}
+
+void WindowCommands::saveSequence() {
+    m_services.messages.show(m_services.files.saveSequence().report);
+}
+
+void WindowCommands::quit() {
+    const FileCommands::Outcome outcome = m_services.files.quit(true);
+    m_services.messages.show(outcome.report);
+    if (outcome.done)
+        emit quitAccepted();
+}
+
+bool WindowCommands::mayClose() {
+    const FileCommands::Outcome outcome = m_services.files.quit(false);
+    m_services.messages.show(outcome.report);
+    return outcome.done;
+}
+
+void WindowCommands::undo() {
+    m_services.editor.undo();
+}
+
+void WindowCommands::redo() {
+    m_services.editor.redo();
+}
+
+void WindowCommands::cut() {
+    m_services.editor.cut();
+}
+
+void WindowCommands::copy() {
+    m_services.editor.copy();
+}
+
+void WindowCommands::paste() {
+    m_services.messages.show(m_services.editor.paste());
+}
+
+void WindowCommands::insertRecord() {
+    m_services.messages.show(m_services.editor.insertRecord());
+}
+
+void WindowCommands::duplicateRecord() {
+    m_services.messages.show(m_services.editor.duplicateRecord());
+}
+
+void WindowCommands::chooseYellow() {
+    chooseColours(LedColour::Yellow);
+}
+
+void WindowCommands::chooseRed() {
+    chooseColours(LedColour::Red);
+}
+
+void WindowCommands::chooseGreen() {
+    chooseColours(LedColour::Green);
+}
+
+void WindowCommands::chooseColours(LedColour scheme) {
+    const std::optional<Report> question = colourQuestion(scheme);
+    if (question && m_services.messages.ask(*question) != Answer::Yes)
+        return;
+    m_services.editor.setColours(scheme);
+}
+
+// An open port is left as it is: the next board command reopens on the port chosen here.
+void WindowCommands::chooseCom(int index) {
+    m_services.board.chooseCom(index);
+    m_services.configuration.setPortNumber(qint16(index));
+    m_services.configuration.saveConfiguration();
+    rememberDevice(QString());
+}
+
+void WindowCommands::chooseDevice(const QString& device) {
+    m_services.board.chooseDevice(device);
+    rememberDevice(device);
+}
+
+void WindowCommands::testBoard() {
+    showReports(m_services.board.testBoard());
+}
+
+void WindowCommands::upload() {
+    const SequenceEditor& editor = m_services.editor;
+    showReports(m_services.board.upload(editor.sequence(), editor.basePeriodIndex()));
+}
+
+void WindowCommands::resetBoard() {
+    showReports(m_services.board.resetBoard());
+}
+
+void WindowCommands::about() {
+    m_services.messages.show(
+        Report{QStringLiteral("LT840 V1.02\n\nÉditeur et programmateur de séquences lumineuses "
+                              "pour la carte chenillard LT840 à 8 lampes."),
+               titles::Main});
+}
+
+void WindowCommands::showReports(const BoardOutcome& outcome) {
+    m_services.messages.show(outcome.reports);
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "window/EditorServices.h"
+
+#include <QObject>
+
+struct BoardOutcome;
+enum class LedColour;
+
+// What the menus, the toolbar and the window's buttons run: the services' commands, with the
+// questions they ask and the reports they give shown as message boxes, in their order.
+class WindowCommands : public QObject {
+    Q_OBJECT
+
+public:
+    explicit WindowCommands(const EditorServices& services, QObject* parent = nullptr);
+
+    // --- Fichier ---
+    void newSequence();
+    void openSequence();
+    // A file named on the command line, dropped on the window or chosen among the recent
+    // files opens as the one chosen in the dialog does.
+    void openPath(const QString& path);
+    void saveSequence();
+    void quit(); // asks whether to save, then ends the program
+    // Closing the window: true when it may close (asked only about unsaved work).
+    bool mayClose();
+
+    // --- Édition ---
+    void undo();
+    void redo();
+    void cut();
+    void copy();
+    void paste();
+    void insertRecord();
+    void duplicateRecord();
+
+    // --- Option ---
+    void chooseYellow();
+    void chooseRed();
+    void chooseGreen();
+    void chooseCom(int index); // kept in lt840.cfg; a device chosen by name is given up
+    void chooseDevice(const QString& device); // kept in the user's settings
+
+    // --- Transfert, the board's buttons, "?" ---
+    void testBoard();
+    void upload();
+    void resetBoard();
+    void about();
+
+signals:
+    // "Quitter" was answered: the program ends.
+    void quitAccepted();
+
+private:
+    void chooseColours(LedColour scheme);
+    void showReports(const BoardOutcome& outcome);
+
+    EditorServices m_services;
+};

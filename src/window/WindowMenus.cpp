@@ -1,0 +1,226 @@
+#include "window/WindowMenus.h"
+
+#include "editing/FileCommands.h"
+#include "editing/SequenceEditor.h"
+#include "window/EditorServices.h"
+#include "window/WindowCommands.h"
+#include "window/platform/MessageBoxes.h"
+#include "window/widgets/LinkJournal.h"
+#include "window/widgets/PortMenu.h"
+#include "window/widgets/RecentFilesMenu.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <algorithm>
+
+using Command = WindowMenus::Command;
+
+namespace {
+
+enum class Place { File, Edit, Colour, Transfer, Bar };
+
+} // namespace
+
+// One command: where it goes, its caption and shortcuts, what it runs, when it may run, and
+// its icon when the toolbar offers it (the desktop theme's, else the program's own).
+struct WindowMenus::Row {
+    Command command;
+    Place place;
+    const char* text;
+    const char* shortcuts; // separated by "; "
+    void (WindowCommands::*run)();
+    bool (SequenceEditor::*enabled)() const; // always, when null
+    bool separatorBefore;
+    const char* themeIcon; // not on the toolbar, when null
+    const char* ownIcon;
+};
+
+// Ctrl+V stays with the green colour scheme, so pasting records takes Ctrl+Shift+V.
+const WindowMenus::Row WindowMenus::Rows[] = {
+    {Command::New, Place::File, "Nouveau", "Ctrl+N", &WindowCommands::newSequence, nullptr, false,
+     "document-new", "new"},
+    {Command::Open, Place::File, "Ouvrir", "Ctrl+O", &WindowCommands::openSequence, nullptr, false,
+     "document-open", "open"},
+    {Command::Save, Place::File, "Sauvegarder", "Ctrl+S", &WindowCommands::saveSequence, nullptr,
+     false, "document-save", "save"},
+    {Command::Quit, Place::File, "Quitter", "", &WindowCommands::quit, nullptr, true, nullptr,
+     nullptr},
+    {Command::Undo, Place::Edit, "Annuler", "Ctrl+Z", &WindowCommands::undo,
+     &SequenceEditor::canUndo, false, "edit-undo", "undo"},
+    {Command::Redo, Place::Edit, "Rétablir", "Ctrl+Y; Ctrl+Shift+Z", &WindowCommands::redo,
+     &SequenceEditor::canRedo, false, "edit-redo", "redo"},
+    {Command::Cut, Place::Edit, "Couper", "Ctrl+X", &WindowCommands::cut, &SequenceEditor::canCopy,
+     true, nullptr, nullptr},
+    {Command::Copy, Place::Edit, "Copier", "Ctrl+C", &WindowCommands::copy,
+     &SequenceEditor::canCopy, false, nullptr, nullptr},
+    {Command::Paste, Place::Edit, "Coller", "Ctrl+Shift+V", &WindowCommands::paste,
+     &SequenceEditor::canPaste, false, nullptr, nullptr},
+    {Command::Insert, Place::Edit, "Insérer un enregistrement", "Ins",
+     &WindowCommands::insertRecord, &SequenceEditor::canInsert, true, nullptr, nullptr},
+    {Command::Duplicate, Place::Edit, "Dupliquer l'enregistrement", "Ctrl+D",
+     &WindowCommands::duplicateRecord, &SequenceEditor::canDuplicate, false, nullptr, nullptr},
+    {Command::Yellow, Place::Colour, "Jaune", "Ctrl+J", &WindowCommands::chooseYellow, nullptr,
+     false, nullptr, nullptr},
+    {Command::Red, Place::Colour, "Rouge", "Ctrl+R", &WindowCommands::chooseRed, nullptr, false,
+     nullptr, nullptr},
+    {Command::Green, Place::Colour, "Vert", "Ctrl+V", &WindowCommands::chooseGreen, nullptr, false,
+     nullptr, nullptr},
+    {Command::TestBoard, Place::Transfer, "&TestCarte", "", &WindowCommands::testBoard, nullptr,
+     false, "network-wired", "testboard"},
+    {Command::Upload, Place::Transfer, "&Programmation", "", &WindowCommands::upload, nullptr,
+     false, "document-send", "upload"},
+    {Command::About, Place::Bar, "?", "", &WindowCommands::about, nullptr, false, nullptr, nullptr},
+};
+
+namespace {
+
+// The caption without its access-key marker, then the first shortcut.
+QString toolTip(const QAction* action) {
+    QString text = action->text();
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QKeySequence keys = action->shortcut();
+    if (!keys.isEmpty())
+        text += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
+    return text;
+}
+
+void offerOnToolBar(QToolBar* toolBar, QAction* action, const char* themeIcon,
+                    const char* ownIcon) {
+    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(ownIcon)));
+    const QIcon icon = QIcon::fromTheme(QLatin1String(themeIcon), own);
+    action->setIcon(icon);
+    action->setToolTip(toolTip(action));
+    toolBar->addAction(action);
+    auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
+    // Without Qt's SVG support and without a theme icon, the caption stands in.
+    if (icon.pixmap(toolBar->iconSize()).isNull())
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    button->setAccessibleName(action->toolTip());
+}
+
+} // namespace
+
+WindowMenus::WindowMenus(const EditorServices& services, WindowCommands& commands,
+                         QMainWindow* window, QToolBar* toolBar)
+    : QObject(window), m_services(services), m_commands(commands) {
+    build(window, toolBar);
+    followEditor();
+}
+
+void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
+    QMenuBar* bar = window->menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("&Fichier"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Édition"));
+    QMenu* options = bar->addMenu(QStringLiteral("&Option"));
+    QMenu* transfer = bar->addMenu(QStringLiteral("&Transfert"));
+    buildOptions(options, window);
+    QMenu* menus[] = {file, edit, m_colourMenu, transfer, nullptr};
+    toolBar->setIconSize({24, 24});
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    const Row* lastOnToolBar = nullptr;
+    for (const Row& row : Rows) {
+        Q_ASSERT(std::size_t(row.command) == m_actions.size());
+        QAction* a = add(row, menus[int(row.place)], bar);
+        m_actions.push_back(a);
+        if (!row.themeIcon)
+            continue;
+        if (lastOnToolBar && lastOnToolBar->place != row.place)
+            toolBar->addSeparator();
+        offerOnToolBar(toolBar, a, row.themeIcon, row.ownIcon);
+        lastOnToolBar = &row;
+    }
+    // The colour menu is greyed, as designed, so that it never opens; its shortcuts stay
+    // live through the window itself.
+    m_colourMenu->menuAction()->setEnabled(false);
+    window->addActions({action(Command::Yellow), action(Command::Red), action(Command::Green)});
+    buildRecentFiles(file);
+}
+
+// "?" is an item of the bar itself, with no menu under it.
+QAction* WindowMenus::add(const Row& row, QMenu* menu, QMenuBar* bar) {
+    QWidget* holder = menu ? static_cast<QWidget*>(menu) : bar;
+    auto* a = new QAction(QString::fromUtf8(row.text), holder);
+    a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcuts)));
+    connect(a, &QAction::triggered, &m_commands, row.run);
+    if (menu && row.separatorBefore)
+        menu->addSeparator();
+    holder->addAction(a);
+    return a;
+}
+
+// The recent files come between "Sauvegarder" and the separator before "Quitter".
+void WindowMenus::buildRecentFiles(QMenu* file) {
+    const QList<QAction*> items = file->actions();
+    QAction* separator = items.at(items.indexOf(action(Command::Quit)) - 1);
+    m_recentFiles = new RecentFilesMenu(file, separator);
+    connect(m_recentFiles, &RecentFilesMenu::fileChosen, &m_commands, &WindowCommands::openPath);
+    connect(m_recentFiles, &RecentFilesMenu::fileMissing, this,
+            [this](const Report& report) { m_services.messages.show(report); });
+    connect(&m_services.files, &FileCommands::fileUsed, m_recentFiles, &RecentFilesMenu::remember);
+}
+
+// "Port série", "Couleur LED" (filled from the table) and "Journal de la liaison".
+void WindowMenus::buildOptions(QMenu* options, QMainWindow* window) {
+    m_portMenu = new PortMenu(m_services.board, m_services.ports, options);
+    m_portMenu->setTitle(QStringLiteral("Port série"));
+    options->addMenu(m_portMenu);
+    connect(m_portMenu, &PortMenu::comChosen, &m_commands, &WindowCommands::chooseCom);
+    connect(m_portMenu, &PortMenu::deviceChosen, &m_commands, &WindowCommands::chooseDevice);
+    m_colourMenu = options->addMenu(QStringLiteral("Couleur LED"));
+    m_journal = new LinkJournal(window, m_services.lineSwitch, m_services.line, m_services.clock);
+    m_journalAction = options->addAction(QStringLiteral("Journal de la liaison"));
+    m_journalAction->setCheckable(true);
+    connect(m_journalAction, &QAction::toggled, m_journal, &LinkJournal::setOpen);
+    connect(m_journal, &LinkJournal::openChanged, m_journalAction, &QAction::setChecked);
+}
+
+// What the Édition commands may do follows the editor, and what may be pasted the desktop's
+// clipboard too.
+void WindowMenus::followEditor() {
+    const SequenceEditor* editor = &m_services.editor;
+    for (auto signal : {&SequenceEditor::sequenceChanged, &SequenceEditor::historyChanged})
+        connect(editor, signal, this, &WindowMenus::greyCommands);
+    for (auto signal : {&SequenceEditor::currentRecordChanged, &SequenceEditor::currentEntryChanged,
+                        &SequenceEditor::startAddressChanged})
+        connect(editor, signal, this, &WindowMenus::greyCommands);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this,
+            &WindowMenus::greyCommands);
+    greyCommands();
+}
+
+void WindowMenus::greyCommands() {
+    for (const Row& row : Rows)
+        if (row.enabled)
+            action(row.command)->setEnabled((m_services.editor.*row.enabled)());
+}
+
+void WindowMenus::letShortcutsWinIn(QWidget* field) {
+    field->installEventFilter(this);
+}
+
+// A text field claims the keys it edits with, Ctrl+V among them, before any shortcut is
+// looked at: the field is denied the claim when an item that may run has the keys.
+bool WindowMenus::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (!claimedByMenus(QKeySequence(keyEvent->keyCombination())))
+        return false;
+    keyEvent->ignore();
+    return true;
+}
+
+bool WindowMenus::claimedByMenus(const QKeySequence& keys) const {
+    return std::any_of(m_actions.cbegin(), m_actions.cend(), [&keys](const QAction* a) {
+        return a->isEnabled() && a->shortcuts().contains(keys);
+    });
+}

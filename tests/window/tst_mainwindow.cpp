@@ -1,0 +1,497 @@
+#include "WindowRig.h"
+#include "serial/UserSettings.h"
+#include "window/OptionsPanel.h"
+#include "window/SequencePanel.h"
+#include "window/SimulatorPanel.h"
+#include "window/TimeBasePanel.h"
+#include "window/TransformPanel.h"
+#include "window/WindowMenus.h"
+#include "window/widgets/BoardTestWindow.h"
+#include "window/widgets/LampGrid.h"
+#include "window/widgets/Overview.h"
+#include "window/widgets/PortMenu.h"
+#include "window/widgets/RecentFilesMenu.h"
+#include "window/widgets/Twips.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
+using Command = WindowMenus::Command;
+using Control = std::function<QWidget*(ClientArea&)>;
+
+Q_DECLARE_METATYPE(Control)
+
+namespace {
+
+QString lampText(const SequenceEditor& e) {
+    QString s;
+    for (bool lit : e.lamps())
+        s += lit ? u'1' : u'0';
+    return s;
+}
+
+// Records 0 and 1 with lamp 2 lit, record 0 shown.
+void recordTwo(SequenceEditor& e) {
+    e.toggleLamp(2);
+    e.recordFrame();
+    e.recordFrame();
+    e.showRecord(0);
+}
+
+void type(QLineEdit* field, const QString& text) {
+    field->setFocus();
+    field->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+const QString FileLines = QStringLiteral("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n");
+
+QString writeFile(const QTemporaryDir& folder, const QString& name) {
+    QFile file(folder.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(FileLines.toLatin1()) > 0 ? file.fileName()
+                                                                                   : QString();
+}
+
+// What a control's text needs to show whole, as the style lays it out.
+int textWidth(const QWidget* w) {
+    const QFontMetrics m = w->fontMetrics();
+    if (const auto* b = qobject_cast<const QPushButton*>(w))
+        return m.horizontalAdvance(b->text()) + 4;
+    return qobject_cast<const QLineEdit*>(w) ? 0 : w->minimumSizeHint().width();
+}
+
+// Each named control under `root` whose text does not fit, that comes within 2 pixels of
+// its sides or that covers another; the lamps and the overview's parts are theirs.
+QStringList overflows(QWidget* root) {
+    QStringList faults;
+    QList<std::pair<QString, QRect>> controls;
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        QWidget* parent = w->parentWidget();
+        if (!w->isVisibleTo(root) || w->objectName().isEmpty() || qobject_cast<LampGrid*>(parent) ||
+            qobject_cast<Overview*>(parent) || qobject_cast<Overview*>(parent->parentWidget()))
+            continue;
+        const QRect r(w->mapTo(root, QPoint()), w->size());
+        if (textWidth(w) > w->width() || !root->rect().adjusted(2, 0, -2, 0).contains(r))
+            faults << w->objectName();
+        if (!qobject_cast<QGroupBox*>(w) || qobject_cast<LampGrid*>(w))
+            controls << std::pair(w->objectName(), r);
+    }
+    for (int i = 0; i < controls.size(); ++i)
+        for (int j = i + 1; j < controls.size(); ++j)
+            if (controls[i].second.intersects(controls[j].second))
+                faults << controls[i].first + u" sur "_s + controls[j].first;
+    return faults;
+}
+
+} // namespace
+
+class TstMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(userSettings().fileName().contains(u"/.qttest/"));
+        QLocale::setDefault(QLocale::c());
+    }
+    void init() { userSettings().clear(); }
+
+    // A right press records the frame on these 25 controls and the overview, and nowhere
+    // else; a press a control left unused reaches nothing beneath it.
+    void rightPressesRecord() {
+        WindowRig r;
+        ClientArea& a = r.area();
+        const SequencePanel* s = a.sequencePanel();
+        const TransformPanel* t = a.transformPanel();
+        const SimulatorPanel* p = a.simulatorPanel();
+        const TimeBasePanel* b = a.timeBasePanel();
+        QList<QWidget*> recording{
+            static_cast<QWidget*>(&a), s->recordButton(),      a.lampGrid(),
+            a.sequencePanel(),         a.transformPanel(),     a.optionsPanel(),
+            a.simulatorPanel(),        a.timeBasePanel(),      a.optionsPanel()->autoRecordCheck(),
+            p->playButton(),           p->stopButton(),        t->mirrorLeftButton(),
+            t->mirrorRightButton(),    t->shiftLeftButton(),   t->shiftRightButton(),
+            t->rotateLeftButton(),     t->rotateRightButton(), t->invertButton(),
+            t->clearButton()};
+        for (int i = 0; i < timebase::ButtonCount; ++i)
+            recording << b->multiplierButton(i);
+        const QList<QWidget*> silent{static_cast<QWidget*>(s->previousButton()),
+                                     s->deleteButton(),
+                                     s->startAddressField(),
+                                     s->findChild<QLabel*>(),
+                                     b->basePeriodList(),
+                                     a.recordNavigator(),
+                                     a.optionsPanel()->resetButton()};
+        r.editor.toggleLamp(2);
+        for (QWidget* w : recording + silent)
+            WindowRig::press(w, Qt::RightButton);
+        QTest::mouseClick(a.overview()->strip(), Qt::RightButton);
+        QCOMPARE(s->recordCountField()->text() + u' ' + lampText(r.editor) +
+                     QString::number(r.player.isPlaying()),
+                 u"26 001000000");
+    }
+
+    // Left and middle presses: what each control does with them, from records 0 and 1 (lamp
+    // 2 lit) with record 0 shown: "count record lamps multiplier playing autoRecord".
+    void presses_data() {
+        QTest::addColumn<Control>("control");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<QString>("expected");
+        const auto row = [](const char* name, Control c, Qt::MouseButton b, const char* e) {
+            QTest::newRow(name) << c << b << QString::fromLatin1(e);
+        };
+        const auto seq = [](ClientArea& a) { return a.sequencePanel(); };
+        const auto trans = [](ClientArea& a) { return a.transformPanel(); };
+        const auto sim = [](ClientArea& a) { return a.simulatorPanel(); };
+        row(
+            "+ left records", [=](ClientArea& a) { return seq(a)->recordButton(); }, Qt::LeftButton,
+            "2 1 00100000 1 0 0");
+        row(
+            "+ middle", [=](ClientArea& a) { return seq(a)->recordButton(); }, Qt::MiddleButton,
+            "2 0 00100000 1 0 0");
+        row(
+            "PLAY left plays", [=](ClientArea& a) { return sim(a)->playButton(); }, Qt::LeftButton,
+            "2 0 00100000 1 1 0");
+        row(
+            "PLAY middle", [=](ClientArea& a) { return sim(a)->playButton(); }, Qt::MiddleButton,
+            "2 0 00100000 1 0 0");
+        row(
+            "rotate right middle", [=](ClientArea& a) { return trans(a)->rotateRightButton(); },
+            Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row(
+            "rotate right left", [=](ClientArea& a) { return trans(a)->rotateRightButton(); },
+            Qt::LeftButton, "2 0 00010000 1 0 0");
+        row(
+            "invert middle", [=](ClientArea& a) { return trans(a)->invertButton(); },
+            Qt::MiddleButton, "2 0 11011111 1 0 0");
+        row(
+            "CLEAR middle", [=](ClientArea& a) { return trans(a)->clearButton(); },
+            Qt::MiddleButton, "2 0 00000000 1 0 0");
+        row(
+            "x20 middle", [](ClientArea& a) { return a.timeBasePanel()->multiplierButton(5); },
+            Qt::MiddleButton, "2 0 00100000 5 0 0");
+        row(
+            "Mode Auto. left ticks",
+            [](ClientArea& a) { return a.optionsPanel()->autoRecordCheck(); }, Qt::LeftButton,
+            "2 0 00100000 1 0 1");
+        row(
+            "Mode Auto. middle", [](ClientArea& a) { return a.optionsPanel()->autoRecordCheck(); },
+            Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row(
+            "lamp 7 left", [](ClientArea& a) { return a.lampGrid(); }, Qt::LeftButton,
+            "2 0 00100001 1 0 0");
+    }
+    void presses() {
+        QFETCH(Control, control);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(QString, expected);
+        WindowRig r;
+        recordTwo(r.editor);
+        QWidget* w = control(r.area());
+        WindowRig::press(w, button,
+                         qobject_cast<LampGrid*>(w) ? QPoint(px(4680), px(600)) : QPoint());
+        const SequenceEditor& e = r.editor;
+        QCOMPARE(u"%1 %2 %3 %4 %5 %6"_s.arg(e.sequence().length())
+                     .arg(e.currentRecord())
+                     .arg(lampText(e))
+                     .arg(e.multiplierIndex())
+                     .arg(r.player.isPlaying())
+                     .arg(r.area().optionsPanel()->autoRecordCheck()->isChecked()),
+                 expected);
+    }
+
+    // Typed text reaches the editor at once and stays as typed; committing it holds the start
+    // and the current record at the count, and an empty one becomes "0": "field range".
+    void addressFields_data() {
+        QTest::addColumn<int>("field"); // Départ, En cours, Maximum
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("commit");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("Départ past the count") << 0 << "9"
+                                               << "enter"
+                                               << "2 2";
+        QTest::newRow("Départ of letters") << 0 << "abc"
+                                           << "enter"
+                                           << "abc 2";
+        QTest::newRow("Départ emptied, left") << 0 << ""
+                                              << "leave"
+                                              << "0 2";
+        QTest::newRow("Départ emptied, PLAY") << 0 << ""
+                                              << "play"
+                                              << "0 2";
+        QTest::newRow("En cours past the count") << 1 << "12"
+                                                 << "enter"
+                                                 << "2 2";
+        QTest::newRow("En cours emptied") << 1 << ""
+                                          << "enter"
+                                          << "0 2";
+        QTest::newRow("Maximum: the range") << 2 << "7x"
+                                            << ""
+                                            << "7x 7";
+    }
+    void addressFields() {
+        QFETCH(int, field);
+        QFETCH(QString, typed);
+        QFETCH(QString, commit);
+        QFETCH(QString, expected);
+        WindowRig r;
+        recordTwo(r.editor);
+        const SequencePanel* s = r.area().sequencePanel();
+        QLineEdit* f = QList<QLineEdit*>{s->startAddressField(), s->currentRecordField(),
+                                         s->recordCountField()}[field];
+        type(f, typed);
+        if (commit == u"enter")
+            QTest::keyClick(f, Qt::Key_Return);
+        else if (commit == u"leave")
+            s->recordButton()->setFocus(Qt::TabFocusReason);
+        else if (commit == u"play")
+            WindowRig::press(r.area().simulatorPanel()->playButton(), Qt::LeftButton);
+        QCOMPARE(f->text() + u' ' + QString::number(r.area().recordNavigator()->maximum()),
+                 expected);
+    }
+
+    // Buttons that act on a click act on Space and Enter; a multiplier checked from the
+    // keyboard is put back: "record shown, count shown, multiplier marked".
+    void keyboard() {
+        WindowRig r;
+        recordTwo(r.editor);
+        r.editor.showRecord(2);
+        const SequencePanel* s = r.area().sequencePanel();
+        const TimeBasePanel* b = r.area().timeBasePanel();
+        QTest::keyClick(b->multiplierButton(5), Qt::Key_Space);
+        QTest::keyClick(b->multiplierButton(1), Qt::Key_Down);
+        QString marked;
+        for (int i = 0; i < timebase::ButtonCount; ++i)
+            marked += b->multiplierButton(i)->isChecked() ? u'1' : u'0';
+        QTest::keyClick(s->previousButton(), Qt::Key_Return);
+        QTest::keyClick(s->deleteButton(), Qt::Key_Space);
+        QCOMPARE(u"%1 '%2' %3"_s.arg(r.editor.currentRecord())
+                     .arg(s->recordCountField()->text(), marked),
+                 u"1 ' 1' 010000");
+    }
+
+    // Menu shortcuts act wherever the focus is, a text field too, where Shift+Insert still
+    // pastes; "Couleur LED" is greyed yet its shortcuts act. "Coller" follows the clipboard.
+    void menuShortcutsInFields() {
+        WindowRig r;
+        WindowMenus* m = r.window.menus();
+        QVERIFY(!m->colourMenu()->menuAction()->isEnabled());
+        const SequencePanel* s = r.area().sequencePanel();
+        WindowRig::press(s->recordButton(), Qt::LeftButton);
+        const std::tuple<QWidget*, const char*, Command> rows[] = {
+            {s->startAddressField(), "Ctrl+Z", Command::Undo},
+            {s->startAddressField(), "Ctrl+Shift+Z", Command::Redo},
+            {s->startAddressField(), "Ctrl+V", Command::Green},
+            {s->recordButton(), "Ctrl+J", Command::Yellow}};
+        QString seen;
+        for (const auto& row : rows) {
+            QWidget* w = std::get<0>(row);
+            w->setFocus();
+            QSignalSpy triggered(m->action(std::get<2>(row)), &QAction::triggered);
+            QTest::keySequence(w, QKeySequence(QString::fromLatin1(std::get<1>(row))));
+            seen += u"%1 %2|"_s.arg(triggered.count()).arg(s->startAddressField()->text());
+            r.window.activateWindow(); // after the colour question
+            QVERIFY(QTest::qWaitForWindowActive(&r.window));
+        }
+        QCOMPARE(seen, u"1 0|1 0|1 0|1 0|");
+        QCOMPARE(r.boxes.shown.size(), 2); // the two colour questions, dismissed
+        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+        const bool pasteOffered = m->action(Command::Paste)->isEnabled();
+        QLineEdit* start = s->startAddressField();
+        start->setCursorPosition(0);
+        QTest::keyClick(start, Qt::Key_Insert, Qt::ShiftModifier);
+        QGuiApplication::clipboard()->clear();
+        QCOMPARE(u"%1 %2 %3"_s.arg(pasteOffered)
+                     .arg(m->action(Command::Paste)->isEnabled())
+                     .arg(start->text()),
+                 u"1 0 x0");
+    }
+
+    // Closing asks only about unsaved work, "Quitter" always; Escape, or a save that did not
+    // happen, keeps the editor open.
+    void closing_data() {
+        QTest::addColumn<bool>("modified");
+        QTest::addColumn<bool>("byMenu");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("ends");
+        QTest::addColumn<QStringList>("boxes");
+        const QString question = u"* LT840 *|Voulez-vous sauvegarder avant de quitter?"_s;
+        QTest::newRow("nothing unsaved") << false << false << "" << true << QStringList();
+        QTest::newRow("Escape") << true << false << "" << false << QStringList{question};
+        QTest::newRow("Non") << true << false << "Non" << true << QStringList{question};
+        QTest::newRow("Oui, no file chosen")
+            << true << false << "Oui" << false
+            << QStringList{question, u"* LT840 *|Votre fichier n'a pas été sauvegardé."_s};
+        QTest::newRow("Quitter, Non") << false << true << "Non" << true << QStringList{question};
+        QTest::newRow("Quitter, Escape") << false << true << "" << false << QStringList{question};
+    }
+    void closing() {
+        QFETCH(bool, modified);
+        QFETCH(bool, byMenu);
+        QFETCH(QString, answer);
+        QFETCH(bool, ends);
+        QFETCH(QStringList, boxes);
+        WindowRig r;
+        if (modified)
+            r.editor.toggleLamp(1);
+        r.boxes.answers << answer;
+        if (byMenu)
+            r.window.menus()->action(Command::Quit)->trigger();
+        else
+            r.window.close();
+        QCOMPARE(!r.window.isVisible(), ends);
+        QCOMPARE(r.boxes.shown, boxes);
+    }
+
+    // Typed period text lasts until the next computation, even one giving the same text.
+    void periodTypedUntilComputed() {
+        QString seen;
+        for (int pressed : {-1, 5, 1}) {
+            WindowRig r;
+            const TimeBasePanel* b = r.area().timeBasePanel();
+            type(b->framePeriodField(), QStringLiteral("abc"));
+            WindowRig::press(pressed < 0
+                                 ? static_cast<QWidget*>(r.area().sequencePanel()->recordButton())
+                                 : b->multiplierButton(pressed),
+                             Qt::LeftButton);
+            seen += b->framePeriodField()->text() + u' ';
+        }
+        QCOMPARE(seen, u"abc 0.2 0.02 ");
+    }
+
+    // The test shows the board's answer in the test window, whose OK hides it; "CARTE" is
+    // yellow while the board is reset (pending events run then) and light grey after; the
+    // progress bar stands in for the navigator while the records go.
+    void boardCommands() {
+        WindowRig r;
+        r.line.soundBoard();
+        recordTwo(r.editor);
+        BoardTestWindow* test = r.window.testWindow();
+        r.window.menus()->action(Command::TestBoard)->trigger();
+        QLineEdit* board = r.area().optionsPanel()->boardField();
+        QString seen =
+            u"%1 %2 %3|"_s.arg(test->isVisible()).arg(test->answerField()->text(), board->text());
+        QTest::keyClick(test->answerField(), Qt::Key_Return);
+        seen += QString::number(test->isVisible()) + u'|';
+        QColor during;
+        QTimer::singleShot(0, board, [&] { during = board->palette().color(QPalette::Base); });
+        r.area().optionsPanel()->resetButton()->click();
+        seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
+        QStringList progress;
+        QProgressBar* bar = r.area().uploadProgressBar();
+        connect(&r.board, &BoardSession::uploadProgress, bar, [&] {
+            progress << u"%1/%2%3%4"_s.arg(bar->value())
+                            .arg(bar->maximum())
+                            .arg(bar->isVisible())
+                            .arg(r.area().recordNavigator()->isVisible());
+        });
+        r.window.menus()->action(Command::Upload)->trigger();
+        seen += progress.join(u' ') + u'|' + QString::number(bar->isVisible()) +
+                QString::number(r.area().recordNavigator()->isVisible());
+        QCOMPARE(seen,
+                 u"1  Carte    LT840:V1.02  LT840:V1.02 |0|#ffff00 #e0e0e0|0/210 1/210 2/210|01");
+        QCOMPARE(r.boxes.shown, QStringList());
+    }
+
+    // A COM is kept in lt840.cfg and forgets the device chosen by its name, which is kept in
+    // the user's settings.
+    void portChoices() {
+        WindowRig r;
+        PortMenu* ports = r.window.menus()->portMenu();
+        ports->comAction(2)->trigger();
+        Configuration written(r.folders);
+        written.loadConfiguration();
+        QString seen = u"%1 %2 '%3'|"_s.arg(r.board.comIndex())
+                           .arg(written.portNumber())
+                           .arg(rememberedDevice());
+        emit ports->deviceChosen(QStringLiteral("/dev/ttyUSB7"));
+        seen += r.board.port().name + u' ' + rememberedDevice() + u'|';
+        ports->comAction(0)->trigger();
+        seen += r.board.port().name + u" '"_s + rememberedDevice() + u'\'';
+        QCOMPARE(seen, u"2 2 ''|/dev/ttyUSB7 /dev/ttyUSB7|COM1 ''");
+    }
+
+    // The overview shows a record clicked, takes "Départ" from a Shift+click and records on
+    // a right click.
+    void overviewPresses() {
+        WindowRig r;
+        recordTwo(r.editor);
+        QWidget* strip = r.area().overview()->strip();
+        const auto at = [](int column) { return QPoint(Overview::columnRect(column).x() + 3, 40); };
+        QTest::mouseClick(strip, Qt::LeftButton, {}, at(1));
+        QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier, at(2));
+        QTest::mouseClick(strip, Qt::RightButton, {}, at(0));
+        const SequencePanel* s = r.area().sequencePanel();
+        QCOMPARE(u"%1 %2 %3"_s.arg(r.editor.currentRecord())
+                     .arg(s->startAddressField()->text(), s->recordCountField()->text()),
+                 u"2 2 2");
+    }
+
+    // At the desktop's usual 9 points and over 1.5 times that, nothing overlaps or is clipped,
+    // at the window's sides and in the status bar too, where a long port gives way rather than
+    // widen the window.
+    void layout_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("9 points") << 9;
+        QTest::newRow("14 points") << 14;
+    }
+    void layout() {
+        QFETCH(int, points);
+        const QFont desktop = QApplication::font();
+        QApplication::setFont(QFont(desktop.family(), points));
+        qputenv("LT840_COM1", "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0");
+        WindowRig r;
+        qunsetenv("LT840_COM1");
+        QApplication::setFont(desktop);
+        r.editor.setLength(250);
+        QTest::qWait(20);
+        QCOMPARE(
+            (overflows(r.window.centralWidget()) + overflows(r.window.statusBar())).join(u", "),
+            QString());
+        QCOMPARE(r.window.width(), r.window.centralWidget()->width());
+    }
+
+    // A file named on the command line or dropped opens as "Ouvrir" opens it; the recent
+    // files are listed again in the next run, the last opened first; a missing one is told
+    // and dropped.
+    void filesOpenedAndRemembered() {
+        QTemporaryDir folder;
+        const QString a = writeFile(folder, QStringLiteral("a.dat"));
+        const QString b = writeFile(folder, QStringLiteral("b.dat"));
+        {
+            WindowRig r;
+            r.window.openFile(a);
+            QCOMPARE(r.window.windowTitle(), u"FICHIER = "_s + a);
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(b)});
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QCoreApplication::sendEvent(&r.window, &enter);
+            QCoreApplication::sendEvent(&r.window, &drop);
+            QTRY_COMPARE(r.window.windowTitle(), u"FICHIER = "_s + b);
+        }
+        WindowRig r;
+        RecentFilesMenu* recent = r.window.menus()->recentFiles();
+        QCOMPARE(recent->entry(0)->text() + recent->entry(1)->text(), "&1 " + b + "&2 " + a);
+        QFile::remove(b);
+        recent->entry(0)->trigger();
+        QVERIFY(r.boxes.shown.value(0).contains(u"» n'existe plus"));
+        QCOMPARE(recent->entry(0)->text(), "&1 " + a);
+    }
+};
+
+QTEST_MAIN(TstMainWindow)
+#include "tst_mainwindow.moc"
