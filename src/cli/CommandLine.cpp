@@ -91,18 +91,18 @@ std::variant<Request, ExitStatus> readCommand(const QCommandLineParser& parser,
         return usage(command.takesFile
                          ? QStringLiteral("%1 attend un fichier .dat").arg(command.name)
                          : QStringLiteral("%1 n'attend pas de fichier").arg(command.name));
-    Request request{entry->command, arguments.value(1), {}, 0, parser.isSet(options.trace)};
+    QString device;
     if (command.talksToBoard) {
-        request.device = deviceAsked(parser, options);
-        if (request.device.isEmpty())
+        device = deviceAsked(parser, options);
+        if (device.isEmpty())
             return usage(QStringLiteral("aucun port : donnez --port PÉRIPHÉRIQUE, ou LT840_PORT"));
     }
     const QString base = parser.value(options.base);
     const std::optional<int> baseIndex = timebase::basePeriodIndex(base);
     if (!baseIndex)
         return usage(QStringLiteral("base de temps inconnue : %1").arg(base));
-    request.basePeriodIndex = *baseIndex;
-    return request;
+    return Request{entry->command, arguments.value(1), device, *baseIndex,
+                   parser.isSet(options.trace)};
 }
 
 } // namespace

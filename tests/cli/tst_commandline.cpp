@@ -1,4 +1,5 @@
 #include "VirtualBoard.h"
+#include "board/PseudoTerminal.h"
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -12,7 +13,8 @@ namespace {
 // placeholder), bad.dat, a file that is not one, empty.dat, a sequence of no record, and
 // long.dat, one longer than the board holds. The columns: the virtual board's options ("-":
 // no board), the arguments (DEV for the board's device; an empty word is an empty argument;
-// a first word NAME=VALUE goes to the environment), the exit status, patterns for the output
+// a first word NAME=VALUE goes to the environment, a first word 2>tty sends the errors to a
+// terminal), the exit status, patterns for the output
 // and the errors, the bytes the board received and the start of the upload stream it took
 // in. Results alone go to the output, progress and messages to the errors.
 struct Run {
@@ -22,11 +24,11 @@ struct Run {
     QByteArray received = {}, stream = {};
 };
 
-QByteArray longSequence() {
-    QByteArray file = "LT840\r\n 300 \r\n";
-    for (int record = 0; record < 300; ++record)
-        file += "100000001\r\n";
-    return file;
+// What the program wrote to a terminal.
+QString readAll(int terminal) {
+    QByteArray bytes(4096, '\0');
+    const qsizetype length = ::read(terminal, bytes.data(), bytes.size());
+    return QString::fromUtf8(bytes.left(qMax(length, qsizetype(0))));
 }
 
 } // namespace
@@ -52,8 +54,15 @@ private slots:
              QByteArray::fromHex("a50601fe027d05fb")},
             {"", "program long.dat --port DEV --trace", 0,
              "^251 enregistrements programmés, base 0.01, carte LT840:V1.02\n$",
-             "^ +0 ms  ·  ouverture de .*bloc 16/16\n.*  R  .*\nlt840-cli: long\\.dat : seuls les "
+             "^ +\\d+ ms  ·  ouverture de .*bloc 16/16\n.*  R  .*\nlt840-cli: long\\.dat : seuls "
+             "les "
              "enregistrements 0 à 250 tiennent dans la carte\n$"},
+            // A bar redrawn in place on a terminal, ended before the next message; lines there
+            // too under the trace.
+            {"", "2>tty program long.dat --port DEV", 0, "^251 ",
+             "^\r\\[##\\.{30}\\] bloc 1/16\r.*\r\\[#{32}\\] bloc 16/16\nlt840-cli: long"},
+            {"", "2>tty program seq%2.DAT --port DEV --trace", 0, "^3 ",
+             "\nbloc 1/2\n.*\nbloc 2/2\n"},
             {"", "reset --port DEV", 0, "^carte LT840:V1.02 réinitialisée\n$", "^$", "???R"},
             {"-", "check seq%2.DAT", 0,
              "^seq%2\\.DAT : 3 enregistrements, un tour dure 0.08 s à la base 0.01\n$", "^$"},
@@ -78,7 +87,8 @@ private slots:
             {"-", "check seq%2.DAT --base 0.03", 1, "^$", "base de temps inconnue : 0.03"},
             {"-", "identify", 1, "^$", "^lt840-cli: aucun port : .*--help en dit plus\\.\n$"},
             {"-", "--help", 0, // no English heading or description, whatever Qt translates
-             "^(?!.*(Usage:|Options:|Arguments:|Displays))Utilisation : .*-h, --help +Affiche.*"
+             "^(?!.*(Usage:|Options:|Arguments:|Displays))Utilisation : .* dernier dans "
+             "la\nfenêtre\\.\n\nOptions :\n  -h, --help +Affiche.*"
              "-v, --version +Affiche.*--port <PÉRIPHÉRIQUE> +Le port.*  4  la carte",
              "^$"}};
         for (const Run& r : rows)
@@ -92,7 +102,8 @@ private slots:
                                                 "300000100\r\n")},
               std::pair{"bad.dat", QByteArray("pas une séquence\r\n")},
               std::pair{"empty.dat", QByteArray("LT840\r\n 0 \r\n")},
-              std::pair{"long.dat", longSequence()}}) {
+              std::pair{"long.dat",
+                        "LT840\r\n 300 \r\n" + QByteArray("100000001\r\n").repeated(300)}}) {
             QFile f(folder.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         }
@@ -110,12 +121,22 @@ private slots:
         if (const QString first = arguments.first(); first.contains('='))
             env.insert(first.section('=', 0, 0), arguments.takeFirst().section('=', 1));
         QProcess cli;
+        const bool toTerminal = arguments.first() == "2>tty";
+        if (toTerminal)
+            arguments.removeFirst();
+        QString error;
+        const auto terminal = toTerminal ? virtualboard::PseudoTerminal::open(&error)
+                                         : std::optional<virtualboard::PseudoTerminal>();
+        QVERIFY2(terminal || !toTerminal, qPrintable(error));
+        if (terminal)
+            cli.setStandardErrorFile(terminal->slavePath());
         cli.setProcessEnvironment(env);
         cli.setWorkingDirectory(folder.path());
         cli.start(LT840_CLI_EXE, arguments);
         QVERIFY(cli.waitForFinished(60000));
         const QString out = QString::fromUtf8(cli.readAllStandardOutput());
-        const QString err = QString::fromUtf8(cli.readAllStandardError());
+        const QString err =
+            terminal ? readAll(terminal->master()) : QString::fromUtf8(cli.readAllStandardError());
         QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == run.status,
                  qPrintable(QString::number(cli.exitCode()) + "\n" + err));
         const auto matches = [](const char* pattern, const QString& text) {
