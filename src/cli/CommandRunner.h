@@ -33,6 +33,7 @@ private:
     ExitStatus finish(const BoardOutcome& outcome);
     ExitStatus openFile();
     QString baseText() const; // the base period in force, as the list shows it
+    // The line the session talks through: the trace in front of the port when asked for.
     ISerialLine& line(bool trace);
 
     Request m_request;
@@ -40,7 +41,7 @@ private:
     TerminalPlatform m_platform;
     QtClock m_clock;
     QtSerialLine m_serial;
-    std::optional<LinkTrace> m_trace;
+    std::optional<LinkTrace> m_trace; // made before the session, which talks through it
     BoardSession m_board;
     SequenceEditor m_editor;
     FileCommands m_files;
