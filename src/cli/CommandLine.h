@@ -1,0 +1,23 @@
+#pragma once
+
+#include "cli/ExitStatus.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+// What the user asked for, once the arguments are read.
+struct Request {
+    enum class Command { Identify, Program, Reset, Check };
+
+    Command command = Command::Identify;
+    QString file;   // the sequence of program and check, as given
+    QString device; // the port of the board's commands
+    int basePeriodIndex = 0;
+    bool trace = false;
+};
+
+// Reads the program's arguments (its own name first). The help, the version and a usage error
+// are written out here, and give the status to exit with.
+std::variant<Request, ExitStatus> readCommandLine(const QStringList& arguments);

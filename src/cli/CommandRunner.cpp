@@ -1,0 +1,143 @@
+#include "cli/CommandRunner.h"
+
+#include "model/Sequence.h"
+#include "model/TimeBase.h"
+
+#include <cstdio>
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace {
+
+bool stderrIsTerminal() {
+#ifdef Q_OS_UNIX
+    return isatty(fileno(stderr)) != 0;
+#else
+    return false;
+#endif
+}
+
+} // namespace
+
+// The trace's lines would break into a bar drawn in place on the same stream.
+CommandRunner::CommandRunner(const Request& request)
+    : m_request(request), m_output(!request.trace && stderrIsTerminal()),
+      m_board(line(request.trace), m_clock), m_editor(m_platform.clipboard),
+      m_files(m_editor, m_platform.fileDialog, m_platform.questions, m_platform.folders) {
+    m_board.chooseDevice(request.device);
+    m_editor.chooseBasePeriod(request.basePeriodIndex);
+    QObject::connect(&m_board, &BoardSession::uploadProgress, &m_board,
+                     [this](int sent, int blocks) { m_output.showProgress(sent, blocks); });
+}
+
+ISerialLine& CommandRunner::line(bool trace) {
+    if (!trace)
+        return m_serial;
+    return m_trace.emplace(m_serial, m_clock,
+                           [this](const QString& line) { m_output.traceLine(line); });
+}
+
+ExitStatus CommandRunner::run() {
+    switch (m_request.command) {
+    case Request::Command::Identify:
+        return identify();
+    case Request::Command::Program:
+        return program();
+    case Request::Command::Reset:
+        return reset();
+    case Request::Command::Check:
+        break;
+    }
+    return check();
+}
+
+// The exchange still open in the trace is told before the command's messages.
+ExitStatus CommandRunner::finish(const BoardOutcome& outcome) {
+    if (m_trace)
+        m_trace->conclude();
+    m_output.endBar();
+    for (const Report& report : outcome.reports)
+        m_output.tell(report.text);
+    return exitStatusOf(outcome.result);
+}
+
+// A board that answers without its identification is not silent: its reply is shown.
+ExitStatus CommandRunner::askIdentification() {
+    const BoardOutcome outcome = m_board.identifyBoard();
+    const ExitStatus status = finish(outcome);
+    if (outcome.result == BoardOutcome::Result::NoAnswer && !outcome.reply.isEmpty())
+        m_output.tell(
+            QStringLiteral("la réponse ne porte pas l'identification d'une carte LT840 : «%1»")
+                .arg(QString::fromLatin1(outcome.reply)));
+    return status;
+}
+
+ExitStatus CommandRunner::openFile() {
+    const FileCommands::Outcome outcome = m_files.openPath(m_request.file);
+    if (outcome.report)
+        m_output.tellAbout(m_request.file, outcome.report->text);
+    return outcome.done ? ExitStatus::Done : ExitStatus::FileRefused;
+}
+
+QString CommandRunner::baseText() const {
+    return timebase::basePeriodTexts().at(m_editor.basePeriodIndex());
+}
+
+ExitStatus CommandRunner::identify() {
+    const ExitStatus status = askIdentification();
+    if (status == ExitStatus::Done)
+        m_output.result(m_board.identification().trimmed());
+    return status;
+}
+
+// The board is asked who it is before the upload, which asks again: a board that does not
+// answer is thus told once, and the upload itself starts only with a board at the end.
+ExitStatus CommandRunner::program() {
+    if (const ExitStatus status = openFile(); status != ExitStatus::Done)
+        return status;
+    const int length = m_editor.sequence().length();
+    if (length == 0) {
+        m_output.tellAbout(m_request.file,
+                           QStringLiteral("la séquence est vide, rien à programmer"));
+        return ExitStatus::FileRefused;
+    }
+    if (const ExitStatus status = askIdentification(); status != ExitStatus::Done)
+        return status;
+    const ExitStatus status =
+        finish(m_board.upload(m_editor.sequence(), m_editor.basePeriodIndex()));
+    if (status != ExitStatus::Done)
+        return status;
+    // The board holds the first records only; a longer sequence is cut there, as from the window.
+    const int programmed = qMin(length, Sequence::BoardCapacity);
+    if (programmed < length)
+        m_output.tellAbout(m_request.file,
+                           QStringLiteral("seuls les enregistrements 0 à %1 tiennent dans la carte")
+                               .arg(Sequence::LastBoardRecord));
+    m_output.result(
+        QStringLiteral("%1 enregistrements programmés, base %2, carte %3")
+            .arg(QString::number(programmed), baseText(), m_board.identification().trimmed()));
+    return ExitStatus::Done;
+}
+
+ExitStatus CommandRunner::reset() {
+    if (const ExitStatus status = askIdentification(); status != ExitStatus::Done)
+        return status;
+    const ExitStatus status = finish(m_board.resetBoard());
+    if (status == ExitStatus::Done)
+        m_output.result(
+            QStringLiteral("carte %1 réinitialisée").arg(m_board.identification().trimmed()));
+    return status;
+}
+
+ExitStatus CommandRunner::check() {
+    if (const ExitStatus status = openFile(); status != ExitStatus::Done)
+        return status;
+    const Sequence& sequence = m_editor.sequence();
+    const double seconds =
+        timebase::loopSeconds(sequence, timebase::basePeriod(m_editor.basePeriodIndex()));
+    m_output.result(QStringLiteral("%1 : %2 enregistrements, un tour dure %3 s à la base %4")
+                        .arg(shownFileName(m_request.file), QString::number(sequence.length()),
+                             timebase::periodText(seconds), baseText()));
+    return ExitStatus::Done;
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "board/BoardSession.h"
+#include "cli/CommandLine.h"
+#include "cli/ConsoleOutput.h"
+#include "cli/ExitStatus.h"
+#include "cli/TerminalPlatform.h"
+#include "editing/FileCommands.h"
+#include "editing/SequenceEditor.h"
+#include "serial/LinkTrace.h"
+#include "serial/QtClock.h"
+#include "serial/QtSerialLine.h"
+
+#include <optional>
+
+// The board session on the serial line, and a sequence file opened as "Ouvrir" opens it, for
+// one command from a terminal. Its results go to standard output, its progress, messages and
+// trace to standard error; each command gives the program's exit status.
+class CommandRunner {
+public:
+    // The trace, when asked for, tells the line from now on.
+    explicit CommandRunner(const Request& request);
+
+    ExitStatus run();
+
+private:
+    ExitStatus identify();
+    ExitStatus program();
+    ExitStatus reset();
+    ExitStatus check();
+
+    ExitStatus askIdentification();
+    ExitStatus finish(const BoardOutcome& outcome);
+    ExitStatus openFile();
+    QString baseText() const; // the base period in force, as the list shows it
+    // The line the session talks through: the trace in front of the port when asked for.
+    ISerialLine& line(bool trace);
+
+    Request m_request;
+    ConsoleOutput m_output;
+    TerminalPlatform m_platform;
+    QtClock m_clock;
+    QtSerialLine m_serial;
+    std::optional<LinkTrace> m_trace; // made before the session, which talks through it
+    BoardSession m_board;
+    SequenceEditor m_editor;
+    FileCommands m_files;
+};

@@ -1,0 +1,144 @@
+#include "VirtualBoard.h"
+#include "board/PseudoTerminal.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+// A run of lt840-cli beside seq%2.DAT (codes 1, 2, 3; "%2" is no placeholder), bad.dat,
+// empty.dat and long.dat (past the board's records). Columns: the virtual board's options ("-":
+// none); the arguments (DEV: its device; an empty word: an empty argument; 2>tty: the errors to
+// a terminal); the exit status; patterns for the output and the errors; the bytes the board
+// received; the start of the upload stream it took in.
+struct Run {
+    const char *board, *arguments;
+    int status;
+    const char *output, *errors;
+    QByteArray received = {}, stream = {};
+};
+
+QString readAll(int terminal) {
+    char bytes[4096];
+    return QString::fromUtf8(bytes, int(qMax(::read(terminal, bytes, sizeof bytes), ssize_t(0))));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Run)
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+
+private slots:
+    void command_data() {
+        QTest::addColumn<Run>("run");
+        const QByteArray silent = "??" + QByteArray(32, '*') + "??"; // sent to a silent board
+        const Run rows[] = {
+            {"", "identify --port DEV", 0, "^LT840:V1.02\n$", "^$"},
+            {"", "program seq%2.DAT --port DEV --base 0.05", 0,
+             "^3 enregistrements programmés, base 0.05, carte LT840:V1.02\n$",
+             "^bloc 1/2\nbloc 2/2\n$", "", QByteArray::fromHex("a50601fe027d05fb")},
+            {"", "2>tty program long.dat --port DEV", 0,
+             "^251 enregistrements programmés, base 0.01, carte LT840:V1.02\n$",
+             "^\r\\[##\\.{30}\\] bloc 1/16\r.*\r\\[#{32}\\] bloc 16/16\n"
+             "lt840-cli: long\\.dat : seuls les enregistrements 0 à 250 tiennent dans la carte\n$"},
+            {"", "2>tty program seq%2.DAT --port DEV --trace", 0, "^3 ",
+             "^ +\\d+ ms  ·  ouverture de .*\nbloc 1/2\n.*\nbloc 2/2\n.*  R  "},
+            {"", "reset --port DEV", 0, "^carte LT840:V1.02 réinitialisée\n$", "^$", "???R"},
+            {"-", "check seq%2.DAT", 0,
+             "^seq%2\\.DAT : 3 enregistrements, un tour dure 0.08 s à la base 0.01\n$", "^$"},
+            {"--fault silent", "identify --trace --port DEV", 4, "^$",
+             "✗  identification : pas de réponse\n.*lt840-cli: DEFAUT DE DIALOGUE\n$", silent},
+            {"--fault silent", "program seq%2.DAT --port DEV", 4, "^$",
+             "^lt840-cli: DEFAUT DE DIALOGUE\n$", silent},
+            {"--fault wrongack", "program seq%2.DAT --port DEV", 4, "", "DEFAUT DE DIALOGUE\n$"},
+            {"--ident AB\x1b[2J\r\nXYZ12", "reset --port DEV", 4, "^$", // shown on one line
+             "^lt840-cli: la réponse ne porte pas l'identification d'une carte LT840 : «AB "
+             "\\[2J  XYZ12»\n$"},
+            {"-", "program empty.dat --port DEV", 2, "^$",
+             "^lt840-cli: empty\\.dat : la séquence est vide, rien à programmer\n$"},
+            {"-", "program nulle-part.dat --port DEV", 2, "^$",
+             "^lt840-cli: nulle-part\\.dat : Fichier non disponible ! \n$"},
+            {"-", "check bad.dat", 2, "^$", "^lt840-cli: bad\\.dat : Fichier non compatible\\.\n$"},
+            {"-", "check ", 2, "^$", "^lt840-cli: «» : Vous n'avez ouvert aucun fichier\\.\n$"},
+            {"-", "reset --port /dev/lt840-absent", 3, "^$",
+             "^lt840-cli: /dev/lt840-absent: n'est pas disponible\\. Changez dans la propriété "
+             "Option pour un autre port\\.\n$"},
+            {"-", "check seq%2.DAT --base 0.03", 1, "^$", "base de temps inconnue : 0.03"},
+            {"-", "--help", 0, // no English heading or description, whatever Qt translates
+             "^(?!.*(Usage:|Options:|Arguments:|Displays))Utilisation : .*\n\nCommandes :\n"
+             "  identify --port PÉRIPHÉRIQUE {13}affiche l'identification de la carte\n"
+             "  program FICHIER\\.dat --port PÉRIPHÉRIQUE  programme la séquence, puis\n {43}"
+             "réinitialise la carte\n  reset --port PÉRIPHÉRIQUE {16}réinitialise la carte\n"
+             "  check FICHIER\\.dat {24}vérifie le fichier, affiche le\n {43}nombre "
+             "d'enregistrements et la durée\n {43}d'un tour\n\nSans --port : .* dans la\nfenêtre"
+             "\\.\n\nOptions :\n  -h, --help +Affiche.*-v, --version +Affiche.*--port "
+             "<PÉRIPHÉRIQUE> +Le port.*  4  la carte",
+             "^$"}};
+        for (const Run& r : rows)
+            QTest::addRow("%s %s", r.board, r.arguments) << r;
+    }
+    void command() {
+        QFETCH(Run, run);
+        QTemporaryDir folder;
+        for (const auto& [name, bytes] :
+             {std::pair{"seq%2.DAT", QByteArray("LT840\r\n 3 \r\n100000001\r\n210000010\r\n"
+                                                "300000100\r\n")},
+              std::pair{"bad.dat", QByteArray("pas une séquence\r\n")},
+              std::pair{"empty.dat", QByteArray("LT840\r\n 0 \r\n")},
+              std::pair{"long.dat",
+                        "LT840\r\n 300 \r\n" + QByteArray("100000001\r\n").repeated(300)}}) {
+            QFile f(folder.filePath(name));
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        }
+        VirtualBoard board;
+        QString device = "/dev/lt840-absent";
+        if (QString(run.board) != "-") {
+            QCOMPARE(board.start(QString(run.board).split(' ', Qt::SkipEmptyParts)), QString());
+            device = qEnvironmentVariable("LT840_COM1");
+        }
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_CONFIG_HOME", folder.filePath("config")); // never the user's settings
+        env.remove("LT840_PORT");
+        env.insert("LC_ALL", "C.UTF-8");
+        QStringList arguments = QString(run.arguments).replace("DEV", device).split(' ');
+        QProcess cli;
+        QString error;
+        const auto terminal = arguments.first() == "2>tty"
+                                  ? virtualboard::PseudoTerminal::open(&error)
+                                  : std::optional<virtualboard::PseudoTerminal>();
+        QVERIFY2(error.isEmpty(), qPrintable(error));
+        if (terminal) {
+            arguments.removeFirst();
+            cli.setStandardErrorFile(terminal->slavePath());
+        }
+        cli.setProcessEnvironment(env);
+        cli.setWorkingDirectory(folder.path());
+        cli.start(LT840_CLI_EXE, arguments);
+        QVERIFY(cli.waitForFinished(60000));
+        const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+        const QString err =
+            terminal ? readAll(terminal->master()) : QString::fromUtf8(cli.readAllStandardError());
+        QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == run.status,
+                 qPrintable(QString::number(cli.exitCode()) + "\n" + err));
+        const auto matches = [](const char* pattern, const QString& text) {
+            return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
+                .match(text)
+                .hasMatch();
+        };
+        QVERIFY2(matches(run.output, out), qPrintable(out));
+        QVERIFY2(matches(run.errors, err), qPrintable(err));
+        if (!run.received.isEmpty())
+            QVERIFY2(board.waitForReceivedTail(run.received, 10000),
+                     board.received().toHex().constData());
+        QCOMPARE(board.receivedStream().left(run.stream.size()), run.stream);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"
