@@ -13,6 +13,7 @@
 #include "window/widgets/RecentFilesMenu.h"
 #include "window/widgets/Twips.h"
 
+#include "window/widgets/LinkJournal.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -20,12 +21,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 using Command = WindowMenus::Command;
@@ -56,6 +59,21 @@ void type(QLineEdit* field, const QString& text) {
     if (text.isEmpty())
         QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
+}
+
+// An item: its caption, its shortcuts, "#" when greyed, "*" when ticked, its submenu's items.
+QString describe(const QAction* a) {
+    QString s = a->text();
+    if (!a->shortcuts().isEmpty())
+        s += u' ' + QKeySequence::listToString(a->shortcuts());
+    s += (a->isEnabled() ? u""_s : u"#"_s) + (a->isChecked() ? u"*"_s : u""_s);
+    if (a->menu()) {
+        QStringList sub;
+        for (const QAction* item : a->menu()->actions())
+            sub << describe(item);
+        s += u" ["_s + sub.join(u", ") + u']';
+    }
+    return s;
 }
 
 const QString FileLines = QStringLiteral("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n");
@@ -259,6 +277,10 @@ private slots:
             s->recordButton()->setFocus(Qt::TabFocusReason);
         else if (commit == u"play")
             WindowRig::press(r.area().simulatorPanel()->playButton(), Qt::LeftButton);
+        QFocusEvent menuOpened(QEvent::FocusOut, Qt::PopupFocusReason);
+        if (commit == u"popup")
+            QCoreApplication::sendEvent(f, &menuOpened);
+        r.editor.toggleLamp(0); // a change elsewhere leaves the fields alone
         QCOMPARE(f->text() + u' ' + QString::number(r.area().recordNavigator()->maximum()),
                  expected);
     }
@@ -422,6 +444,58 @@ private slots:
         ports->comAction(0)->trigger();
         seen += r.board.port().name + u" '"_s + rememberedDevice() + u'\'';
         QCOMPARE(seen, u"2 2 ''|/dev/ttyUSB7 /dev/ttyUSB7|COM1 ''");
+    }
+
+    // The navigator follows the record shown, and shows a record once the user has moved it:
+    // at once by its arrows, when released by its thumb (which a change leaves where it is).
+    void navigator() {
+        WindowRig r;
+        recordTwo(r.editor);
+        QScrollBar* n = r.area().recordNavigator();
+        r.editor.showRecord(2);
+        QString seen = QString::number(n->value());
+        n->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        seen += QString::number(r.editor.currentRecord());
+        n->setSliderDown(true);
+        n->setSliderPosition(0);
+        r.editor.showRecord(2);
+        seen += QString::number(r.editor.currentRecord()) + QString::number(n->sliderPosition());
+        n->setSliderDown(false);
+        seen += QString::number(r.editor.currentRecord());
+        QCOMPARE(seen, u"21200");
+    }
+
+    // The menus and the toolbar as the user sees them: captions, shortcuts ("#" greyed, "*"
+    // ticked), separators, submenus.
+    void menusAndToolBar() {
+        QGuiApplication::clipboard()->clear();
+        WindowRig r;
+        const auto items = [](const QList<QAction*>& actions) {
+            QStringList shown;
+            for (const QAction* a : actions)
+                if (a->isVisible())
+                    shown << (a->isSeparator() ? u"-"_s : describe(a));
+            return shown.join(u", ");
+        };
+        QStringList seen;
+        for (const QAction* a : r.window.menuBar()->actions())
+            seen << a->text() + u": "_s + (a->menu() ? items(a->menu()->actions()) : QString());
+        seen << items(r.window.toolBar()->actions());
+        r.window.menus()->journalAction()->trigger();
+        seen << QString::number(r.window.menus()->journal()->isVisible());
+        QCOMPARE(
+            seen,
+            (QStringList{
+                u"&Fichier: Nouveau Ctrl+N, Ouvrir Ctrl+O, Sauvegarder Ctrl+S, -, Quitter"_s,
+                u"&Édition: Annuler Ctrl+Z#, Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Couper Ctrl+X#, "
+                u"Copier Ctrl+C#, Coller Ctrl+Shift+V#, -, Insérer un enregistrement Ins, "
+                u"Dupliquer l'enregistrement Ctrl+D#"_s,
+                u"&Option: Port série [COM 1*, COM 2, COM 3, COM 4], Couleur LED# [Jaune "
+                u"Ctrl+J, Rouge Ctrl+R, Vert Ctrl+V], Journal de la liaison"_s,
+                u"&Transfert: &TestCarte, &Programmation"_s, u"?: "_s,
+                u"Nouveau Ctrl+N, Ouvrir Ctrl+O, Sauvegarder Ctrl+S, -, Annuler Ctrl+Z#, "
+                u"Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, &TestCarte, &Programmation"_s,
+                u"1"_s}));
     }
 
     // The overview shows a record clicked, takes "Départ" from a Shift+click and records on
