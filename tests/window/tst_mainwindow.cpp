@@ -8,12 +8,12 @@
 #include "window/WindowMenus.h"
 #include "window/widgets/BoardTestWindow.h"
 #include "window/widgets/LampGrid.h"
+#include "window/widgets/LinkJournal.h"
 #include "window/widgets/Overview.h"
 #include "window/widgets/PortMenu.h"
 #include "window/widgets/RecentFilesMenu.h"
 #include "window/widgets/Twips.h"
 
-#include "window/widgets/LinkJournal.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -26,15 +26,11 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
 using Command = WindowMenus::Command;
-using Control = std::function<QWidget*(ClientArea&)>;
-
-Q_DECLARE_METATYPE(Control)
 
 namespace {
 
@@ -43,6 +39,10 @@ QString lampText(const SequenceEditor& e) {
     for (bool lit : e.lamps())
         s += lit ? u'1' : u'0';
     return s;
+}
+
+template <class W> QList<QWidget*> widgets(const QList<W*>& list) {
+    return {list.begin(), list.end()};
 }
 
 // Records 0 and 1 with lamp 2 lit, record 0 shown.
@@ -133,101 +133,65 @@ private slots:
         WindowRig r;
         ClientArea& a = r.area();
         const SequencePanel* s = a.sequencePanel();
-        const TransformPanel* t = a.transformPanel();
-        const SimulatorPanel* p = a.simulatorPanel();
-        const TimeBasePanel* b = a.timeBasePanel();
-        QList<QWidget*> recording{
-            static_cast<QWidget*>(&a), s->recordButton(),      a.lampGrid(),
-            a.sequencePanel(),         a.transformPanel(),     a.optionsPanel(),
-            a.simulatorPanel(),        a.timeBasePanel(),      a.optionsPanel()->autoRecordCheck(),
-            p->playButton(),           p->stopButton(),        t->mirrorLeftButton(),
-            t->mirrorRightButton(),    t->shiftLeftButton(),   t->shiftRightButton(),
-            t->rotateLeftButton(),     t->rotateRightButton(), t->invertButton(),
-            t->clearButton()};
-        for (int i = 0; i < timebase::ButtonCount; ++i)
-            recording << b->multiplierButton(i);
-        const QList<QWidget*> silent{static_cast<QWidget*>(s->previousButton()),
-                                     s->deleteButton(),
-                                     s->startAddressField(),
-                                     s->findChild<QLabel*>(),
-                                     b->basePeriodList(),
-                                     a.recordNavigator(),
-                                     a.optionsPanel()->resetButton()};
+        // The background, its frames (the lamp grid among them) and the buttons on them.
+        QList<QWidget*> recording{&a, s->recordButton(), a.optionsPanel()->autoRecordCheck()};
+        recording += widgets(a.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly));
+        recording += widgets(a.transformPanel()->findChildren<QPushButton*>());
+        recording += widgets(a.simulatorPanel()->findChildren<QPushButton*>());
+        recording += widgets(a.timeBasePanel()->findChildren<QRadioButton*>());
+        QList<QWidget*> silent{s->previousButton(), s->deleteButton(), s->startAddressField()};
+        silent += {s->findChild<QLabel*>(), a.timeBasePanel()->basePeriodList()};
+        silent += {a.recordNavigator(), a.optionsPanel()->resetButton()};
         r.editor.toggleLamp(2);
         for (QWidget* w : recording + silent)
             WindowRig::press(w, Qt::RightButton);
         QTest::mouseClick(a.overview()->strip(), Qt::RightButton);
-        QCOMPARE(s->recordCountField()->text() + u' ' + lampText(r.editor) +
-                     QString::number(r.player.isPlaying()),
-                 u"26 001000000");
+        QCOMPARE(u"%1 %2 "_s.arg(recording.size()).arg(s->recordCountField()->text()) +
+                     lampText(r.editor) + QString::number(r.player.isPlaying()),
+                 u"25 26 001000000");
     }
 
     // Left and middle presses: what each control does with them, from records 0 and 1 (lamp
     // 2 lit) with record 0 shown: "count record lamps multiplier playing autoRecord".
     void presses_data() {
-        QTest::addColumn<Control>("control");
+        QTest::addColumn<int>("control"); // in the order below
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, Control c, Qt::MouseButton b, const char* e) {
-            QTest::newRow(name) << c << b << QString::fromLatin1(e);
+        const auto row = [](const char* name, int control, Qt::MouseButton b, const char* e) {
+            QTest::newRow(name) << control << b << QString::fromLatin1(e);
         };
-        const auto seq = [](ClientArea& a) { return a.sequencePanel(); };
-        const auto trans = [](ClientArea& a) { return a.transformPanel(); };
-        const auto sim = [](ClientArea& a) { return a.simulatorPanel(); };
-        row(
-            "+ left records", [=](ClientArea& a) { return seq(a)->recordButton(); }, Qt::LeftButton,
-            "2 1 00100000 1 0 0");
-        row(
-            "+ middle", [=](ClientArea& a) { return seq(a)->recordButton(); }, Qt::MiddleButton,
-            "2 0 00100000 1 0 0");
-        row(
-            "PLAY left plays", [=](ClientArea& a) { return sim(a)->playButton(); }, Qt::LeftButton,
-            "2 0 00100000 1 1 0");
-        row(
-            "PLAY middle", [=](ClientArea& a) { return sim(a)->playButton(); }, Qt::MiddleButton,
-            "2 0 00100000 1 0 0");
-        row(
-            "rotate right middle", [=](ClientArea& a) { return trans(a)->rotateRightButton(); },
-            Qt::MiddleButton, "2 0 00100000 1 0 0");
-        row(
-            "rotate right left", [=](ClientArea& a) { return trans(a)->rotateRightButton(); },
-            Qt::LeftButton, "2 0 00010000 1 0 0");
-        row(
-            "invert middle", [=](ClientArea& a) { return trans(a)->invertButton(); },
-            Qt::MiddleButton, "2 0 11011111 1 0 0");
-        row(
-            "CLEAR middle", [=](ClientArea& a) { return trans(a)->clearButton(); },
-            Qt::MiddleButton, "2 0 00000000 1 0 0");
-        row(
-            "x20 middle", [](ClientArea& a) { return a.timeBasePanel()->multiplierButton(5); },
-            Qt::MiddleButton, "2 0 00100000 5 0 0");
-        row(
-            "Mode Auto. left ticks",
-            [](ClientArea& a) { return a.optionsPanel()->autoRecordCheck(); }, Qt::LeftButton,
-            "2 0 00100000 1 0 1");
-        row(
-            "Mode Auto. middle", [](ClientArea& a) { return a.optionsPanel()->autoRecordCheck(); },
-            Qt::MiddleButton, "2 0 00100000 1 0 0");
-        row(
-            "lamp 7 left", [](ClientArea& a) { return a.lampGrid(); }, Qt::LeftButton,
-            "2 0 00100001 1 0 0");
+        row("+ left records", 0, Qt::LeftButton, "2 1 00100000 1 0 0");
+        row("+ middle", 0, Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row("PLAY left plays", 1, Qt::LeftButton, "2 0 00100000 1 1 0");
+        row("PLAY middle", 1, Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row("rotate right left", 2, Qt::LeftButton, "2 0 00010000 1 0 0");
+        row("rotate right middle", 2, Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row("invert middle", 3, Qt::MiddleButton, "2 0 11011111 1 0 0");
+        row("CLEAR middle", 4, Qt::MiddleButton, "2 0 00000000 1 0 0");
+        row("x20 middle", 5, Qt::MiddleButton, "2 0 00100000 5 0 0");
+        row("Mode Auto. left ticks", 6, Qt::LeftButton, "2 0 00100000 1 0 1");
+        row("lamp 7 left", 7, Qt::LeftButton, "2 0 00100001 1 0 0");
     }
     void presses() {
-        QFETCH(Control, control);
+        QFETCH(int, control);
         QFETCH(Qt::MouseButton, button);
         QFETCH(QString, expected);
         WindowRig r;
         recordTwo(r.editor);
-        QWidget* w = control(r.area());
-        WindowRig::press(w, button,
-                         qobject_cast<LampGrid*>(w) ? QPoint(px(4680), px(600)) : QPoint());
+        const ClientArea& a = r.area();
+        QWidget* w = QList<QWidget*>{
+            a.sequencePanel()->recordButton(),       a.simulatorPanel()->playButton(),
+            a.transformPanel()->rotateRightButton(), a.transformPanel()->invertButton(),
+            a.transformPanel()->clearButton(),       a.timeBasePanel()->multiplierButton(5),
+            a.optionsPanel()->autoRecordCheck(),     a.lampGrid()}[control];
+        WindowRig::press(w, button, control == 7 ? QPoint(px(4680), px(600)) : QPoint());
         const SequenceEditor& e = r.editor;
         QCOMPARE(u"%1 %2 %3 %4 %5 %6"_s.arg(e.sequence().length())
                      .arg(e.currentRecord())
                      .arg(lampText(e))
                      .arg(e.multiplierIndex())
                      .arg(r.player.isPlaying())
-                     .arg(r.area().optionsPanel()->autoRecordCheck()->isChecked()),
+                     .arg(a.optionsPanel()->autoRecordCheck()->isChecked()),
                  expected);
     }
 
@@ -347,14 +311,18 @@ private slots:
         QTest::addColumn<bool>("ends");
         QTest::addColumn<QStringList>("boxes");
         const QString question = u"* LT840 *|Voulez-vous sauvegarder avant de quitter?"_s;
-        QTest::newRow("nothing unsaved") << false << false << "" << true << QStringList();
-        QTest::newRow("Escape") << true << false << "" << false << QStringList{question};
-        QTest::newRow("Non") << true << false << "Non" << true << QStringList{question};
-        QTest::newRow("Oui, no file chosen")
-            << true << false << "Oui" << false
-            << QStringList{question, u"* LT840 *|Votre fichier n'a pas été sauvegardé."_s};
-        QTest::newRow("Quitter, Non") << false << true << "Non" << true << QStringList{question};
-        QTest::newRow("Quitter, Escape") << false << true << "" << false << QStringList{question};
+        const auto row = [&](const char* name, bool modified, bool byMenu, const char* answer,
+                             bool ends, const QStringList& more = {}) {
+            QTest::newRow(name) << modified << byMenu << QString::fromLatin1(answer) << ends
+                                << (modified || byMenu ? QStringList{question} + more : more);
+        };
+        row("nothing unsaved", false, false, "", true);
+        row("Escape", true, false, "", false);
+        row("Non", true, false, "Non", true);
+        row("Oui, no file chosen", true, false, "Oui", false,
+            {u"* LT840 *|Votre fichier n'a pas été sauvegardé."_s});
+        row("Quitter, Non", false, true, "Non", true);
+        row("Quitter, Escape", false, true, "", false);
     }
     void closing() {
         QFETCH(bool, modified);
