@@ -376,6 +376,11 @@ private slots:
         QTimer::singleShot(0, board, [&] { during = board->palette().color(QPalette::Base); });
         r.area().optionsPanel()->resetButton()->click();
         seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
+        r.line.openError = 1; // the port refuses: a report, read while "CARTE" is still yellow
+        r.boxes.onShow = [&] { during = board->palette().color(QPalette::Base); };
+        r.area().optionsPanel()->resetButton()->click();
+        seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
+        r.line.openError = 0;
         QStringList progress;
         QProgressBar* bar = r.area().uploadProgressBar();
         connect(&r.board, &BoardSession::uploadProgress, bar, [&] {
@@ -387,9 +392,11 @@ private slots:
         r.window.menus()->action(Command::Upload)->trigger();
         seen += progress.join(u' ') + u'|' + QString::number(bar->isVisible()) +
                 QString::number(r.area().recordNavigator()->isVisible());
-        QCOMPARE(seen,
-                 u"1  Carte    LT840:V1.02  LT840:V1.02 |0|#ffff00 #e0e0e0|0/210 1/210 2/210|01");
-        QCOMPARE(r.boxes.shown, QStringList());
+        QCOMPARE(
+            seen,
+            u"1  Carte    LT840:V1.02  LT840:V1.02 |0|#ffff00 #e0e0e0|#ffff00 #e0e0e0|0/210 1/210 "
+            u"2/210|01");
+        QCOMPARE(r.boxes.shown.size(), 3); // the reset's: the port refused twice, the "R" unsent
     }
 
     // A COM is kept in lt840.cfg and forgets the device chosen by its name, which is kept in
