@@ -54,10 +54,10 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
     // The scale of the design comes from the desktop's font, before any control is placed.
     setFont(twips::fitToDesktopFont(font()));
-    QToolBar* toolBar = buildToolBar();
+    buildToolBar();
     m_area = new ClientArea(services, *m_commands, *m_presses, this);
     setCentralWidget(m_area);
-    m_menus = new WindowMenus(services, *m_commands, this, toolBar);
+    m_menus = new WindowMenus(services, *m_commands, this, m_toolBar);
     m_status = new FittedStatusLine(services.editor, services.board, this);
     setStatusBar(m_status);
     m_testWindow = new BoardTestWindow(this);
@@ -76,14 +76,13 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
     });
 }
 
-QToolBar* MainWindow::buildToolBar() {
-    auto* toolBar = new QToolBar(QStringLiteral("Barre d'outils"), this);
-    toolBar->setObjectName(QStringLiteral("toolBar"));
-    toolBar->setMovable(false);
-    toolBar->setFloatable(false);
-    toolBar->setFixedHeight(px(630));
-    addToolBar(Qt::TopToolBarArea, toolBar);
-    return toolBar;
+void MainWindow::buildToolBar() {
+    m_toolBar = new QToolBar(QStringLiteral("Barre d'outils"), this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setFixedHeight(px(630));
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
 }
 
 void MainWindow::letMenuShortcutsWin() {

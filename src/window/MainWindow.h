@@ -7,6 +7,7 @@
 class BoardTestWindow;
 class ClientArea;
 class PressRouter;
+class QToolBar;
 class StatusLine;
 class WindowCommands;
 class WindowMenus;
@@ -26,6 +27,7 @@ public:
     WindowMenus* menus() const { return m_menus; }
     WindowCommands* commands() const { return m_commands; }
     StatusLine* statusLine() const { return m_status; }
+    QToolBar* toolBar() const { return m_toolBar; }
     BoardTestWindow* testWindow() const { return m_testWindow; }
 
     // A file named outside the dialog (command line, drop) opens as "Ouvrir" opens the one
@@ -39,12 +41,13 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QToolBar* buildToolBar();
+    void buildToolBar();
     void letMenuShortcutsWin();
     void end();
 
     PressRouter* m_presses;
     WindowCommands* m_commands;
+    QToolBar* m_toolBar = nullptr;
     ClientArea* m_area = nullptr;
     WindowMenus* m_menus = nullptr;
     StatusLine* m_status = nullptr;

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <utility>
+
 OptionsPanel::OptionsPanel(SequenceEditor& editor, const BoardSession& board,
                            WindowCommands& commands, PressRouter& presses, QWidget* background)
     : QGroupBox(background) {
@@ -24,7 +26,7 @@ OptionsPanel::OptionsPanel(SequenceEditor& editor, const BoardSession& board,
     presses.watch(m_autoRecord);
     connect(m_autoRecord, &QCheckBox::clicked, &editor, &SequenceEditor::setAutoRecord);
     m_reset->setAutoDefault(true);
-    connect(m_reset, &QPushButton::clicked, &commands, &WindowCommands::resetBoard);
+    connect(m_reset, &QPushButton::clicked, this, [this, &commands] { reset(commands); });
     follow(editor, board);
 }
 
@@ -48,8 +50,18 @@ void OptionsPanel::follow(SequenceEditor& editor, const BoardSession& board) {
         m_board->setText(text);
         m_board->setCursorPosition(0);
     });
-    connect(&board, &BoardSession::resettingChanged, this,
-            [this](bool resetting) { showResetting(resetting); });
+    connect(&board, &BoardSession::resettingChanged, this, [this](bool resetting) {
+        if (resetting)
+            showResetting(true);
+        m_resetEnded = !resetting;
+    });
+}
+
+// The yellow stays behind the reset's reports until the user has read them.
+void OptionsPanel::reset(WindowCommands& commands) {
+    commands.resetBoard();
+    if (std::exchange(m_resetEnded, false))
+        showResetting(false);
 }
 
 void OptionsPanel::showResetting(bool resetting) {

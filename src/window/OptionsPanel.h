@@ -11,9 +11,9 @@ class SequenceEditor;
 class WindowCommands;
 
 // The options frame: "Mode Auto.", the board's identification ("CARTE", which turns yellow
-// while the board is reset, then light grey) and "Reset Carte". The button lies within the
-// frame's area without belonging to it: it is raised above the frame, between the end of
-// "Mode Auto." and the label "CARTE", touching neither.
+// while the board is reset, then light grey once its reports are read) and "Reset Carte". The
+// button lies within the frame's area without belonging to it: it is raised above the frame,
+// between the end of "Mode Auto." and the label "CARTE", touching neither.
 class OptionsPanel : public QGroupBox {
     Q_OBJECT
 
@@ -28,9 +28,11 @@ public:
 private:
     void build(QWidget* background);
     void follow(SequenceEditor& editor, const BoardSession& board);
+    void reset(WindowCommands& commands);
     void showResetting(bool resetting);
 
     QCheckBox* m_autoRecord = nullptr;
     QLineEdit* m_board = nullptr;
     QPushButton* m_reset = nullptr;
+    bool m_resetEnded = false; // the board is reset; its reports may still be showing
 };

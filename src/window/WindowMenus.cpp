@@ -149,7 +149,8 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
 QAction* WindowMenus::add(const Row& row, QMenu* menu, QMenuBar* bar) {
     QWidget* holder = menu ? static_cast<QWidget*>(menu) : bar;
     auto* a = new QAction(QString::fromUtf8(row.text), holder);
-    a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcuts)));
+    if (*row.shortcuts)
+        a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcuts)));
     connect(a, &QAction::triggered, &m_commands, row.run);
     if (menu && row.separatorBefore)
         menu->addSeparator();

@@ -150,9 +150,11 @@ private slots:
         QVERIFY(!e.canRedo());
         e.newSequence();
         QVERIFY(!e.canUndo() && !e.isModified());
-        e.setLength(3), e.undo(), e.setLength(2), e.undo();
-        QVERIFY(e.sequence().length() == 0 && e.canRedo());
-        e.recordFrame(), e.showRecord(0), e.recordFrame(), e.undo();
+        e.recordFrame(), e.setLength(3), e.undo(), e.setLength(2), e.undo();
+        QVERIFY(e.sequence().length() == 1 && e.canRedo());
+        e.redo(), e.setLength(4), e.undo();
+        QVERIFY(e.sequence().length() == 2);
+        e.setLength(1), e.showRecord(0), e.recordFrame(), e.undo();
         QVERIFY(e.currentRecord() == 0 && e.sequence().length() == 1);
     }
 

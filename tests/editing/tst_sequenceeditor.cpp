@@ -68,7 +68,7 @@ private slots:
              [](E& e) { e.setLength(9), e.setCurrentEntry(10), e.checkCurrentEntry(); },
              "0 9 0 9 00000000 M 1 1 0.02"},
             {"no button",
-             [](E& e) { e.chooseMultiplier(6), e.chooseMultiplier(-1), e.chooseMultiplier(0); },
+             [](E& e) { e.chooseMultiplier(0), e.chooseMultiplier(6), e.chooseMultiplier(-1); },
              "0 0 0 0 00000000 N 0 0 0.01"},
             {"a multiplier without a button", [](E& e) { e.setMultiplierIndex(6); },
              "0 0 0 0 00000000 N 6 -1 0"},

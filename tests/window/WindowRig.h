@@ -25,6 +25,7 @@ class BoxAnswers : public QObject {
 public:
     QQueue<QString> answers;
     QStringList shown;
+    std::function<void()> onShow; // runs as each box shows
 
     BoxAnswers() { qApp->installEventFilter(this); }
     ~BoxAnswers() override { qApp->removeEventFilter(this); }
@@ -34,6 +35,8 @@ public:
         if (!box || event->type() != QEvent::Show)
             return false;
         shown << box->windowTitle() + u'|' + box->text();
+        if (onShow)
+            onShow();
         const QString answer = answers.isEmpty() ? QString() : answers.dequeue();
         QTimer::singleShot(0, box, [box, answer] {
             for (QAbstractButton* b : box->buttons())

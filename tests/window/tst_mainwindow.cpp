@@ -8,6 +8,7 @@
 #include "window/WindowMenus.h"
 #include "window/widgets/BoardTestWindow.h"
 #include "window/widgets/LampGrid.h"
+#include "window/widgets/LinkJournal.h"
 #include "window/widgets/Overview.h"
 #include "window/widgets/PortMenu.h"
 #include "window/widgets/RecentFilesMenu.h"
@@ -20,18 +21,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSettings>
 #include <QStatusBar>
+#include <QToolBar>
 
 using namespace Qt::StringLiterals;
 using Command = WindowMenus::Command;
-using Control = std::function<QWidget*(ClientArea&)>;
-
-Q_DECLARE_METATYPE(Control)
 
 namespace {
 
@@ -40,6 +39,10 @@ QString lampText(const SequenceEditor& e) {
     for (bool lit : e.lamps())
         s += lit ? u'1' : u'0';
     return s;
+}
+
+template <class W> QList<QWidget*> widgets(const QList<W*>& list) {
+    return {list.begin(), list.end()};
 }
 
 // Records 0 and 1 with lamp 2 lit, record 0 shown.
@@ -56,6 +59,21 @@ void type(QLineEdit* field, const QString& text) {
     if (text.isEmpty())
         QTest::keyClick(field, Qt::Key_Backspace);
     QTest::keyClicks(field, text);
+}
+
+// An item: its caption, its shortcuts, "#" when greyed, "*" when ticked, its submenu's items.
+QString describe(const QAction* a) {
+    QString s = a->text();
+    if (!a->shortcuts().isEmpty())
+        s += u' ' + QKeySequence::listToString(a->shortcuts());
+    s += (a->isEnabled() ? u""_s : u"#"_s) + (a->isChecked() ? u"*"_s : u""_s);
+    if (a->menu()) {
+        QStringList sub;
+        for (const QAction* item : a->menu()->actions())
+            sub << describe(item);
+        s += u" ["_s + sub.join(u", ") + u']';
+    }
+    return s;
 }
 
 const QString FileLines = QStringLiteral("LT840  V1.02\r\n 1 \r\n210000000\r\n100000000\r\n");
@@ -115,101 +133,65 @@ private slots:
         WindowRig r;
         ClientArea& a = r.area();
         const SequencePanel* s = a.sequencePanel();
-        const TransformPanel* t = a.transformPanel();
-        const SimulatorPanel* p = a.simulatorPanel();
-        const TimeBasePanel* b = a.timeBasePanel();
-        QList<QWidget*> recording{
-            static_cast<QWidget*>(&a), s->recordButton(),      a.lampGrid(),
-            a.sequencePanel(),         a.transformPanel(),     a.optionsPanel(),
-            a.simulatorPanel(),        a.timeBasePanel(),      a.optionsPanel()->autoRecordCheck(),
-            p->playButton(),           p->stopButton(),        t->mirrorLeftButton(),
-            t->mirrorRightButton(),    t->shiftLeftButton(),   t->shiftRightButton(),
-            t->rotateLeftButton(),     t->rotateRightButton(), t->invertButton(),
-            t->clearButton()};
-        for (int i = 0; i < timebase::ButtonCount; ++i)
-            recording << b->multiplierButton(i);
-        const QList<QWidget*> silent{static_cast<QWidget*>(s->previousButton()),
-                                     s->deleteButton(),
-                                     s->startAddressField(),
-                                     s->findChild<QLabel*>(),
-                                     b->basePeriodList(),
-                                     a.recordNavigator(),
-                                     a.optionsPanel()->resetButton()};
+        // The background, its frames (the lamp grid among them) and the buttons on them.
+        QList<QWidget*> recording{&a, s->recordButton(), a.optionsPanel()->autoRecordCheck()};
+        recording += widgets(a.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly));
+        recording += widgets(a.transformPanel()->findChildren<QPushButton*>());
+        recording += widgets(a.simulatorPanel()->findChildren<QPushButton*>());
+        recording += widgets(a.timeBasePanel()->findChildren<QRadioButton*>());
+        QList<QWidget*> silent{s->previousButton(), s->deleteButton(), s->startAddressField()};
+        silent += {s->findChild<QLabel*>(), a.timeBasePanel()->basePeriodList()};
+        silent += {a.recordNavigator(), a.optionsPanel()->resetButton()};
         r.editor.toggleLamp(2);
         for (QWidget* w : recording + silent)
             WindowRig::press(w, Qt::RightButton);
         QTest::mouseClick(a.overview()->strip(), Qt::RightButton);
-        QCOMPARE(s->recordCountField()->text() + u' ' + lampText(r.editor) +
-                     QString::number(r.player.isPlaying()),
-                 u"26 001000000");
+        QCOMPARE(u"%1 %2 "_s.arg(recording.size()).arg(s->recordCountField()->text()) +
+                     lampText(r.editor) + QString::number(r.player.isPlaying()),
+                 u"25 26 001000000");
     }
 
     // Left and middle presses: what each control does with them, from records 0 and 1 (lamp
     // 2 lit) with record 0 shown: "count record lamps multiplier playing autoRecord".
     void presses_data() {
-        QTest::addColumn<Control>("control");
+        QTest::addColumn<int>("control"); // in the order below
         QTest::addColumn<Qt::MouseButton>("button");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, Control c, Qt::MouseButton b, const char* e) {
-            QTest::newRow(name) << c << b << QString::fromLatin1(e);
+        const auto row = [](const char* name, int control, Qt::MouseButton b, const char* e) {
+            QTest::newRow(name) << control << b << QString::fromLatin1(e);
         };
-        const auto seq = [](ClientArea& a) { return a.sequencePanel(); };
-        const auto trans = [](ClientArea& a) { return a.transformPanel(); };
-        const auto sim = [](ClientArea& a) { return a.simulatorPanel(); };
-        row(
-            "+ left records", [=](ClientArea& a) { return seq(a)->recordButton(); }, Qt::LeftButton,
-            "2 1 00100000 1 0 0");
-        row(
-            "+ middle", [=](ClientArea& a) { return seq(a)->recordButton(); }, Qt::MiddleButton,
-            "2 0 00100000 1 0 0");
-        row(
-            "PLAY left plays", [=](ClientArea& a) { return sim(a)->playButton(); }, Qt::LeftButton,
-            "2 0 00100000 1 1 0");
-        row(
-            "PLAY middle", [=](ClientArea& a) { return sim(a)->playButton(); }, Qt::MiddleButton,
-            "2 0 00100000 1 0 0");
-        row(
-            "rotate right middle", [=](ClientArea& a) { return trans(a)->rotateRightButton(); },
-            Qt::MiddleButton, "2 0 00100000 1 0 0");
-        row(
-            "rotate right left", [=](ClientArea& a) { return trans(a)->rotateRightButton(); },
-            Qt::LeftButton, "2 0 00010000 1 0 0");
-        row(
-            "invert middle", [=](ClientArea& a) { return trans(a)->invertButton(); },
-            Qt::MiddleButton, "2 0 11011111 1 0 0");
-        row(
-            "CLEAR middle", [=](ClientArea& a) { return trans(a)->clearButton(); },
-            Qt::MiddleButton, "2 0 00000000 1 0 0");
-        row(
-            "x20 middle", [](ClientArea& a) { return a.timeBasePanel()->multiplierButton(5); },
-            Qt::MiddleButton, "2 0 00100000 5 0 0");
-        row(
-            "Mode Auto. left ticks",
-            [](ClientArea& a) { return a.optionsPanel()->autoRecordCheck(); }, Qt::LeftButton,
-            "2 0 00100000 1 0 1");
-        row(
-            "Mode Auto. middle", [](ClientArea& a) { return a.optionsPanel()->autoRecordCheck(); },
-            Qt::MiddleButton, "2 0 00100000 1 0 0");
-        row(
-            "lamp 7 left", [](ClientArea& a) { return a.lampGrid(); }, Qt::LeftButton,
-            "2 0 00100001 1 0 0");
+        row("+ left records", 0, Qt::LeftButton, "2 1 00100000 1 0 0");
+        row("+ middle", 0, Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row("PLAY left plays", 1, Qt::LeftButton, "2 0 00100000 1 1 0");
+        row("PLAY middle", 1, Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row("rotate right left", 2, Qt::LeftButton, "2 0 00010000 1 0 0");
+        row("rotate right middle", 2, Qt::MiddleButton, "2 0 00100000 1 0 0");
+        row("invert middle", 3, Qt::MiddleButton, "2 0 11011111 1 0 0");
+        row("CLEAR middle", 4, Qt::MiddleButton, "2 0 00000000 1 0 0");
+        row("x20 middle", 5, Qt::MiddleButton, "2 0 00100000 5 0 0");
+        row("Mode Auto. left ticks", 6, Qt::LeftButton, "2 0 00100000 1 0 1");
+        row("lamp 7 left", 7, Qt::LeftButton, "2 0 00100001 1 0 0");
     }
     void presses() {
-        QFETCH(Control, control);
+        QFETCH(int, control);
         QFETCH(Qt::MouseButton, button);
         QFETCH(QString, expected);
         WindowRig r;
         recordTwo(r.editor);
-        QWidget* w = control(r.area());
-        WindowRig::press(w, button,
-                         qobject_cast<LampGrid*>(w) ? QPoint(px(4680), px(600)) : QPoint());
+        const ClientArea& a = r.area();
+        QWidget* w = QList<QWidget*>{
+            a.sequencePanel()->recordButton(),       a.simulatorPanel()->playButton(),
+            a.transformPanel()->rotateRightButton(), a.transformPanel()->invertButton(),
+            a.transformPanel()->clearButton(),       a.timeBasePanel()->multiplierButton(5),
+            a.optionsPanel()->autoRecordCheck(),     a.lampGrid()}[control];
+        WindowRig::press(w, button, control == 7 ? QPoint(px(4680), px(600)) : QPoint());
         const SequenceEditor& e = r.editor;
         QCOMPARE(u"%1 %2 %3 %4 %5 %6"_s.arg(e.sequence().length())
                      .arg(e.currentRecord())
                      .arg(lampText(e))
                      .arg(e.multiplierIndex())
                      .arg(r.player.isPlaying())
-                     .arg(r.area().optionsPanel()->autoRecordCheck()->isChecked()),
+                     .arg(a.optionsPanel()->autoRecordCheck()->isChecked()),
                  expected);
     }
 
@@ -220,27 +202,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("commit");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("Départ past the count") << 0 << "9"
-                                               << "enter"
-                                               << "2 2";
-        QTest::newRow("Départ of letters") << 0 << "abc"
-                                           << "enter"
-                                           << "abc 2";
-        QTest::newRow("Départ emptied, left") << 0 << ""
-                                              << "leave"
-                                              << "0 2";
-        QTest::newRow("Départ emptied, PLAY") << 0 << ""
-                                              << "play"
-                                              << "0 2";
-        QTest::newRow("En cours past the count") << 1 << "12"
-                                                 << "enter"
-                                                 << "2 2";
-        QTest::newRow("En cours emptied") << 1 << ""
-                                          << "enter"
-                                          << "0 2";
-        QTest::newRow("Maximum: the range") << 2 << "7x"
-                                            << ""
-                                            << "7x 7";
+        const auto row = [](const char* name, int field, const char* typed, const char* commit,
+                            const char* expected) {
+            QTest::newRow(name) << field << QString::fromLatin1(typed)
+                                << QString::fromLatin1(commit) << QString::fromLatin1(expected);
+        };
+        row("Départ past the count", 0, "9", "enter", "2 2");
+        row("Départ, not committed", 0, "9", "", "9 2");
+        row("Départ, a menu opened and closed", 0, "9", "popup", "9 2");
+        row("Départ of letters", 0, "abc", "enter", "abc 2");
+        row("Départ emptied, left", 0, "", "leave", "0 2");
+        row("Départ emptied, PLAY", 0, "", "play", "0 2");
+        row("En cours past the count", 1, "12", "enter", "2 2");
+        row("En cours emptied", 1, "", "enter", "0 2");
+        row("Maximum: the range", 2, "7x", "", "7x 7");
     }
     void addressFields() {
         QFETCH(int, field);
@@ -259,6 +234,13 @@ private slots:
             s->recordButton()->setFocus(Qt::TabFocusReason);
         else if (commit == u"play")
             WindowRig::press(r.area().simulatorPanel()->playButton(), Qt::LeftButton);
+        QFocusEvent menuOpened(QEvent::FocusOut, Qt::PopupFocusReason);
+        QFocusEvent menuClosed(QEvent::FocusIn, Qt::OtherFocusReason);
+        if (commit == u"popup") {
+            QCoreApplication::sendEvent(f, &menuOpened);
+            QCoreApplication::sendEvent(f, &menuClosed);
+        }
+        r.editor.toggleLamp(0); // a change elsewhere leaves the fields alone
         QCOMPARE(f->text() + u' ' + QString::number(r.area().recordNavigator()->maximum()),
                  expected);
     }
@@ -329,14 +311,18 @@ private slots:
         QTest::addColumn<bool>("ends");
         QTest::addColumn<QStringList>("boxes");
         const QString question = u"* LT840 *|Voulez-vous sauvegarder avant de quitter?"_s;
-        QTest::newRow("nothing unsaved") << false << false << "" << true << QStringList();
-        QTest::newRow("Escape") << true << false << "" << false << QStringList{question};
-        QTest::newRow("Non") << true << false << "Non" << true << QStringList{question};
-        QTest::newRow("Oui, no file chosen")
-            << true << false << "Oui" << false
-            << QStringList{question, u"* LT840 *|Votre fichier n'a pas été sauvegardé."_s};
-        QTest::newRow("Quitter, Non") << false << true << "Non" << true << QStringList{question};
-        QTest::newRow("Quitter, Escape") << false << true << "" << false << QStringList{question};
+        const auto row = [&](const char* name, bool modified, bool byMenu, const char* answer,
+                             bool ends, const QStringList& more = {}) {
+            QTest::newRow(name) << modified << byMenu << QString::fromLatin1(answer) << ends
+                                << (modified || byMenu ? QStringList{question} + more : more);
+        };
+        row("nothing unsaved", false, false, "", true);
+        row("Escape", true, false, "", false);
+        row("Non", true, false, "Non", true);
+        row("Oui, no file chosen", true, false, "Oui", false,
+            {u"* LT840 *|Votre fichier n'a pas été sauvegardé."_s});
+        row("Quitter, Non", false, true, "Non", true);
+        row("Quitter, Escape", false, true, "", false);
     }
     void closing() {
         QFETCH(bool, modified);
@@ -390,6 +376,11 @@ private slots:
         QTimer::singleShot(0, board, [&] { during = board->palette().color(QPalette::Base); });
         r.area().optionsPanel()->resetButton()->click();
         seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
+        r.line.openError = 1; // the port refuses: a report, read while "CARTE" is still yellow
+        r.boxes.onShow = [&] { during = board->palette().color(QPalette::Base); };
+        r.area().optionsPanel()->resetButton()->click();
+        seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
+        r.line.openError = 0;
         QStringList progress;
         QProgressBar* bar = r.area().uploadProgressBar();
         connect(&r.board, &BoardSession::uploadProgress, bar, [&] {
@@ -401,9 +392,11 @@ private slots:
         r.window.menus()->action(Command::Upload)->trigger();
         seen += progress.join(u' ') + u'|' + QString::number(bar->isVisible()) +
                 QString::number(r.area().recordNavigator()->isVisible());
-        QCOMPARE(seen,
-                 u"1  Carte    LT840:V1.02  LT840:V1.02 |0|#ffff00 #e0e0e0|0/210 1/210 2/210|01");
-        QCOMPARE(r.boxes.shown, QStringList());
+        QCOMPARE(
+            seen,
+            u"1  Carte    LT840:V1.02  LT840:V1.02 |0|#ffff00 #e0e0e0|#ffff00 #e0e0e0|0/210 1/210 "
+            u"2/210|01");
+        QCOMPARE(r.boxes.shown.size(), 3); // the reset's: the port refused twice, the "R" unsent
     }
 
     // A COM is kept in lt840.cfg and forgets the device chosen by its name, which is kept in
@@ -422,6 +415,62 @@ private slots:
         ports->comAction(0)->trigger();
         seen += r.board.port().name + u" '"_s + rememberedDevice() + u'\'';
         QCOMPARE(seen, u"2 2 ''|/dev/ttyUSB7 /dev/ttyUSB7|COM1 ''");
+    }
+
+    // The navigator follows the record shown, and shows a record once the user has moved it:
+    // at once by its arrows, when released by its thumb (which a change leaves where it is).
+    void navigator() {
+        WindowRig r;
+        recordTwo(r.editor);
+        QScrollBar* n = r.area().recordNavigator();
+        r.editor.showRecord(2);
+        QString seen = QString::number(n->value());
+        n->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        seen += QString::number(r.editor.currentRecord());
+        n->setSliderDown(true);
+        n->setSliderPosition(0);
+        seen += QString::number(r.editor.currentRecord());
+        r.editor.showRecord(2);
+        seen += QString::number(n->sliderPosition());
+        n->setSliderDown(false);
+        seen += QString::number(r.editor.currentRecord());
+        QCOMPARE(seen, u"21100");
+    }
+
+    // The menus and the toolbar as the user sees them: captions, shortcuts ("#" greyed, "*"
+    // ticked), separators, submenus.
+    void menusAndToolBar() {
+        QGuiApplication::clipboard()->clear();
+        WindowRig r;
+        const auto items = [](const QList<QAction*>& actions) {
+            QStringList shown;
+            for (const QAction* a : actions)
+                if (a->isVisible())
+                    shown << (a->isSeparator() ? u"-"_s : describe(a));
+            return shown.join(u", ");
+        };
+        QStringList seen;
+        for (const QAction* a : r.window.menuBar()->actions())
+            seen << a->text() + u": "_s + (a->menu() ? items(a->menu()->actions()) : QString());
+        QStringList tips;
+        for (const QAction* a : r.window.toolBar()->actions())
+            tips << (a->isSeparator() ? u"-"_s : a->toolTip());
+        seen << tips.join(u", ");
+        r.window.menus()->journalAction()->trigger();
+        seen << QString::number(r.window.menus()->journal()->isVisible());
+        QCOMPARE(
+            seen,
+            (QStringList{
+                u"&Fichier: Nouveau Ctrl+N, Ouvrir Ctrl+O, Sauvegarder Ctrl+S, -, Quitter"_s,
+                u"&Édition: Annuler Ctrl+Z#, Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Couper Ctrl+X#, "
+                u"Copier Ctrl+C#, Coller Ctrl+Shift+V#, -, Insérer un enregistrement Ins, "
+                u"Dupliquer l'enregistrement Ctrl+D#"_s,
+                u"&Option: Port série [COM 1*, COM 2, COM 3, COM 4], Couleur LED# [Jaune "
+                u"Ctrl+J, Rouge Ctrl+R, Vert Ctrl+V], Journal de la liaison"_s,
+                u"&Transfert: &TestCarte, &Programmation"_s, u"?: "_s,
+                u"Nouveau (Ctrl+N), Ouvrir (Ctrl+O), Sauvegarder (Ctrl+S), -, Annuler (Ctrl+Z), "
+                u"Rétablir (Ctrl+Y), -, TestCarte, Programmation"_s,
+                u"1"_s}));
     }
 
     // The overview shows a record clicked, takes "Départ" from a Shift+click and records on
