@@ -107,6 +107,12 @@ private:
     Overview* m_overview;
 };
 
+// The strip goes first: losing the focus as it is destroyed, it still asks this overview which
+// column to repaint, which it can only answer while it is whole.
+Overview::~Overview() {
+    delete m_strip;
+}
+
 Overview::Overview(QWidget* parent) : QScrollArea(parent), m_strip(new OverviewStrip(this)) {
     setObjectName(QStringLiteral("overview"));
     setAccessibleName(QStringLiteral("Vue d'ensemble"));

@@ -45,6 +45,7 @@ public:
     static constexpr int StripHeight = 130;
 
     explicit Overview(QWidget* parent = nullptr);
+    ~Overview() override;
 
     // Shows the editor's sequence now and whenever it, its marks, its colours or the
     // playback change.
