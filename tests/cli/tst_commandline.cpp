@@ -10,11 +10,16 @@
 
 namespace {
 
-// A run of lt840-cli beside seq%2.DAT (codes 1, 2, 3; "%2" is no placeholder), bad.dat,
-// empty.dat and long.dat (past the board's records). Columns: the virtual board's options ("-":
-// none); the arguments (DEV: its device; an empty word: an empty argument; 2>tty: the errors to
-// a terminal); the exit status; patterns for the output and the errors; the bytes the board
-// received; the start of the upload stream it took in.
+// The files beside lt840-cli as it runs; "%2" is no placeholder, long.dat goes past the board.
+const std::pair<const char*, QByteArray> Files[] = {
+    {"seq%2.DAT", "LT840\r\n 3 \r\n100000001\r\n210000010\r\n300000100\r\n"},
+    {"bad.dat", "pas une séquence\r\n"},
+    {"empty.dat", "LT840\r\n 0 \r\n"},
+    {"long.dat", "LT840\r\n 300 \r\n" + QByteArray("100000001\r\n").repeated(300)}};
+
+// The virtual board's options ("-": none); the arguments (DEV: its device; an empty word
+// stays; 2>tty: the errors to a terminal); the exit status; patterns for the output and the
+// errors; the bytes the board received; the start of the upload stream it took in.
 struct Run {
     const char *board, *arguments;
     int status;
@@ -86,13 +91,7 @@ private slots:
     void command() {
         QFETCH(Run, run);
         QTemporaryDir folder;
-        for (const auto& [name, bytes] :
-             {std::pair{"seq%2.DAT", QByteArray("LT840\r\n 3 \r\n100000001\r\n210000010\r\n"
-                                                "300000100\r\n")},
-              std::pair{"bad.dat", QByteArray("pas une séquence\r\n")},
-              std::pair{"empty.dat", QByteArray("LT840\r\n 0 \r\n")},
-              std::pair{"long.dat",
-                        "LT840\r\n 300 \r\n" + QByteArray("100000001\r\n").repeated(300)}}) {
+        for (const auto& [name, bytes] : Files) {
             QFile f(folder.filePath(name));
             QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         }
@@ -102,10 +101,9 @@ private slots:
             QCOMPARE(board.start(QString(run.board).split(' ', Qt::SkipEmptyParts)), QString());
             device = qEnvironmentVariable("LT840_COM1");
         }
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", folder.filePath("config")); // never the user's settings
-        env.remove("LT840_PORT");
-        env.insert("LC_ALL", "C.UTF-8");
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config"))); // not the user's
+        qunsetenv("LT840_PORT");
+        qputenv("LC_ALL", "C.UTF-8");
         QStringList arguments = QString(run.arguments).replace("DEV", device).split(' ');
         QProcess cli;
         QString error;
@@ -117,7 +115,6 @@ private slots:
             arguments.removeFirst();
             cli.setStandardErrorFile(terminal->slavePath());
         }
-        cli.setProcessEnvironment(env);
         cli.setWorkingDirectory(folder.path());
         cli.start(LT840_CLI_EXE, arguments);
         QVERIFY(cli.waitForFinished(60000));
@@ -127,9 +124,7 @@ private slots:
         QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == run.status,
                  qPrintable(QString::number(cli.exitCode()) + "\n" + err));
         const auto matches = [](const char* pattern, const QString& text) {
-            return QRegularExpression(pattern, QRegularExpression::DotMatchesEverythingOption)
-                .match(text)
-                .hasMatch();
+            return QRegularExpression("(?s)" + QString(pattern)).match(text).hasMatch();
         };
         QVERIFY2(matches(run.output, out), qPrintable(out));
         QVERIFY2(matches(run.errors, err), qPrintable(err));

@@ -2,6 +2,7 @@
 
 #include "FakePlatform.h"
 #include "editing/SequenceEditor.h"
+#include "files/SequenceFile.h"
 
 #include <QtTest>
 
@@ -11,10 +12,7 @@ using Action = std::function<void(SequenceEditor&)>;
 
 // A record as a file line writes it: the code, then lamps 0..7.
 inline QString line(const Frame& f) {
-    QString s = QString::number(f.code);
-    for (qint16 lamp : f.lamps)
-        s += QString::number(lamp);
-    return s;
+    return QString::fromLatin1(writeRecordLines({&f, 1})).trimmed();
 }
 
 inline QString grid(const E& e) {
@@ -30,11 +28,7 @@ inline bool gridShowsRecord(const E& e) {
 
 // A file's records, one line each; every lamp is lit past them, up to record 512.
 inline void load(E& e, const QStringList& lines) {
-    QList<Frame> records(lines.size());
-    for (qsizetype r = 0; r < lines.size(); ++r)
-        for (int i = 0; i <= Frame::LampCount; ++i)
-            (i ? records[r].lamps[i - 1] : records[r].code) = qint16(lines[r][i].digitValue());
-    e.replaceSequence(Sequence::loaded(records));
+    e.replaceSequence(Sequence::loaded(*readRecordLines(lines.join(u'\n').toLatin1())));
 }
 
 // Lamps set as clicks set them: the current record follows.

@@ -30,8 +30,8 @@ const QString Full = u"Place insuffisante : la séquence est ple"_s;
 class TstEditingHistory : public QObject {
     Q_OBJECT
 private slots:
-    // From records 0..4 saved, 1..2 copied and record 2 shown, one undo takes each change
-    // back to exactly what was saved (the multiplier aside), one redo brings it again.
+    // From records 0..4 saved, 1..2 copied and record 2 shown, one undo takes each change back
+    // to exactly what was saved (the multiplier aside), one redo brings it again.
     void undoRedo_data() {
         QTest::addColumn<Action>("change");
         QTest::newRow("lamp") << Action([](E& e) { e.toggleLamp(3); });
@@ -48,9 +48,8 @@ private slots:
         QFETCH(Action, change);
         EditorRig rig;
         E& e = rig.editor;
-        recordSome(e, 5);
-        e.setStartAddress(1), e.showRecord(1), e.copy(), e.setAutoRecord(true);
-        e.showRecord(2), e.markSaved();
+        recordSome(e, 5), e.setStartAddress(1), e.showRecord(1), e.copy();
+        e.setAutoRecord(true), e.showRecord(2), e.markSaved();
         const auto state = [&e] {
             return view(e).section(u' ', 0, 5) + writeSequenceFile(e.sequence()).toBase64();
         };
@@ -64,8 +63,6 @@ private slots:
             e.redo();
             QCOMPARE(state(), after);
         }
-        e.undo();
-        QVERIFY(!e.isModified());
     }
 
     // "records made, record shown, Départ", x10 in force: what the command says, leaves on
@@ -126,9 +123,8 @@ private slots:
         QVERIFY(e.sequence() == before);
     }
 
-    // The oldest steps go; a setting is no step, a change drops what may be redone; only the
-    // state last saved is free of unsaved work; New starts afresh; a recording that only
-    // moves on is a step.
+    // The oldest steps go; a setting is no step, a change drops what may be redone; only the state
+    // last saved is free of unsaved work; New starts afresh; a recording that only moves is a step.
     void bounds() {
         EditorRig rig;
         E& e = rig.editor;
@@ -168,11 +164,8 @@ private slots:
             Sequence after = before;
             QVERIFY(shift > 0 ? after.insert(9, QList<Frame>(1)) : after.remove(9, 10));
             const StoreDiff d = StoreDiff::between(before.frames(), after.frames(), shift);
-            Sequence store = after;
-            d.undo(store.frames());
-            QVERIFY(d.keptRecords() == 2 && std::ranges::equal(store.frames(), before.frames()));
-            d.redo(store.frames());
-            QVERIFY(std::ranges::equal(store.frames(), after.frames()));
+            d.undo(after.frames());
+            QVERIFY(d.keptRecords() == 2 && std::ranges::equal(after.frames(), before.frames()));
         }
     }
 };

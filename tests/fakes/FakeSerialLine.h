@@ -34,14 +34,9 @@ public:
     FakeSerialLine& answer(const QByteArray& message, const QByteArray& reply, int times = -1) {
         return when(message, {{reply}}, times);
     }
-    // Put ahead of the other rules, so that an answering board falls silent `times` times.
-    FakeSerialLine& silence(const QByteArray& message, int times) {
-        m_rules.prepend({message, {}, times});
-        return *this;
-    }
     // The identification, "B" to "P", "FR" to "F", "?" to any block, nothing to "R" and "***…".
     FakeSerialLine& soundBoard() {
-        answer("?", boardformat::Identification).silence("R", -1).silence(QByteArray(32, '*'), -1);
+        when("R", {}).when(QByteArray(32, '*'), {}).answer("?", boardformat::Identification);
         return answer("P", "B").answer("F", "FR").answer({}, "?");
     }
     // Stale bytes, waiting whatever is written.
@@ -50,16 +45,11 @@ public:
     int openError = 0;         // when not 0, every open fails with it
     QQueue<int> writeErrors;   // one per write; a failed write does not reach the board
     QList<QByteArray> written; // every write, failed ones included
-    QList<int> opens;          // the COM number of every open
-    QStringList devicesOpened; // every device opened by its name
+    QStringList opened;        // the COM number of every open, or the device opened by name
     QList<int> waits;          // the bound of every wait, in ms
-    QStringList failuresNoted; // what the session told the line had failed
-    int writtenCount(const QByteArray& m) const { return int(written.count(m)); }
 
-    int open(int number) override { return opens.append(number), openLine(); }
-    int openDevice(const QString& device) override {
-        return devicesOpened.append(device), openLine();
-    }
+    int open(int number) override { return opened.append(QString::number(number)), openLine(); }
+    int openDevice(const QString& device) override { return opened.append(device), openLine(); }
     bool isOpen() const override { return m_open; }
     void close() override { m_open = false; }
     int write(const QByteArray& bytes) override {
@@ -80,7 +70,7 @@ public:
     }
     void clearInput() override { delivered().clear(); }
     QByteArray readAll() override { return std::exchange(delivered(), {}); }
-    void noteFailure(const QString& text) override { failuresNoted.append(text); }
+    void noteFailure(const QString&) override {}
 
 private:
     struct Rule {
@@ -103,12 +93,7 @@ private:
             m_buffer += e->second, e = m_pending.erase(e);
         return m_buffer;
     }
-    int openLine() {
-        if (m_open)
-            return PortStateError;
-        m_open = openError == 0;
-        return openError;
-    }
+    int openLine() { return m_open ? PortStateError : (m_open = openError == 0, openError); }
 
     FakeClock& m_clock;
     QList<Rule> m_rules;

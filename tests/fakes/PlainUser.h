@@ -3,7 +3,6 @@
 #include <QList>
 #include <QString>
 
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,9 +18,8 @@ public:
                 return;
             m_previousModes.append({p, status.st_mode & 07777});
         }
-        const passwd* nobody = getpwnam("nobody");
-        const uid_t nobodyId = nobody ? nobody->pw_uid : 65534;
-        m_asNobody = getuid() == 0 && setresuid(nobodyId, nobodyId, 0) == 0;
+        const uid_t nobody = 65534; // root may take any id, listed or not
+        m_asNobody = getuid() == 0 && setresuid(nobody, nobody, 0) == 0;
         m_ready = m_previousModes.size() == modes.size() && (m_asNobody || getuid() != 0);
     }
     ~PlainUser() {

@@ -30,12 +30,9 @@ QString VirtualBoard::start(const QStringList& options) {
 bool VirtualBoard::stop() {
     if (m_process.state() == QProcess::NotRunning)
         return false;
-    m_process.terminate();
-    if (m_process.waitForFinished(ProcessTimeoutMs))
-        return m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
-    m_process.kill();
-    m_process.waitForFinished(ProcessTimeoutMs);
-    return false;
+    m_process.terminate(); // one that will not end is killed with the QProcess
+    return m_process.waitForFinished(ProcessTimeoutMs) &&
+           m_process.exitStatus() == QProcess::NormalExit && m_process.exitCode() == 0;
 }
 
 bool VirtualBoard::waitForReceivedTail(const QByteArray& tail, int ms) const {

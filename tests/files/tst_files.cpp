@@ -25,18 +25,14 @@ struct TwoFolders : IProgramFolders {
     QTemporaryDir program, user;
     QString programFolder() override { return program.path(); }
     QString userFolder() override { return user.filePath(u"LT840"_s); }
-    QString file(bool inUser) {
-        return QDir(inUser ? userFolder() : programFolder()).filePath(u"lt840.cfg"_s);
-    }
 };
 
-// A folder in the file's place makes it unusable; the read-only cases let an ordinary user
-// write neither the program's file nor, in the second, its folder.
-enum Obstacle { None, ProgramBlocked = 1, UserBlocked = 2, ReadOnlyFile = 4, ReadOnlyFolder = 8 };
+// The program's file read-only for an ordinary user, or its folder (the file still writable).
+enum Obstacle { None, ReadOnlyFile, ReadOnlyFolder };
 
 // "port read|text read|the program's and the user's file after a save (+ written, = as
-// before)|port the next start reads"; the files before (null: none), the user's dated `lag`
-// seconds after the program's.
+// before)|port the next start reads"; the files before (null: none, "/": a folder in its place,
+// which makes it unusable), the user's dated `lag` seconds after the program's.
 struct Case {
     QString expected;
     QByteArray program, user{};
@@ -44,6 +40,8 @@ struct Case {
 };
 
 bool put(const QString& path, const QByteArray& bytes, const QDateTime& when) {
+    if (bytes == "/")
+        return QDir().mkpath(path);
     QFile f(path);
     return QDir().mkpath(QFileInfo(path).path()) && writeWholeFile(path, bytes) &&
            f.open(QIODevice::ReadOnly) && f.setFileTime(when, QFileDevice::FileModificationTime);
@@ -69,57 +67,47 @@ private slots:
         QCOMPARE(writeSequenceFile(s), Header + " 1024 \r\n" + writeRecordLines(s.frames()));
     }
 
-    // The sequence file's reader, and the clipboard's, which takes nothing but record lines.
+    // The sequence file's reader, and (rows marked +) the clipboard's: record lines only.
     void read_data() {
-        QTest::addColumn<bool>("clipboard");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("read");
-        const QByteArray& h = Header;
-        const QByteArray fives = QByteArray("5\r\n").repeated(1025);
-        const auto row = [](const char* name, bool clipboard, const QByteArray& b, QString r) {
-            QTest::newRow(name) << clipboard << b << r;
+        const QByteArray h = Header, fives = QByteArray("5\r\n").repeated(1025);
+        const auto row = [](const char* name, const QByteArray& b, const QString& r) {
+            QTest::newRow(name) << b << r;
         };
-        row("N = 0", false, h + " 0 \r\n100000000\r\n", u"0:"_s);
-        row("short line, columns not digits", false, h + " 2 \r\n2101\r\n2x1 1a\r\n",
-            u"2:210100000 201010000"_s);
-        row("signed count rounded to even, then text", false, h + "+2.5abc\r\n1\r\n2\r\n3\r\n",
-            u"2:100000000 200000000"_s);
-        row("text before LT840, lone CR at the end", false, "xxLT840 autre\r\n 1 \r\n1\r",
-            u"1:100000000"_s);
-        row("lone CR, lone LF, comma, no end", false, "LT840\r 2 \n29,  3",
-            u"2:290000000 300000000"_s);
-        row("1024", false, h + "1024\r\n" + fives.left(3 * 1024),
-            u"1024:"_s + QStringList(1024, u"500000000"_s).join(u' '));
-        row("count 1025", false, h + "1025\r\n" + fives, u"refused"_s);
-        row("negative count", false, h + "-3 \r\n", u"refused"_s);
-        row("count without digits", false, h + "abc\r\n", u"refused"_s);
-        row("lower-case header", false, "lt840  v1.02\r\n 0 \r\n", u"refused"_s);
-        row("ends before N records", false, h + " 3 \r\n210000000\r\n", u"refused"_s);
-        row("another program's lines", true, "200000001\n\n 200000010 \r\n",
-            u"2:200000001 200000010"_s);
-        row("8 digits", true, "200000001\n20000000", u"refused"_s);
-        row("not a digit", true, "2000x0001", u"refused"_s);
-        row("blank lines only", true, "\r\n \n", u"refused"_s);
+        row("N = 0", h + " 0 \r\n100000000\r\n", "0:");
+        row("short line, not digits", h + " 2 \r\n2101\r\n2x1 1a\r\n", "2:210100000 201010000");
+        row("signed, to even, text", h + "+2.5abc\r\n1\r\n2\r\n3\r\n", "2:100000000 200000000");
+        row("text before LT840, lone CR at the end", "xxLT840 autre\r\n 1 \r\n1\r", "1:100000000");
+        row("lone CR, lone LF, comma, no end", "LT840\r 2 \n29,  3", "2:290000000 300000000");
+        row("1024", h + "1024\r\n" + fives.left(3 * 1024),
+            "1024:" + QStringList(1024, u"500000000"_s).join(u' '));
+        row("count 1025", h + "1025\r\n" + fives, "refused");
+        row("negative count", h + "-3 \r\n", "refused");
+        row("count without digits", h + "abc\r\n", "refused");
+        row("lower-case header", "lt840  v1.02\r\n 0 \r\n", "refused");
+        row("ends before N records", h + " 3 \r\n210000000\r\n", "refused");
+        row("+another program's lines", "200000001\n\n 200000010 \r\n", "2:200000001 200000010");
+        row("+8 digits", "200000001\n20000000", "refused");
+        row("+not a digit", "2000x0001", "refused");
+        row("+blank lines only", "\r\n \n", "refused");
     }
     void read() {
-        QFETCH(bool, clipboard);
         QFETCH(QByteArray, bytes);
-        QFETCH(QString, read);
-        QCOMPARE(shown(clipboard ? readRecordLines(bytes) : readSequenceFile(bytes)), read);
+        const bool lines = QTest::currentDataTag()[0] == '+';
+        QTEST(shown(lines ? readRecordLines(bytes) : readSequenceFile(bytes)), "read");
     }
 
-    // "list|path opened|files gone|list afterwards", lists as paths between blanks.
+    // "list|path opened|files gone|list afterwards", lists as paths between blanks: the path
+    // comes first, once, however it is written; six at most; the files gone are dropped.
     void recentList_data() {
-        QTest::addColumn<QString>("lists");
-        QTest::newRow("comes first, once") << u"/a /b /c|/c||/c /a /b"_s;
-        QTest::newRow("same file written otherwise")
-            << u"/d/a.dat /b|/d/./x/../a.dat||/d/a.dat /b"_s;
-        QTest::newRow("six at most") << u"/1 /2 /3 /4 /5 /6|/7||/7 /1 /2 /3 /4 /5"_s;
-        QTest::newRow("files gone are dropped") << u"/a /b /c /b||/b|/a /c"_s;
+        QTest::addColumn<QStringList>("c");
+        for (const char* c : {"/a /b /c|/c||/c /a /b", "/d/a.dat /b|/d/./x/../a.dat||/d/a.dat /b",
+                              "/1 /2 /3 /4 /5 /6|/7||/7 /1 /2 /3 /4 /5", "/a /b /c /b||/b|/a /c"})
+            QTest::newRow(c) << QString::fromLatin1(c).split(u'|');
     }
     void recentList() {
-        QFETCH(QString, lists);
-        const QStringList c = lists.split(u'|');
+        QFETCH(QStringList, c);
         const auto exists = [&c](const QString& p) { return !c[2].split(u' ').contains(p); };
         QCOMPARE(recentFiles(c[0].split(u' '), c[1], exists).join(u' '), c[3]);
     }
@@ -131,38 +119,35 @@ private slots:
         QTest::addColumn<Case>("c");
         const QByteArray p = " 3 \r\nprogramme\r\n", u = " 2 \r\nsecours\r\n";
         const QByteArray full = " 3 \r\nabc," + QByteArray(4087, 'x');
-        QTest::newRow("COM4") << Case{u"3|autre texte|+=|-2"_s, " 3 \r\nautre texte\r\n"};
-        QTest::newRow("missing") << Case{u"1|*.dat|+=|-2"_s, {}};
-        QTest::newRow("port only") << Case{u"3|*.dat|+=|-2"_s, "3"};
-        QTest::newRow("beyond 16 bits") << Case{u"1|*.dat|+=|-2"_s, "70000\r\nx\r\n"};
+        QTest::newRow("COM4") << Case{"3|autre texte|+=|-2", " 3 \r\nautre texte\r\n"};
+        QTest::newRow("missing") << Case{"1|*.dat|+=|-2", {}};
+        QTest::newRow("port only") << Case{"3|*.dat|+=|-2", "3"};
+        QTest::newRow("beyond 16 bits") << Case{"1|*.dat|+=|-2", "70000\r\nx\r\n"};
         QTest::newRow("negative, Latin-1")
             << Case{QString::fromLatin1("-32768|\xe9t\xe9|+=|-2"), "-32768 \r\n\xe9t\xe9\r\n"};
-        QTest::newRow("4096 bytes") << Case{u"3|abc|+=|-2"_s, full};
-        QTest::newRow("4097 bytes") << Case{u"1|*.dat|+=|-2"_s, full + 'x'};
-        QTest::newRow("program's blocked") << Case{u"1|*.dat|=+|-2"_s, {}, {}, 0, ProgramBlocked};
-        QTest::newRow("none usable")
-            << Case{u"1|*.dat|==|0"_s, {}, {}, 0, ProgramBlocked | UserBlocked};
-        QTest::newRow("user's newer") << Case{u"2|secours|=+|-2"_s, p, u, 60};
-        QTest::newRow("user's of the same instant") << Case{u"2|secours|=+|-2"_s, p, u, 0};
-        QTest::newRow("user's older") << Case{u"3|programme|+=|-2"_s, p, u, -60};
-        QTest::newRow("user's unreadable") << Case{u"3|programme|+=|-2"_s, p, {}, 0, UserBlocked};
-        QTest::newRow("read-only file") << Case{u"3|programme|=+|-2"_s, p, {}, 0, ReadOnlyFile};
-        QTest::newRow("program's unreadable, read-only, newer")
-            << Case{u"2|secours|=+|-2"_s, "x", u, -60, ReadOnlyFile};
-        QTest::newRow("read-only folder") << Case{u"3|programme|+=|-2"_s, p, {}, 0, ReadOnlyFolder};
+        QTest::newRow("4096 bytes") << Case{"3|abc|+=|-2", full};
+        QTest::newRow("4097 bytes") << Case{"1|*.dat|+=|-2", full + 'x'};
+        QTest::newRow("program's blocked") << Case{"1|*.dat|=+|-2", "/"};
+        QTest::newRow("neither") << Case{"1|*.dat|==|0", "/", "/"};
+        QTest::newRow("user's newer") << Case{"2|secours|=+|-2", p, u, 60};
+        QTest::newRow("user's of the same instant") << Case{"2|secours|=+|-2", p, u, 0};
+        QTest::newRow("user's older") << Case{"3|programme|+=|-2", p, u, -60};
+        QTest::newRow("user's unreadable") << Case{"3|programme|+=|-2", p, "/"};
+        QTest::newRow("read-only file") << Case{"3|programme|=+|-2", p, {}, 0, ReadOnlyFile};
+        QTest::newRow("program's unreadable") << Case{"2|secours|=+|-2", "x", u, -60, ReadOnlyFile};
+        QTest::newRow("read-only folder") << Case{"3|programme|+=|-2", p, {}, 0, ReadOnlyFolder};
     }
     void nextStart() {
         QFETCH(Case, c);
         TwoFolders folders;
-        const QString program = folders.file(false), user = folders.file(true);
+        const QString program = folders.program.filePath(u"lt840.cfg"_s),
+                      user = QDir(folders.userFolder()).filePath(u"lt840.cfg"_s);
         const QDateTime past = QDateTime::currentDateTimeUtc().addSecs(-3600);
         QVERIFY(c.program.isNull() || put(program, c.program, past));
         QVERIFY(c.user.isNull() || put(user, c.user, past.addSecs(c.lag)));
-        QVERIFY(!(c.obstacles & ProgramBlocked) || QDir().mkpath(program));
-        QVERIFY(!(c.obstacles & UserBlocked) || QDir().mkpath(user));
         std::optional<PlainUser> plainUser;
-        if (c.obstacles & (ReadOnlyFile | ReadOnlyFolder)) {
-            const bool folder = c.obstacles & ReadOnlyFolder;
+        if (c.obstacles != None) {
+            const bool folder = c.obstacles == ReadOnlyFolder;
             QList<std::pair<QString, mode_t>> modes{{folders.program.path(), folder ? 0555 : 0777},
                                                     {program, folder ? 0666 : 0444},
                                                     {folders.user.path(), 0777}};
@@ -172,12 +157,10 @@ private slots:
             QVERIFY(plainUser->ready());
         }
         Configuration configuration(folders);
-        configuration.setPortNumber(1);
-        configuration.loadConfiguration();
+        configuration.setPortNumber(1), configuration.loadConfiguration();
         QStringList l{QString::number(configuration.portNumber()), configuration.text()};
         const QByteArray before[] = {content(program), content(user)};
-        configuration.setPortNumber(-2);
-        configuration.saveConfiguration();
+        configuration.setPortNumber(-2), configuration.saveConfiguration();
         const QByteArray written = "-2 \r\n" + configuration.text().toLatin1() + "\r\n";
         const auto state = [&written](const QString& f, const QByteArray& old) {
             return content(f) == written ? u'+' : content(f) == old ? u'=' : u'?';

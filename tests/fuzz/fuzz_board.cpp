@@ -17,12 +17,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QLatin1String signature(boardformat::Signature);
     QString testText;
     int changing = 0; // uploads and resets begun and not ended
-    QObject::connect(&session, &BoardSession::testAnswered,
-                     [&](const QString& t) { testText = t; });
-    QObject::connect(&session, &BoardSession::uploadingChanged,
-                     [&](bool on) { changing += on ? 1 : -1; });
-    QObject::connect(&session, &BoardSession::resettingChanged,
-                     [&](bool on) { changing += on ? 1 : -1; });
+    const auto count = [&](bool on) { changing += on ? 1 : -1; };
+    QObject::connect(&session, &BoardSession::testAnswered, [&](auto t) { testText = t; });
+    QObject::connect(&session, &BoardSession::uploadingChanged, count);
+    QObject::connect(&session, &BoardSession::resettingChanged, count);
     const auto identified = [&session, signature] {
         const QString id = session.identification();
         return id == u"?" ||

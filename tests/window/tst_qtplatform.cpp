@@ -1,3 +1,4 @@
+#include "BoxAnswers.h"
 #include "PlainUser.h"
 #include "files/DiskFile.h"
 #include "serial/UserSettings.h"
@@ -7,25 +8,16 @@
 #include "window/platform/QtProgramFolders.h"
 #include "window/platform/QtTimer.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include <optional>
 
-namespace {
-
-// Runs `act` on the modal window once the call under test has opened it.
-void onModal(QObject* guard, const std::function<void(QWidget*)>& act) {
-    QTimer::singleShot(0, guard, [act] { act(QApplication::activeModalWidget()); });
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
+using Icon = Report::Icon;
 
 class TstQtPlatform : public QObject {
     Q_OBJECT
@@ -37,19 +29,15 @@ private slots:
         QCOMPARE(userSettings().fileName(), m_config.filePath("lt840/lt840.conf"));
     }
 
-    // A name typed into the real dialog, or Escape: the dialog starts in the folder given,
-    // shows the filters (several patterns under no label; a label whose pattern is missing
-    // dropped rather than read past the end), adds the default extension to a bare name.
+    // The dialog starts in the folder given with the filters (a label without its pattern is
+    // dropped, not read past) and adds the default extension to a bare name.
     void fileDialog_data() {
         QTest::addColumn<bool>("opening");
         QTest::addColumn<QString>("typed"); // "": Escape
         QTest::addColumn<QString>("chosen");
-        QTest::newRow("save seq") << false << "seq"
-                                  << "seq.dat";
-        QTest::newRow("cancelled") << false << ""
-                                   << "";
-        QTest::newRow("open ld") << true << "ld"
-                                 << "ld.dat";
+        QTest::newRow("save seq") << false << u"seq"_s << u"seq.dat"_s;
+        QTest::newRow("cancelled") << false << u""_s << u""_s;
+        QTest::newRow("open ld") << true << u"ld"_s << u"ld.dat"_s;
     }
     void fileDialog() {
         QFETCH(bool, opening);
@@ -58,8 +46,8 @@ private slots:
         QVERIFY(writeWholeFile(folder.filePath("ld.dat"), "x"));
         QString seen;
         QObject guard;
-        onModal(&guard, [&](QWidget* modal) {
-            auto* d = qobject_cast<QFileDialog*>(modal);
+        QTimer::singleShot(0, &guard, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             QVERIFY(d);
             seen = d->directory().path() + u'|' + d->nameFilters().join(u';');
             auto* name = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -82,70 +70,44 @@ private slots:
         QTEST(QFileInfo(chosen).fileName(), "chosen");
     }
 
-    // Each box as "title|text|icon|buttons|answer"; "" presses Escape, which answers neither
-    // Yes nor No; a form feed breaks the line.
+    // "title|text|icon|buttons|answer"; "" presses Escape, which answers neither Yes nor No.
     void messageBoxes_data() {
         QTest::addColumn<bool>("question");
-        QTest::addColumn<Report::Icon>("icon");
+        QTest::addColumn<Icon>("icon");
         QTest::addColumn<QString>("press");
-        QTest::addColumn<QString>("seen");
-        QTest::newRow("critical report") << false << Report::Icon::Critical << "OK"
-                                         << "T|Q\n?|3|OK|";
-        QTest::newRow("question, Oui") << true << Report::Icon::None << "Oui"
-                                       << "T|Q\n?|0|OuiNon|0";
-        QTest::newRow("question, Non") << true << Report::Icon::Warning << "Non"
-                                       << "T|Q\n?|2|OuiNon|1";
-        QTest::newRow("question, Escape") << true << Report::Icon::Critical << ""
-                                          << "T|Q\n?|3|OuiNon|2";
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("report") << false << Icon::Critical << u"OK"_s << u"T|Q\n?|3|OK|"_s;
+        QTest::newRow("Oui") << true << Icon::None << u"Oui"_s << u"T|Q\n?|0|OuiNon|0"_s;
+        QTest::newRow("Non") << true << Icon::Warning << u"Non"_s << u"T|Q\n?|2|OuiNon|1"_s;
+        QTest::newRow("Escape") << true << Icon::Critical << u""_s << u"T|Q\n?|3|OuiNon|2"_s;
     }
     void messageBoxes() {
         QFETCH(bool, question);
-        QFETCH(Report::Icon, icon);
+        QFETCH(Icon, icon);
         QFETCH(QString, press);
-        QString seen;
-        QObject guard;
-        onModal(&guard, [&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            QVERIFY(box);
-            seen = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon());
-            seen += u'|';
-            for (QAbstractButton* b : box->buttons())
-                seen += b->isVisibleTo(box) ? b->text() : QString();
-            seen += u'|';
-            for (QAbstractButton* b : box->buttons())
-                if (b->text() == press)
-                    return b->click();
-            QTest::keyClick(box, Qt::Key_Escape);
-        });
-        MessageBoxes boxes;
+        BoxAnswers boxes;
+        boxes.answers << press;
+        MessageBoxes messages;
         const Report report{QStringLiteral("Q\f?"), QStringLiteral("T"), icon};
-        if (question)
-            seen += QString::number(int(boxes.ask(report)));
-        else
-            boxes.show(report);
-        QTEST(seen, "seen");
+        const QString answer = question ? QString::number(int(messages.ask(report))) : QString();
+        if (!question)
+            messages.show(report);
+        QTEST(boxes.shown.join(u',') + u'|' + answer, "shown");
     }
 
-    // Whether the editor runs installed or from its build folder decides where its
-    // configuration file and its file dialogs go. Each row: the program's folder in a scratch
-    // tree, a desktop entry placed in the tree or "", the folder read-only.
+    // The program's folder and a desktop entry in a scratch tree; without one, read-only.
     void installed_data() {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("entry");
-        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<bool>("installed");
-        QTest::newRow("build") << "build/src"
-                               << "build/packaging/" LT840_APP_ID ".desktop" << false << false;
-        QTest::newRow("prefix") << "usr/bin"
-                                << "usr/share/applications/" LT840_APP_ID ".desktop" << false
-                                << true;
-        QTest::newRow("read-only") << "opt/lt840"
-                                   << "" << true << true;
+        const QString entry = QStringLiteral("/" LT840_APP_ID ".desktop");
+        QTest::newRow("build") << u"build/src"_s << u"build/packaging"_s + entry << false;
+        QTest::newRow("prefix") << u"usr/bin"_s << u"usr/share/applications"_s + entry << true;
+        QTest::newRow("read-only") << u"opt/lt840"_s << QString() << true;
     }
     void installed() {
         QFETCH(QString, program);
         QFETCH(QString, entry);
-        QFETCH(bool, readOnly);
         QTemporaryDir tree;
         const QDir root(tree.path());
         const QString folder = root.filePath(program);
@@ -153,16 +115,15 @@ private slots:
         QVERIFY(entry.isEmpty() || (root.mkpath(QFileInfo(root.filePath(entry)).path()) &&
                                     writeWholeFile(root.filePath(entry), {})));
         std::optional<PlainUser> user;
-        if (readOnly) {
+        if (entry.isEmpty()) {
             user.emplace(QList<std::pair<QString, mode_t>>{{tree.path(), 0755}, {folder, 0555}});
             QVERIFY(user->ready());
         }
         QTEST(QtProgramFolders::isInstalled(folder), "installed");
     }
 
-    // A build keeps lt840.cfg beside itself, its dialogs start there; the user's folder is the
-    // settings' one. An lt840.cfg left in the earlier installations' folder comes over once,
-    // bytes unchanged, and that folder goes; from then on the file already there wins.
+    // A build keeps lt840.cfg beside itself; an lt840.cfg in the earlier installations' folder
+    // comes over once, bytes unchanged, and that folder goes.
     void folders() {
         QCOMPARE(QtProgramFolders().programFolder() + QtProgramFolders::documentsIfInstalled(),
                  QCoreApplication::applicationDirPath());
@@ -201,12 +162,9 @@ private slots:
     void clipboard() {
         QtClipboard clipboard;
         clipboard.setText(QStringLiteral("1 00000000"));
-        QVERIFY(clipboard.hasText());
-        QCOMPARE(clipboard.text(), QStringLiteral("1 00000000"));
+        QVERIFY(clipboard.hasText() && clipboard.text() == u"1 00000000");
         QGuiApplication::clipboard()->clear();
         QVERIFY(!clipboard.hasText());
-        QGuiApplication::clipboard()->setText(QStringLiteral("x"));
-        QVERIFY(clipboard.hasText());
     }
 };
 

@@ -1,12 +1,7 @@
-#include "VirtualBoard.h"
 #include "board/BoardTimeline.h"
 #include "board/ReceivedStream.h"
 
-#include <QFile>
 #include <QTest>
-
-#include <poll.h>
-#include <unistd.h>
 
 using namespace virtualboard;
 using namespace std::chrono_literals;
@@ -59,7 +54,6 @@ private slots:
              QByteArray("B?").repeated(4), other.first(BlockSize)},
             {"asterisks: silent until 32 have come", Asterisks, false,
              "?" + QByteArray(31, '*') + "?*?", id},
-            {"silent", Silent, false, "?PF", ""},
             // A "?" takes one byte time to arrive, its answer twelve more; 300 ms is 288.
             {"replies queue", None, true, "??", id + "@13 " + id + "@25"},
             {"split, a one-byte reply whole", Split, true, "?P", "L@2 T840:V1.02 @301 B@302"},
@@ -76,10 +70,8 @@ private slots:
         QByteArrayList bursts, streams;
         while (const auto deadline = board.nextDeadline()) {
             const TimelineOutput output = board.advance(*deadline + ByteTime / 2);
-            const QByteArray when =
-                c.timed ? "@" + QByteArray::number(std::chrono::duration<double>(*deadline - t0) /
-                                                   ByteTime)
-                        : QByteArray();
+            const double byteTimes = std::chrono::duration<double>(*deadline - t0) / ByteTime;
+            const QByteArray when = c.timed ? "@" + QByteArray::number(byteTimes) : QByteArray();
             streams += output.streams;
             for (const QByteArray& bytes : output.bursts)
                 bursts << bytes + when;
@@ -94,22 +86,6 @@ private slots:
 
     // A stream that ends inside a record is refused; a whole one is decoded.
     void streamLayout() { QVERIFY(!decodeStream(full.chopped(1)) && decodeStream(full)); }
-
-    // The program as the other tests run it: its device on COM 1, replies on the line, every
-    // byte it received logged, a clean end on SIGTERM.
-    void childProcess() {
-        VirtualBoard board;
-        QCOMPARE(board.start({"--ident", "ABC"}), QString());
-        QFile line(qEnvironmentVariable("LT840_COM1"));
-        QVERIFY(line.open(QIODevice::ReadWrite | QIODevice::Unbuffered));
-        QCOMPARE(line.write("*?"), 2);
-        pollfd ready{line.handle(), POLLIN, 0}; // the reply comes as one burst
-        QVERIFY(::poll(&ready, 1, 5000) == 1);
-        char reply[8]{};
-        QCOMPARE(QByteArray(reply, ::read(line.handle(), reply, sizeof reply)), "ABC");
-        QVERIFY(board.waitForReceivedTail("*?", 5000));
-        QVERIFY(board.stop());
-    }
 };
 
 QTEST_GUILESS_MAIN(TestVirtualBoard)
