@@ -105,6 +105,11 @@ public:
     std::optional<Report> paste(); // a refusal to show, if any
     std::optional<Report> insertRecord();
     std::optional<Report> duplicateRecord();
+    // Frames made elsewhere (an effect): in before the current record, or in place of the
+    // records from "Départ" to "En cours"; the first of them is shown. One undo step each.
+    std::optional<Report> insertFrames(const QList<Frame>& frames);
+    std::optional<Report> replaceChosenRange(const QList<Frame>& frames);
+    QList<Frame> chosenFrames() const; // what copy would take
     // What the Édition menu may do now (the others are greyed).
     bool canCopy() const;
     bool canPaste() const;

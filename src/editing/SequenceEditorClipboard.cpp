@@ -18,7 +18,7 @@ struct Range {
 };
 
 // From "Départ" to "En cours", in either order, within the records made.
-Range chosenRange(const SequenceEditor& editor) {
+Range rangeOf(const SequenceEditor& editor) {
     const int a = editor.startAddress();
     const int b = editor.currentEntry();
     if (!Sequence::holds(a) || !Sequence::holds(b))
@@ -37,9 +37,10 @@ bool onSequence(const SequenceEditor& editor) {
 }
 
 // A block that does not fit changes nothing; the user is told how many records still do. A
-// single record is refused only when none fits, so the count refused is never 1.
-std::optional<Report> refusalFor(const SequenceEditor& editor, int wanted) {
-    const int free = room(editor);
+// single record is refused only when none fits, so the count refused is never 1. `freed`
+// records leave as the block comes in.
+std::optional<Report> refusalFor(const SequenceEditor& editor, int wanted, int freed = 0) {
+    const int free = room(editor) + freed;
     if (wanted <= free)
         return std::nullopt;
     const QString limit = QStringLiteral(" (dernière adresse : %1).").arg(LastBoardRecord);
@@ -62,7 +63,7 @@ Report notRecords() {
 } // namespace
 
 bool SequenceEditor::canCopy() const {
-    return !chosenRange(*this).isEmpty();
+    return !rangeOf(*this).isEmpty();
 }
 
 bool SequenceEditor::canPaste() const {
@@ -92,7 +93,7 @@ void SequenceEditor::insertBlock(int position, const QList<Frame>& block, int sh
 }
 
 void SequenceEditor::copy() {
-    const Range range = chosenRange(*this);
+    const Range range = rangeOf(*this);
     if (!range.isEmpty())
         keep(m_sequence.slice(range.first, range.last));
 }
@@ -100,7 +101,7 @@ void SequenceEditor::copy() {
 // As "Supp." does for one record, the records that follow move back and the count shrinks;
 // the record that takes the place of the first one cut is shown.
 void SequenceEditor::cut() {
-    const Range range = chosenRange(*this);
+    const Range range = rangeOf(*this);
     if (range.isEmpty())
         return;
     EditStep step(*this);
@@ -151,4 +152,34 @@ std::optional<Report> SequenceEditor::duplicateRecord() {
     insertBlock(m_currentRecord + 1, m_sequence.slice(m_currentRecord, m_currentRecord),
                 m_currentRecord + 1);
     return std::nullopt;
+}
+
+std::optional<Report> SequenceEditor::insertFrames(const QList<Frame>& frames) {
+    if (!onSequence(*this) || frames.isEmpty())
+        return std::nullopt;
+    if (std::optional<Report> refusal = refusalFor(*this, int(frames.size())))
+        return refusal;
+    insertBlock(m_currentRecord, frames, m_currentRecord);
+    return std::nullopt;
+}
+
+std::optional<Report> SequenceEditor::replaceChosenRange(const QList<Frame>& frames) {
+    const Range range = rangeOf(*this);
+    if (range.isEmpty() || frames.isEmpty())
+        return std::nullopt;
+    const int size = range.last - range.first + 1;
+    if (std::optional<Report> refusal = refusalFor(*this, int(frames.size()), size))
+        return refusal;
+    EditStep step(*this);
+    m_sequence.remove(range.first, range.last);
+    m_sequence.insert(range.first, std::span<const Frame>(frames.constData(), frames.size()));
+    m_modified = true;
+    setCurrent(range.first);
+    show();
+    return std::nullopt;
+}
+
+QList<Frame> SequenceEditor::chosenFrames() const {
+    const Range range = rangeOf(*this);
+    return range.isEmpty() ? QList<Frame>() : m_sequence.slice(range.first, range.last);
 }

@@ -4,8 +4,11 @@
 
 #include <QList>
 
+#include <array>
+#include <utility>
+
 // Ready-made light patterns: each effect makes one cycle of frames from a few options, and
-// the cycle is repeated `times` times. Every frame made carries the duration code chosen.
+// the cycle is repeated as many times as asked. Every frame made carries the duration code chosen.
 namespace effects {
 
 enum class Effect {
@@ -21,39 +24,47 @@ enum class Effect {
 };
 inline constexpr int EffectCount = 9;
 
+// What an effect may be asked for. Switches (Reverse, Wrap) take 0 or 1.
+enum class Parameter {
+    Width,   // chase and scanner: lamps in the block
+    Reverse, // right to left: every frame mirrored
+    Wrap,    // chase: the block comes round again without leaving the row
+    First,   // counter: from this value…
+    Last,    // …to this one, counting down when it is the smaller
+    Lamps,   // sparkle: lamps lit in each frame
+    Frames,  // sparkle: frames in a cycle
+    Seed,    // sparkle: the same seed draws the same lamps
+    Times,   // cycles made
+    Code,    // the duration code of every frame made (1..6: x1..x20)
+};
+inline constexpr int ParameterCount = 10;
+
 struct Bounds {
     int min;
     int max;
     bool holds(int value) const { return value >= min && value <= max; }
 };
 
-// The board holds 251 records: no option asks for more frames than that.
-inline constexpr Bounds ChaseWidth{1, 7};
-inline constexpr Bounds ScannerWidth{1, 4};
-inline constexpr Bounds Times{1, 251};
-inline constexpr Bounds CounterValue{0, 255};
-inline constexpr Bounds SparkleLamps{1, 7};
-inline constexpr Bounds SparkleFrames{1, 251};
-inline constexpr Bounds DurationCode{1, 6};
+class Options {
+public:
+    Options(); // every parameter at its default
+    int operator[](Parameter p) const { return m_values[int(p)]; }
+    int& operator[](Parameter p) { return m_values[int(p)]; }
 
-struct Options {
-    int width = 1;        // chase and scanner
-    bool reverse = false; // right to left: every frame mirrored
-    bool wrap = true;     // chase: the block comes round again without leaving the row
-    int first = 0;        // counter: from this value…
-    int last = 255;       // …to this one, counting down when it is the smaller
-    int lamps = 2;        // sparkle: lit in each frame
-    int frames = 16;      // sparkle: frames in a cycle
-    quint32 seed = 1;     // sparkle
-    int times = 1;        // cycles made
-    int code = 1;         // the duration code of every frame made
+private:
+    std::array<int, ParameterCount> m_values;
 };
 
-// Whether every option `effect` uses lies within its bounds.
+// The parameters `effect` takes, in the order a form shows them, with their bounds. No bound
+// lets an effect's cycle outgrow the 251 records the board holds.
+QList<std::pair<Parameter, Bounds>> parametersOf(Effect effect);
+
+// Whether every parameter `effect` takes lies within its bounds.
 bool valid(Effect effect, const Options& options);
 
-// The frames of `effect`; none when its options are not valid. Repeat repeats `source`, the
-// frames keeping their own codes; the other effects ignore it.
+// The frames of `effect`; none when its options are not valid. The parameters it does not
+// take are left at their defaults. Repeat repeats `source`, the frames keeping their own
+// codes; the other effects ignore it.
 QList<Frame> generate(Effect effect, const Options& options, const QList<Frame>& source = {});
 
 } // namespace effects
