@@ -1,5 +1,6 @@
 #include "cli/CommandLine.h"
 
+#include "cli/EffectCommand.h"
 #include "cli/HelpText.h"
 #include "model/TimeBase.h"
 #include "serial/UserSettings.h"
@@ -50,6 +51,10 @@ struct Options {
     QList<QCommandLineOption> all() const { return {help, version, port, base, trace}; }
 };
 
+const CommandHelp GenerateHelp{QStringLiteral("generate"), false, false,
+                               QStringLiteral("écrit la séquence d'un effet"),
+                               QStringLiteral("EFFET -o FICHIER.dat")};
+
 ExitStatus usage(const QString& text) {
     QTextStream(stderr) << "lt840-cli: " << text << Qt::endl
                         << "lt840-cli --help en dit plus." << Qt::endl;
@@ -65,7 +70,7 @@ QString help(const Options& options) {
     QList<CommandHelp> commands;
     for (const CommandEntry& entry : Commands)
         commands += entry.help;
-    return helpText(commands, options.all());
+    return helpText(commands + QList{GenerateHelp}, options.all(), effectOptions(), effectHelp());
 }
 
 QString deviceAsked(const QCommandLineParser& parser, const Options& options) {
@@ -76,11 +81,21 @@ QString deviceAsked(const QCommandLineParser& parser, const Options& options) {
 }
 
 // The command and its arguments, once the options are read.
-std::variant<Request, ExitStatus> readCommand(const QCommandLineParser& parser,
-                                              const Options& options) {
+std::variant<Request, Generation, ExitStatus> readCommand(const QCommandLineParser& parser,
+                                                          const Options& options) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
         return usage(QStringLiteral("aucune commande"));
+    if (arguments.first() == GenerateHelp.name) {
+        auto generation = readGeneration(parser);
+        if (const auto* error = std::get_if<QString>(&generation))
+            return usage(*error);
+        return std::get<Generation>(generation);
+    }
+    for (const QCommandLineOption& option : effectOptions())
+        if (parser.isSet(option))
+            return usage(
+                QStringLiteral("--%1 ne s'applique qu'à generate").arg(option.names().last()));
     const auto entry =
         std::find_if(std::begin(Commands), std::end(Commands),
                      [&](const CommandEntry& e) { return e.help.name == arguments.first(); });
@@ -107,10 +122,10 @@ std::variant<Request, ExitStatus> readCommand(const QCommandLineParser& parser,
 
 } // namespace
 
-std::variant<Request, ExitStatus> readCommandLine(const QStringList& arguments) {
+std::variant<Request, Generation, ExitStatus> readCommandLine(const QStringList& arguments) {
     const Options options;
     QCommandLineParser parser;
-    parser.addOptions(options.all());
+    parser.addOptions(options.all() + effectOptions());
     if (!parser.parse(arguments))
         return usage(parser.errorText());
     if (parser.isSet(options.help))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/EffectCommand.h"
 #include "cli/ExitStatus.h"
 
 #include <QString>
@@ -20,4 +21,4 @@ struct Request {
 
 // Reads the program's arguments (its own name first). The help, the version and a usage error
 // are written out here, and give the status to exit with.
-std::variant<Request, ExitStatus> readCommandLine(const QStringList& arguments);
+std::variant<Request, Generation, ExitStatus> readCommandLine(const QStringList& arguments);

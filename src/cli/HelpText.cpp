@@ -12,8 +12,9 @@ constexpr int HelpWidth = 79;
 using HelpRows = QList<std::pair<QString, QString>>;
 
 const HelpRows Arguments = {
-    {QStringLiteral("commande"), QStringLiteral("identify, program, reset ou check.")},
-    {QStringLiteral("fichier"), QStringLiteral("La séquence (.dat) de program et check.")}};
+    {QStringLiteral("commande"), QStringLiteral("identify, program, reset, check ou generate.")},
+    {QStringLiteral("fichier"), QStringLiteral("La séquence (.dat) de program et check.")},
+    {QStringLiteral("effet"), QStringLiteral("L'effet que generate écrit (voir plus haut).")}};
 
 QString number(ExitStatus status) {
     return QString::number(int(status));
@@ -61,6 +62,8 @@ QString columns(const HelpRows& rows) {
 }
 
 QString syntax(const CommandHelp& command) {
+    if (!command.arguments.isEmpty())
+        return command.name + u' ' + command.arguments;
     return command.name + (command.takesFile ? QStringLiteral(" FICHIER.dat") : QString()) +
            (command.talksToBoard ? QStringLiteral(" --port PÉRIPHÉRIQUE") : QString());
 }
@@ -78,24 +81,32 @@ QString section(const QString& heading, const HelpRows& rows) {
     return u'\n' + heading + QStringLiteral(" :\n") + columns(rows);
 }
 
+HelpRows optionRows(const QList<QCommandLineOption>& options) {
+    HelpRows rows;
+    for (const QCommandLineOption& option : options)
+        rows += {syntax(option), option.description()};
+    return rows;
+}
+
 } // namespace
 
 // Composed here rather than by QCommandLineParser, whose headings and built-in options are
 // English wherever Qt's own French translation is missing.
-QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOption>& options) {
-    HelpRows commandRows, optionRows;
+QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOption>& options,
+                 const QList<QCommandLineOption>& effectOptions, const HelpRows& effects) {
+    HelpRows commandRows;
     for (const CommandHelp& command : commands)
         commandRows += {syntax(command), command.role};
-    for (const QCommandLineOption& option : options)
-        optionRows += {syntax(option), option.description()};
-    return QStringLiteral("Utilisation : lt840-cli [options] commande [FICHIER.dat]\n"
+    return QStringLiteral("Utilisation : lt840-cli [options] commande [FICHIER.dat | EFFET]\n"
                           "Programme une carte chenillard LT840 par sa liaison série, sans "
                           "fenêtre.\n") +
            section(QStringLiteral("Commandes"), commandRows) + u'\n' +
            wrapped(QStringLiteral("Sans --port : la variable LT840_PORT, sinon le port choisi en "
                                   "dernier dans la fenêtre."),
                    0) +
-           section(QStringLiteral("Options"), optionRows) +
+           section(QStringLiteral("Options"), optionRows(options)) +
+           section(QStringLiteral("Options de generate"), optionRows(effectOptions)) +
+           section(QStringLiteral("Effets de generate"), effects) +
            section(QStringLiteral("Arguments"), Arguments) +
            section(QStringLiteral("Codes de sortie"), ExitStatuses);
 }

@@ -4,13 +4,19 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 // One command as the help lists it.
 struct CommandHelp {
     QString name;
     bool takesFile;
     bool talksToBoard;
     QString role;
+    QString arguments = {}; // when neither a file nor a port says what follows the name
 };
 
-// The whole help, in French whatever the locale, lines within 80 columns.
-QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOption>& options);
+// The whole help, in French whatever the locale, lines within 80 columns: the commands, the
+// options of every command, then those of `generate` and its effects.
+QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOption>& options,
+                 const QList<QCommandLineOption>& effectOptions,
+                 const QList<std::pair<QString, QString>>& effects);

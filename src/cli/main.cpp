@@ -19,6 +19,8 @@ int main(int argc, char* argv[]) {
     const auto request = readCommandLine(QCoreApplication::arguments());
     if (const auto* status = std::get_if<ExitStatus>(&request))
         return int(*status);
+    if (const auto* generation = std::get_if<Generation>(&request))
+        return int(writeGeneration(*generation));
     CommandRunner runner(std::get<Request>(request));
     return int(runner.run());
 }

@@ -122,7 +122,7 @@ Frame frameOf(Lamps lamps, const Options& options) {
 } // namespace
 
 Options::Options() {
-    m_values = {1, 0, 1, 0, 255, 2, 16, 1, 1, 1};
+    m_values = {1, 0, 1, 0, 127, 2, 16, 1, 1, 1}; // a counter of 128 frames fits the board
 }
 
 QList<std::pair<Parameter, Bounds>> parametersOf(Effect effect) {

@@ -67,7 +67,8 @@ private slots:
         row("blink takes no direction", Effect::Blink, with({{Parameter::Reverse, 1}}), 2,
             u"111111111 100000000"_s);
         row("meet and part", Effect::MeetAndPart, {}, 6, u"110000001 101000010 … 101000010"_s);
-        row("counter up", Effect::Counter, {}, 256, u"100000000 100000001 … 111111111"_s);
+        row("counter up", Effect::Counter, with({{Parameter::Last, 255}}), 256,
+            u"100000000 100000001 … 111111111"_s);
         row("counter down", Effect::Counter, with({{Parameter::First, 5}, {Parameter::Last, 3}}), 3,
             u"100000101 100000100 100000011"_s);
         row("counter of one value", Effect::Counter,

@@ -1,0 +1,218 @@
+#include "cli/EffectCommand.h"
+
+#include "cli/ConsoleOutput.h"
+#include "files/DiskFile.h"
+#include "files/SequenceFile.h"
+#include "model/Sequence.h"
+#include "model/TimeBase.h"
+
+#include <algorithm>
+#include <iterator>
+
+using effects::Effect;
+using effects::Parameter;
+
+namespace {
+
+struct EffectName {
+    Effect effect;
+    const char* name;
+    const char* role;
+};
+
+const EffectName Effects[] = {
+    {Effect::Chase, "chase", "un bloc de --width lampes parcourt la rangée"},
+    {Effect::Scanner, "scanner", "un bloc de --width lampes va et vient"},
+    {Effect::Fill, "fill", "une barre se remplit puis se vide"},
+    {Effect::Alternate, "alternate", "lampes impaires, puis paires"},
+    {Effect::Blink, "blink", "toutes allumées, puis toutes éteintes"},
+    {Effect::MeetAndPart, "meet", "des deux bouts vers le milieu, et retour"},
+    {Effect::Counter, "counter", "compte en binaire de --from à --to"},
+    {Effect::Sparkle, "sparkle", "--lamps lampes au hasard sur --frames trames"},
+    {Effect::Repeat, "repeat", "répète les enregistrements --from à --to de --source"}};
+
+QCommandLineOption valued(const char* name, const char* description, const char* value) {
+    return {QString::fromLatin1(name), QString::fromUtf8(description), QString::fromUtf8(value)};
+}
+
+QCommandLineOption flag(const char* name, const char* description) {
+    return {QString::fromLatin1(name), QString::fromUtf8(description)};
+}
+
+// One option for each effect parameter, in the order of effects::Parameter.
+const QList<QCommandLineOption> ParameterOptions = {
+    valued("width", "chase (1 à 7), scanner (1 à 4) : lampes du bloc ; 1 par défaut.", "N"),
+    flag("reverse", "chase, scanner, fill, counter : de droite à gauche."),
+    flag("no-wrap", "chase : le bloc sort de la rangée au lieu d'en faire le tour."),
+    valued("from", "counter : première valeur (0 par défaut) ; repeat : premier enregistrement.",
+           "N"),
+    valued("to", "counter : dernière valeur (127 par défaut) ; repeat : dernier enregistrement.",
+           "N"),
+    valued("lamps", "sparkle : lampes allumées par trame (1 à 7, 2 par défaut).", "N"),
+    valued("frames", "sparkle : trames (1 à 251, 16 par défaut).", "N"),
+    valued("seed", "sparkle : la même graine donne les mêmes trames (1 par défaut).", "N"),
+    valued("times", "Répète l'effet N fois (1 par défaut).", "N"),
+    valued("multiplier", "La durée de chaque trame : x1 (par défaut), x2, x5, x10, x15 ou x20.",
+           "xN")};
+const QCommandLineOption SourceOption =
+    valued("source", "repeat : la séquence dont les enregistrements sont répétés.", "FICHIER.dat");
+const QCommandLineOption OutputOption{{QStringLiteral("o"), QStringLiteral("output")},
+                                      QStringLiteral("Le fichier que generate écrit."),
+                                      QStringLiteral("FICHIER.dat")};
+
+const QCommandLineOption& optionOf(Parameter parameter) {
+    return ParameterOptions[int(parameter)];
+}
+
+QString dashed(const QCommandLineOption& option) {
+    return QStringLiteral("--") + option.names().last();
+}
+
+// The duration code of "x5" or "5".
+std::optional<int> codeOf(QString text) {
+    if (text.startsWith(u'x'))
+        text.remove(0, 1);
+    bool isNumber = false;
+    const int multiplier = text.toInt(&isNumber);
+    for (int code = 1; isNumber && code <= timebase::ButtonCount; ++code)
+        if (timebase::multiplier(code) == multiplier)
+            return code;
+    return std::nullopt;
+}
+
+using Error = std::optional<QString>;
+
+// The value given for a parameter, when it is given and lies within `bounds`.
+Error readValue(const QCommandLineParser& parser, Parameter parameter, effects::Bounds bounds,
+                int& value) {
+    const QCommandLineOption& option = optionOf(parameter);
+    if (parameter == Parameter::Reverse || parameter == Parameter::Wrap) {
+        value = parser.isSet(option) == (parameter == Parameter::Reverse);
+        return std::nullopt;
+    }
+    if (!parser.isSet(option))
+        return std::nullopt;
+    bool isNumber = true;
+    const QString text = parser.value(option);
+    const int given =
+        parameter == Parameter::Code ? codeOf(text).value_or(-1) : text.toInt(&isNumber);
+    if (parameter == Parameter::Code && given < 0)
+        return QStringLiteral("%1 : x1, x2, x5, x10, x15 ou x20").arg(dashed(option));
+    if (!isNumber || !bounds.holds(given))
+        return QStringLiteral("%1 : un nombre de %2 à %3")
+            .arg(dashed(option))
+            .arg(bounds.min)
+            .arg(bounds.max);
+    value = given;
+    return std::nullopt;
+}
+
+// Repeat takes its records from a file; the other effects make theirs from parameters.
+QList<std::pair<Parameter, effects::Bounds>> parametersRead(Effect effect) {
+    auto parameters = effects::parametersOf(effect);
+    if (effect == Effect::Repeat)
+        parameters += {{Parameter::First, {0, Sequence::LastRecord}},
+                       {Parameter::Last, {0, Sequence::LastRecord}}};
+    return parameters;
+}
+
+// Every option of `generate` given must be one the effect takes.
+Error unusedOption(const QCommandLineParser& parser, const EffectName& name) {
+    const auto parameters = parametersRead(name.effect);
+    for (int p = 0; p < effects::ParameterCount; ++p)
+        if (parser.isSet(ParameterOptions[p]) &&
+            std::none_of(parameters.begin(), parameters.end(),
+                         [p](const auto& taken) { return int(taken.first) == p; }))
+            return QStringLiteral("%1 ne s'applique pas à %2")
+                .arg(dashed(ParameterOptions[p]), QLatin1String(name.name));
+    if (parser.isSet(SourceOption) != (name.effect == Effect::Repeat))
+        return name.effect == Effect::Repeat ? QStringLiteral("repeat attend --source FICHIER.dat")
+                                             : QStringLiteral("--source ne s'applique qu'à repeat");
+    return std::nullopt;
+}
+
+ExitStatus refuse(const QString& text, ExitStatus status) {
+    ConsoleOutput(false).tell(text);
+    return status;
+}
+
+// The records the repetition takes from its source, or the status to exit with.
+std::variant<QList<Frame>, ExitStatus> sourceRecords(const Generation& generation) {
+    const auto bytes = readWholeFile(generation.source, 1 << 20);
+    const auto records = bytes ? readSequenceFile(*bytes) : std::nullopt;
+    if (!records || records->isEmpty())
+        return refuse(
+            QStringLiteral("%1 : pas une séquence, ou vide").arg(shownFileName(generation.source)),
+            ExitStatus::FileRefused);
+    const int last = int(records->size()) - 1;
+    const int from = generation.options[Parameter::First];
+    const int to =
+        generation.options[Parameter::Last] == -1 ? last : generation.options[Parameter::Last];
+    if (to > last || from > to)
+        return refuse(QStringLiteral("--from et --to : des enregistrements de 0 à %1, dans "
+                                     "l'ordre")
+                          .arg(last),
+                      ExitStatus::Usage);
+    return records->mid(from, to - from + 1);
+}
+
+} // namespace
+
+QList<QCommandLineOption> effectOptions() {
+    return ParameterOptions + QList{SourceOption, OutputOption};
+}
+
+QList<std::pair<QString, QString>> effectHelp() {
+    QList<std::pair<QString, QString>> rows;
+    for (const EffectName& name : Effects)
+        rows += {QString::fromLatin1(name.name), QString::fromUtf8(name.role)};
+    return rows;
+}
+
+std::variant<Generation, QString> readGeneration(const QCommandLineParser& parser) {
+    const QStringList arguments = parser.positionalArguments();
+    if (arguments.size() != 2)
+        return QStringLiteral("generate attend un effet (chase, scanner …)");
+    const auto name = std::find_if(std::begin(Effects), std::end(Effects), [&](const auto& e) {
+        return QLatin1String(e.name) == arguments[1];
+    });
+    if (name == std::end(Effects))
+        return QStringLiteral("effet inconnu : %1").arg(arguments[1]);
+    if (Error error = unusedOption(parser, *name))
+        return *error;
+    Generation generation{name->effect, {}, parser.value(OutputOption), parser.value(SourceOption)};
+    if (name->effect == Effect::Repeat) // the whole source unless told otherwise
+        generation.options[Parameter::Last] = -1;
+    for (const auto& [parameter, bounds] : parametersRead(name->effect))
+        if (Error error = readValue(parser, parameter, bounds, generation.options[parameter]))
+            return *error;
+    if (generation.output.isEmpty())
+        return QStringLiteral("generate attend -o FICHIER.dat");
+    return generation;
+}
+
+ExitStatus writeGeneration(const Generation& generation) {
+    QList<Frame> source;
+    if (generation.effect == Effect::Repeat) {
+        auto records = sourceRecords(generation);
+        if (const auto* status = std::get_if<ExitStatus>(&records))
+            return *status;
+        source = std::get<QList<Frame>>(records);
+    }
+    const QList<Frame> frames = effects::generate(generation.effect, generation.options, source);
+    if (frames.size() > Sequence::BoardCapacity)
+        return refuse(QStringLiteral("l'effet fait %1 enregistrements, la carte n'en tient que %2")
+                          .arg(frames.size())
+                          .arg(Sequence::BoardCapacity),
+                      ExitStatus::Usage);
+    Sequence sequence;
+    sequence.insert(0, frames);
+    if (!writeWholeFile(generation.output, writeSequenceFile(sequence)))
+        return refuse(QStringLiteral("%1 : impossible d'écrire le fichier")
+                          .arg(shownFileName(generation.output)),
+                      ExitStatus::FileRefused);
+    ConsoleOutput(false).result(QStringLiteral("%1 : %2 enregistrements")
+                                    .arg(shownFileName(generation.output))
+                                    .arg(frames.size()));
+    return ExitStatus::Done;
+}
