@@ -7,11 +7,12 @@
 #include "files/Configuration.h"
 #include "serial/UserSettings.h"
 #include "window/platform/MessageBoxes.h"
+#include "window/widgets/EffectsDialog.h"
 
 #include <QFileInfo>
 
-WindowCommands::WindowCommands(const EditorServices& services, QObject* parent)
-    : QObject(parent), m_services(services) {}
+WindowCommands::WindowCommands(const EditorServices& services, QWidget* window)
+    : QObject(window), m_services(services), m_window(window) {}
 
 void WindowCommands::newSequence() {
     m_services.files.newSequence();
@@ -69,6 +70,26 @@ void WindowCommands::insertRecord() {
 
 void WindowCommands::duplicateRecord() {
     m_services.messages.show(m_services.editor.duplicateRecord());
+}
+
+void WindowCommands::showEffects() {
+    if (!m_effects) {
+        m_effects = new EffectsDialog(m_services.editor, m_window);
+        connect(m_effects, &EffectsDialog::insertRequested, this,
+                [this](const QList<Frame>& f) { takeEffect(m_services.editor.insertFrames(f)); });
+        connect(m_effects, &EffectsDialog::replaceRequested, this, [this](const QList<Frame>& f) {
+            takeEffect(m_services.editor.replaceChosenRange(f));
+        });
+    }
+    m_effects->open();
+}
+
+// Frames that do not fit leave the dialog open, to be made shorter.
+void WindowCommands::takeEffect(const std::optional<Report>& refusal) {
+    if (refusal)
+        m_services.messages.show(refusal);
+    else
+        m_effects->accept();
 }
 
 void WindowCommands::chooseYellow() {

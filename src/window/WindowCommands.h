@@ -2,9 +2,15 @@
 
 #include "window/EditorServices.h"
 
+#include "model/Report.h"
+
 #include <QObject>
 
+#include <optional>
+
+class EffectsDialog;
 struct BoardOutcome;
+struct Frame;
 enum class LedColour;
 
 // What the menus, the toolbar and the window's buttons run: the services' commands, with the
@@ -13,7 +19,8 @@ class WindowCommands : public QObject {
     Q_OBJECT
 
 public:
-    explicit WindowCommands(const EditorServices& services, QObject* parent = nullptr);
+    // The dialogs it opens are the window's.
+    WindowCommands(const EditorServices& services, QWidget* window);
 
     // --- Fichier ---
     void newSequence();
@@ -34,6 +41,7 @@ public:
     void paste();
     void insertRecord();
     void duplicateRecord();
+    void showEffects();
 
     // --- Option ---
     void chooseYellow();
@@ -55,6 +63,9 @@ signals:
 private:
     void chooseColours(LedColour scheme);
     void showReports(const BoardOutcome& outcome);
+    void takeEffect(const std::optional<Report>& refusal);
 
     EditorServices m_services;
+    QWidget* m_window;
+    EffectsDialog* m_effects = nullptr; // made on first use, kept with its choices
 };

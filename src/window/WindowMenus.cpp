@@ -68,6 +68,8 @@ const WindowMenus::Row WindowMenus::Rows[] = {
      &WindowCommands::insertRecord, &SequenceEditor::canInsert, true, nullptr, nullptr},
     {Command::Duplicate, Place::Edit, "Dupliquer l'enregistrement", "Ctrl+D",
      &WindowCommands::duplicateRecord, &SequenceEditor::canDuplicate, false, nullptr, nullptr},
+    {Command::Effects, Place::Edit, "Effets…", "Ctrl+E", &WindowCommands::showEffects, nullptr,
+     true, nullptr, nullptr},
     {Command::Yellow, Place::Colour, "Jaune", "Ctrl+J", &WindowCommands::chooseYellow, nullptr,
      false, nullptr, nullptr},
     {Command::Red, Place::Colour, "Rouge", "Ctrl+R", &WindowCommands::chooseRed, nullptr, false,

@@ -35,6 +35,7 @@ public:
         Paste,
         Insert,
         Duplicate,
+        Effects,
         Yellow,
         Red,
         Green,

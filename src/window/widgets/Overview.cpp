@@ -41,32 +41,50 @@ bool holdsColours(const OverviewImage& a, const OverviewImage& b) {
     return a.lit == b.lit && a.unlit == b.unlit;
 }
 
+OverviewColumn columnOf(const Frame& frame) {
+    OverviewColumn column;
+    for (int i = 0; i < Frame::LampCount; ++i)
+        if (frame.isLit(i))
+            column.lamps |= quint8(1u << i);
+    column.code = frame.code;
+    return column;
+}
+
+OverviewImage coloured(const SequenceEditor& editor, const QPalette& palette) {
+    return {{},
+            desktopColour(editor.colours().lit, palette),
+            desktopColour(editor.colours().unlit, palette)};
+}
+
 } // namespace
 
 // The range is shaded only while both of its ends name a record of the store.
 OverviewImage overviewImage(const SequenceEditor& editor, bool playing, const QPalette& palette) {
-    OverviewImage image;
-    image.lit = desktopColour(editor.colours().lit, palette);
-    image.unlit = desktopColour(editor.colours().unlit, palette);
+    OverviewImage image = coloured(editor, palette);
     const int start = editor.startAddress();
     const int entry = editor.currentEntry();
     const bool ranged = Sequence::holds(start) && Sequence::holds(entry);
     const int rangeFirst = ranged ? std::min(start, entry) : 0;
     const int rangeLast = ranged ? std::max(start, entry) : -1;
     const Sequence& sequence = editor.sequence();
-    image.columns.resize(sequence.length() + 1);
-    for (int r = 0; r < image.columns.size(); ++r) {
-        OverviewColumn& c = image.columns[r];
-        const Frame& frame = sequence.at(r);
-        for (int i = 0; i < Frame::LampCount; ++i)
-            if (frame.isLit(i))
-                c.lamps |= quint8(1u << i);
-        c.code = frame.code;
+    for (int r = 0; r <= sequence.length(); ++r) {
+        OverviewColumn c = columnOf(sequence.at(r));
         c.current = r == editor.currentRecord();
         c.inRange = r >= rangeFirst && r <= rangeLast;
         c.played = c.current && playing;
+        image.columns.append(c);
     }
     image.columns.last().working = true;
+    return image;
+}
+
+OverviewImage overviewImage(const QList<Frame>& frames, const SequenceEditor& editor, int played,
+                            const QPalette& palette) {
+    OverviewImage image = coloured(editor, palette);
+    for (const Frame& frame : frames)
+        image.columns.append(columnOf(frame));
+    if (played >= 0 && played < image.columns.size())
+        image.columns[played].current = image.columns[played].played = true;
     return image;
 }
 

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QScrollArea>
 
+struct Frame;
 class OverviewStrip;
 class Player;
 class SequenceEditor;
@@ -31,6 +32,9 @@ struct OverviewImage {
 
 // The image of the editor's sequence as it stands; `palette` resolves the theme's colours.
 OverviewImage overviewImage(const SequenceEditor& editor, bool playing, const QPalette& palette);
+// Frames on their own, in the editor's colours: no working record, frame `played` marked.
+OverviewImage overviewImage(const QList<Frame>& frames, const SequenceEditor& editor, int played,
+                            const QPalette& palette);
 
 // "Vue d'ensemble": every record of the sequence at a glance, as a strip of columns of eight
 // lamps with the record number every ten columns and a bar for each record's duration; the

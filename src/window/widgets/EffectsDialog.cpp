@@ -1,0 +1,181 @@
+#include "window/widgets/EffectsDialog.h"
+
+#include "editing/SequenceEditor.h"
+#include "model/TimeBase.h"
+#include "window/widgets/Overview.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+using effects::Effect;
+using effects::Parameter;
+
+namespace {
+
+// In the order of effects::Effect.
+const char* const EffectNames[effects::EffectCount] = {
+    "Chenillard",       "Balayage",      "Remplir puis vider",
+    "Alternance",       "Clignotement",  "Rencontre au centre",
+    "Compteur binaire", "Scintillement", "Répéter Départ..En cours"};
+
+// In the order of effects::Parameter.
+const char* const ParameterLabels[effects::ParameterCount] = {
+    "&Largeur :",      "De &droite à gauche", "&Faire le tour",
+    "De la &valeur :", "À la va&leur :",      "Lampes a&llumées :",
+    "&Trames :",       "&Graine :",           "&Répétitions :",
+    "D&urée :"};
+
+bool isSwitch(Parameter parameter) {
+    return parameter == Parameter::Reverse || parameter == Parameter::Wrap;
+}
+
+QString frameCount(qsizetype count) {
+    return count == 0   ? QStringLiteral("Aucune trame")
+           : count == 1 ? QStringLiteral("1 trame")
+                        : QStringLiteral("%1 trames").arg(count);
+}
+
+} // namespace
+
+EffectsDialog::EffectsDialog(const SequenceEditor& editor, QWidget* parent)
+    : QDialog(parent), m_editor(editor), m_list(new QListWidget), m_parameters(new QFormLayout),
+      m_preview(new Overview), m_count(new QLabel),
+      m_play(new QPushButton(QStringLiteral("&Lire"))),
+      m_insert(new QPushButton(QStringLiteral("&Insérer"))),
+      m_replace(new QPushButton(QStringLiteral("Re&mplacer Départ..En cours"))) {
+    setWindowTitle(QStringLiteral("Effets"));
+    for (const char* name : EffectNames)
+        m_list->addItem(QString::fromUtf8(name));
+    m_list->setAccessibleName(QStringLiteral("Effets"));
+    m_list->setCurrentRow(0);
+    m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8);
+    m_preview->setToolTip(QString());
+    m_preview->setAccessibleName(QStringLiteral("Aperçu"));
+    m_insert->setDefault(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->addButton(m_insert, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_replace, QDialogButtonBox::ActionRole);
+    auto* playRow = new QHBoxLayout;
+    playRow->addWidget(m_play);
+    playRow->addWidget(m_count, 1);
+    auto* right = new QVBoxLayout;
+    right->addLayout(m_parameters);
+    right->addStretch();
+    right->addWidget(m_preview);
+    right->addLayout(playRow);
+    auto* top = new QHBoxLayout;
+    top->addWidget(m_list);
+    top->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buttons);
+    resize(560, sizeHint().height());
+
+    connect(m_list, &QListWidget::currentRowChanged, this, &EffectsDialog::buildParameters);
+    connect(m_play, &QPushButton::clicked, this, &EffectsDialog::togglePlay);
+    connect(&m_timer, &QTimer::timeout, this, &EffectsDialog::step);
+    connect(m_insert, &QPushButton::clicked, this, [this] { emit insertRequested(m_frames); });
+    connect(m_replace, &QPushButton::clicked, this, [this] { emit replaceRequested(m_frames); });
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(this, &QDialog::finished, this, &EffectsDialog::stopPlaying);
+    buildParameters();
+}
+
+Effect EffectsDialog::effect() const {
+    return Effect(qBound(0, m_list->currentRow(), effects::EffectCount - 1));
+}
+
+void EffectsDialog::open() {
+    makeFrames();
+    QDialog::open();
+    m_list->setFocus();
+}
+
+// The fields of the effect chosen, each starting from the value last given to its parameter.
+void EffectsDialog::buildParameters() {
+    while (m_parameters->rowCount() > 0)
+        m_parameters->removeRow(0);
+    for (const auto& [parameter, bounds] : effects::parametersOf(effect()))
+        addParameter(parameter, bounds);
+    makeFrames();
+}
+
+void EffectsDialog::addParameter(Parameter parameter, effects::Bounds bounds) {
+    const QString label = QString::fromUtf8(ParameterLabels[int(parameter)]);
+    int& value = m_options[parameter];
+    if (isSwitch(parameter)) {
+        auto* box = new QCheckBox(label);
+        box->setChecked(value != 0);
+        connect(box, &QCheckBox::toggled, this, [this, &value](bool on) {
+            value = on;
+            makeFrames();
+        });
+        m_parameters->addRow(box);
+    } else if (parameter == Parameter::Code) {
+        auto* box = new QComboBox;
+        for (int code = bounds.min; code <= bounds.max; ++code)
+            box->addItem(QStringLiteral("x%1").arg(timebase::multiplier(code)), code);
+        box->setCurrentIndex(value - bounds.min);
+        connect(box, &QComboBox::currentIndexChanged, this, [this, &value, box] {
+            value = box->currentData().toInt();
+            makeFrames();
+        });
+        m_parameters->addRow(label, box);
+    } else {
+        auto* box = new QSpinBox;
+        box->setRange(bounds.min, bounds.max);
+        box->setValue(value); // held within the bounds of this effect
+        value = box->value();
+        connect(box, &QSpinBox::valueChanged, this, [this, &value](int v) {
+            value = v;
+            makeFrames();
+        });
+        m_parameters->addRow(label, box);
+    }
+}
+
+void EffectsDialog::makeFrames() {
+    stopPlaying();
+    m_frames = effects::generate(effect(), m_options, m_editor.chosenFrames());
+    m_count->setText(frameCount(m_frames.size()));
+    m_play->setEnabled(!m_frames.isEmpty());
+    m_insert->setEnabled(!m_frames.isEmpty() && m_editor.canInsert());
+    m_replace->setEnabled(!m_frames.isEmpty() && m_editor.canCopy());
+    showPreview();
+}
+
+void EffectsDialog::togglePlay() {
+    if (m_timer.isActive())
+        return stopPlaying();
+    m_played = -1;
+    m_play->setText(QStringLiteral("&Arrêter"));
+    step();
+}
+
+// Each frame stays for its own duration at the base period in force.
+void EffectsDialog::step() {
+    m_played = (m_played + 1) % int(m_frames.size());
+    const double base = timebase::basePeriod(m_editor.basePeriodIndex());
+    const int code = m_frames[m_played].code;
+    m_timer.start(qMax(1, timebase::startIntervalMs(base, timebase::multiplier(code))));
+    showPreview();
+}
+
+void EffectsDialog::stopPlaying() {
+    m_timer.stop();
+    m_played = -1;
+    m_play->setText(QStringLiteral("&Lire"));
+    showPreview();
+}
+
+void EffectsDialog::showPreview() {
+    m_preview->showImage(overviewImage(m_frames, m_editor, m_played, palette()));
+}
