@@ -59,10 +59,13 @@ EffectsDialog::EffectsDialog(const SequenceEditor& editor, QWidget* parent)
     m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8);
     m_preview->setToolTip(QString());
     m_preview->setAccessibleName(QStringLiteral("Aperçu"));
-    m_insert->setDefault(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_insert, QDialogButtonBox::ActionRole);
     buttons->addButton(m_replace, QDialogButtonBox::ActionRole);
+    // Enter inserts, wherever the focus is, but on another button.
+    for (QPushButton* button : {m_play, m_replace, buttons->button(QDialogButtonBox::Close)})
+        button->setAutoDefault(false);
+    m_insert->setDefault(true);
     auto* playRow = new QHBoxLayout;
     playRow->addWidget(m_play);
     playRow->addWidget(m_count, 1);
@@ -77,7 +80,6 @@ EffectsDialog::EffectsDialog(const SequenceEditor& editor, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(buttons);
-    resize(560, sizeHint().height());
 
     connect(m_list, &QListWidget::currentRowChanged, this, &EffectsDialog::buildParameters);
     connect(m_play, &QPushButton::clicked, this, &EffectsDialog::togglePlay);
@@ -162,10 +164,13 @@ void EffectsDialog::togglePlay() {
 
 // Each frame stays for its own duration at the base period in force.
 void EffectsDialog::step() {
+    if (m_frames.isEmpty())
+        return stopPlaying();
     m_played = (m_played + 1) % int(m_frames.size());
     const double base = timebase::basePeriod(m_editor.basePeriodIndex());
     const int code = m_frames[m_played].code;
-    m_timer.start(qMax(1, timebase::startIntervalMs(base, timebase::multiplier(code))));
+    // A frame without a duration (a repetition may bring one) flashes by as the shortest does.
+    m_timer.start(qMax(10, timebase::startIntervalMs(base, timebase::multiplier(code))));
     showPreview();
 }
 
