@@ -29,7 +29,8 @@ const EffectName Effects[] = {
     {Effect::MeetAndPart, "meet", "des deux bouts vers le milieu, et retour"},
     {Effect::Counter, "counter", "compte en binaire de --from à --to"},
     {Effect::Sparkle, "sparkle", "--lamps lampes au hasard sur --frames trames"},
-    {Effect::Repeat, "repeat", "répète les enregistrements --from à --to de --source"}};
+    {Effect::Repeat, "repeat",
+     "répète les enregistrements --from à --to des --source mis bout à bout"}};
 
 QCommandLineOption valued(const char* name, const char* description, const char* value) {
     return {QString::fromLatin1(name), QString::fromUtf8(description), QString::fromUtf8(value)};
@@ -55,7 +56,10 @@ const QList<QCommandLineOption> ParameterOptions = {
     valued("multiplier", "La durée de chaque trame : x1 (par défaut), x2, x5, x10, x15 ou x20.",
            "xN")};
 const QCommandLineOption SourceOption =
-    valued("source", "repeat : la séquence dont les enregistrements sont répétés.", "FICHIER.dat");
+    valued("source",
+           "repeat : une séquence dont les enregistrements sont répétés ; plusieurs "
+           "--source se suivent dans leur ordre.",
+           "FICHIER.dat");
 const QCommandLineOption OutputOption{{QStringLiteral("o"), QStringLiteral("output")},
                                       QStringLiteral("Le fichier que generate écrit."),
                                       QStringLiteral("FICHIER.dat")};
@@ -136,14 +140,27 @@ ExitStatus refuse(const QString& text, ExitStatus status) {
     return status;
 }
 
-// The records the repetition takes from its source, or the status to exit with.
+// The records of every source, one after the other.
+std::variant<QList<Frame>, ExitStatus> joinedSources(const QStringList& sources) {
+    QList<Frame> joined;
+    for (const QString& source : sources) {
+        const auto bytes = readWholeFile(source, 1 << 20);
+        const auto records = bytes ? readSequenceFile(*bytes) : std::nullopt;
+        if (!records || records->isEmpty())
+            return refuse(
+                QStringLiteral("%1 : pas une séquence, ou vide").arg(shownFileName(source)),
+                ExitStatus::FileRefused);
+        joined += *records;
+    }
+    return joined;
+}
+
+// The records the repetition takes from its sources, or the status to exit with.
 std::variant<QList<Frame>, ExitStatus> sourceRecords(const Generation& generation) {
-    const auto bytes = readWholeFile(generation.source, 1 << 20);
-    const auto records = bytes ? readSequenceFile(*bytes) : std::nullopt;
-    if (!records || records->isEmpty())
-        return refuse(
-            QStringLiteral("%1 : pas une séquence, ou vide").arg(shownFileName(generation.source)),
-            ExitStatus::FileRefused);
+    auto joined = joinedSources(generation.sources);
+    const auto* records = std::get_if<QList<Frame>>(&joined);
+    if (!records)
+        return joined;
     const int last = int(records->size()) - 1;
     const int from = generation.options[Parameter::First];
     const int to =
@@ -180,7 +197,8 @@ std::variant<Generation, QString> readGeneration(const QCommandLineParser& parse
         return QStringLiteral("effet inconnu : %1").arg(arguments[1]);
     if (Error error = unusedOption(parser, *name))
         return *error;
-    Generation generation{name->effect, {}, parser.value(OutputOption), parser.value(SourceOption)};
+    Generation generation{
+        name->effect, {}, parser.value(OutputOption), parser.values(SourceOption)};
     if (name->effect == Effect::Repeat) // the whole source unless told otherwise
         generation.options[Parameter::Last] = -1;
     for (const auto& [parameter, bounds] : parametersRead(name->effect))
@@ -205,8 +223,8 @@ ExitStatus writeGeneration(const Generation& generation) {
                           .arg(frames.size())
                           .arg(Sequence::BoardCapacity),
                       ExitStatus::Usage);
-    Sequence sequence;
-    sequence.insert(0, frames);
+    // As the editor holds the file once opened, so that opening and saving it changes nothing.
+    const Sequence sequence = Sequence::loaded(frames);
     if (!writeWholeFile(generation.output, writeSequenceFile(sequence)))
         return refuse(QStringLiteral("%1 : impossible d'écrire le fichier")
                           .arg(shownFileName(generation.output)),

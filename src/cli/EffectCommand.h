@@ -16,8 +16,9 @@ struct Generation {
     effects::Effect effect = effects::Effect::Chase;
     effects::Options options;
     QString output;
-    // Repeat: the sequence file whose records First..Last (Last -1: its last) are repeated.
-    QString source;
+    // Repeat: the records First..Last (Last -1: the last one) of these sequence files, put
+    // end to end, are repeated.
+    QStringList sources;
 };
 
 // The options only `generate` reads, in the order the help lists them.

@@ -5,12 +5,14 @@
 #include "window/EditorServices.h"
 #include "window/WindowCommands.h"
 #include "window/platform/MessageBoxes.h"
+#include "window/platform/QtProgramFolders.h"
 #include "window/widgets/LinkJournal.h"
 #include "window/widgets/PortMenu.h"
 #include "window/widgets/RecentFilesMenu.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
@@ -145,6 +147,7 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
     m_colourMenu->menuAction()->setEnabled(false);
     window->addActions({action(Command::Yellow), action(Command::Red), action(Command::Green)});
     buildRecentFiles(file);
+    buildExamples(file);
 }
 
 // "?" is an item of the bar itself, with no menu under it.
@@ -169,6 +172,21 @@ void WindowMenus::buildRecentFiles(QMenu* file) {
     connect(m_recentFiles, &RecentFilesMenu::fileMissing, this,
             [this](const Report& report) { m_services.messages.show(report); });
     connect(&m_services.files, &FileCommands::fileUsed, m_recentFiles, &RecentFilesMenu::remember);
+}
+
+// "Exemples", after "Ouvrir": the example sequences, opened as any file is. An installed copy
+// is the system's, and "Sauvegarder" always asks for a name: the examples stay as shipped.
+void WindowMenus::buildExamples(QMenu* file) {
+    auto* examples = new QMenu(QStringLiteral("Exemples"), file);
+    file->insertMenu(action(Command::Save), examples);
+    const QDir folder(QtProgramFolders::examplesFolder());
+    for (const QFileInfo& example :
+         folder.entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name)) {
+        const QString path = example.absoluteFilePath();
+        connect(examples->addAction(example.completeBaseName()), &QAction::triggered, &m_commands,
+                [this, path] { m_commands.openPath(path); });
+    }
+    examples->setEnabled(!examples->isEmpty());
 }
 
 // "Port série", "Couleur LED" (filled from the table) and "Journal de la liaison".

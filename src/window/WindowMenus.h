@@ -68,6 +68,7 @@ private:
     QAction* add(const Row& row, QMenu* menu, QMenuBar* bar);
     void buildOptions(QMenu* options, QMainWindow* window);
     void buildRecentFiles(QMenu* file);
+    void buildExamples(QMenu* file);
     void followEditor();
     void greyCommands();
     bool claimedByMenus(const QKeySequence& keys) const;

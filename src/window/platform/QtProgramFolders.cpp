@@ -54,6 +54,13 @@ QString QtProgramFolders::userFolder() {
     return folder;
 }
 
+QString QtProgramFolders::examplesFolder() {
+    const QString program = QCoreApplication::applicationDirPath();
+    if (isInstalled(program))
+        return QDir(program).absoluteFilePath(QStringLiteral(LT840_EXAMPLES_FROM_BIN));
+    return QStringLiteral(LT840_SOURCE_EXAMPLES);
+}
+
 // A documents folder the user has not created yet gives way to the home folder.
 QString QtProgramFolders::documentsIfInstalled() {
     if (!isInstalled(QCoreApplication::applicationDirPath()))

@@ -12,6 +12,8 @@ public:
 
     // The folder the file dialogs start in for an installed editor, "" otherwise.
     static QString documentsIfInstalled();
+    // The example sequences: installed beside the program's data, or in the sources of a build.
+    static QString examplesFolder();
     // True when `folder` holds an installed program rather than a build.
     static bool isInstalled(const QString& folder);
 };
