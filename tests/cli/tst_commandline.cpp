@@ -19,12 +19,13 @@ const std::pair<const char*, QByteArray> Files[] = {
 
 // The virtual board's options ("-": none); the arguments (DEV: its device; an empty word
 // stays; 2>tty: the errors to a terminal); the exit status; patterns for the output and the
-// errors; the bytes the board received; the start of the upload stream it took in.
+// errors; the bytes the board received; the start of the upload stream it took in; what
+// out.dat holds afterwards.
 struct Run {
     const char *board, *arguments;
     int status;
     const char *output, *errors;
-    QByteArray received = {}, stream = {};
+    QByteArray received = {}, stream = {}, written = {};
 };
 
 QString readAll(int terminal) {
@@ -81,10 +82,31 @@ private slots:
              "  program FICHIER\\.dat --port PÉRIPHÉRIQUE  programme la séquence, puis\n {43}"
              "réinitialise la carte\n  reset --port PÉRIPHÉRIQUE {16}réinitialise la carte\n"
              "  check FICHIER\\.dat {24}vérifie le fichier, affiche le\n {43}nombre "
-             "d'enregistrements et la durée\n {43}d'un tour\n\nSans --port : .* dans la\nfenêtre"
+             "d'enregistrements et la durée\n {43}d'un tour\n  generate EFFET -o FICHIER\\.dat {12}"
+             "écrit la séquence d'un effet\n\nSans --port : .* dans la\nfenêtre"
              "\\.\n\nOptions :\n  -h, --help +Affiche.*-v, --version +Affiche.*--port "
-             "<PÉRIPHÉRIQUE> +Le port.*  4  la carte",
-             "^$"}};
+             "<PÉRIPHÉRIQUE> +Le port.*Options de generate :\n  --width <N> .*Effets de "
+             "generate :\n  chase +un bloc.*  4  la carte",
+             "^$"},
+            {"-", "generate chase --width 2 --multiplier x5 -o out.dat", 0,
+             "^out\\.dat : 8 enregistrements\n$", "^$", "", "",
+             "LT840  V1.02\r\n 8 \r\n311000000\r\n301100000\r\n300110000\r\n300011000\r\n"
+             "300001100\r\n300000110\r\n300000011\r\n310000001\r\n011111111\r\n"},
+            {"-",
+             "generate repeat --source seq%2.DAT --source seq%2.DAT --from 2 --to 3 -o out.dat", 0,
+             "^out\\.dat : 2 enregistrements\n$", "^$", "", "",
+             "LT840  V1.02\r\n 2 \r\n300000100\r\n100000001\r\n011111111\r\n"},
+            {"-", "generate blink --width 2 -o out.dat", 1, "^$",
+             "^lt840-cli: --width ne s'applique pas à blink\n"},
+            {"-", "generate counter --to 300 -o out.dat", 1, "^$",
+             ": --to : un nombre de 0 à 255\n"},
+            {"-", "generate counter --to 255 -o out.dat", 1, "^$",
+             ": l'effet fait 256 enregistrements, la carte n'en tient que 251\n$"},
+            {"-", "generate fill --multiplier x3", 1, "^$", ": --multiplier : x1, x2, x5, x10"},
+            {"-", "generate fill -o ailleurs/out.dat", 2, "^$",
+             "impossible d'écrire le fichier\n$"},
+            {"-", "generate repeat --source bad.dat -o out.dat", 2, "^$", "pas une séquence"},
+            {"-", "check seq%2.DAT --times 2", 1, "^$", "--times ne s'applique qu'à generate"}};
         for (const Run& r : rows)
             QTest::addRow("%s %s", r.board, r.arguments) << r;
     }
@@ -132,6 +154,8 @@ private slots:
             QVERIFY2(board.waitForReceivedTail(run.received, 10000),
                      board.received().toHex().constData());
         QCOMPARE(board.receivedStream().left(run.stream.size()), run.stream);
+        QFile written(folder.filePath("out.dat"));
+        QCOMPARE(written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray(), run.written);
     }
 };
 

@@ -96,6 +96,22 @@ private slots:
         row("3 2 0 duplicate the last", duplicate, {}, "0122/4 3 +M");
         row("3 3 0 duplicate the working record", duplicate, {}, "012/3 3 -N");
         row("250 0 0 duplicate, full", duplicate, {}, "01234567/250 0 -N", Full);
+        const auto frames = [](const char* lamps) {
+            return *readRecordLines(lines(lamps).toLatin1());
+        };
+        const auto effect = [&](const char* l) {
+            return Command([f = frames(l)](E& e) { return e.insertFrames(f); });
+        };
+        const auto replace = [&](const char* l) {
+            return Command([f = frames(l)](E& e) { return e.replaceChosenRange(f); });
+        };
+        const QString three = u"Place insuffisante : 3 enregistrements à"_s;
+        row("4 1 0 effect before the record shown", effect("66"), {}, "066123/6 1 +M");
+        row("249 0 0 effect, not fitting", effect("66"), {}, "01234567/249 0 +N", two);
+        row("4 1 2 replace the range", replace("666"), {}, "06663/5 1 +M");
+        row("250 1 3 replace, fitting the room freed", replace("666"), {}, "06664567/250 1 +M");
+        row("250 1 2 replace, not fitting", replace("666"), {}, "01234567/250 1 +N", three);
+        row("4 2 -1 replace no range", replace("6"), {}, "0123/4 2 -N");
     }
     void commands() {
         QFETCH(Command, command);
@@ -107,8 +123,9 @@ private slots:
         e.showRecord(s[1].toInt()), e.setStartAddress(s[2].toInt()), e.chooseMultiplier(3);
         rig.clipboard.content = s[3] == u"copy" || s[3] == u"cut" ? QString() : clipboard;
         const Sequence before = e.sequence();
-        const bool offered = s[3].startsWith(u"paste")       ? e.canPaste()
-                             : s[3].startsWith(u"insert")    ? e.canInsert()
+        const bool offered = s[3].startsWith(u"paste") ? e.canPaste()
+                             : s[3].startsWith(u"insert") || s[3].startsWith(u"effect")
+                                 ? e.canInsert()
                              : s[3].startsWith(u"duplicate") ? e.canDuplicate()
                                                              : e.canCopy();
         e.markSaved();
