@@ -179,9 +179,12 @@ void WindowMenus::buildRecentFiles(QMenu* file) {
 void WindowMenus::buildExamples(QMenu* file) {
     auto* examples = new QMenu(QStringLiteral("Exemples"), file);
     file->insertMenu(action(Command::Save), examples);
-    const QDir folder(QtProgramFolders::examplesFolder());
-    for (const QFileInfo& example :
-         folder.entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Name)) {
+    QFileInfoList found = QDir(QtProgramFolders::examplesFolder())
+                              .entryInfoList({QStringLiteral("*.dat")}, QDir::Files);
+    std::sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
+        return a.completeBaseName() < b.completeBaseName();
+    });
+    for (const QFileInfo& example : found) {
         const QString path = example.absoluteFilePath();
         connect(examples->addAction(example.completeBaseName()), &QAction::triggered, &m_commands,
                 [this, path] { m_commands.openPath(path); });

@@ -1,5 +1,6 @@
 #include "WindowRig.h"
 #include "files/DiskFile.h"
+#include "files/SequenceFile.h"
 #include "serial/UserSettings.h"
 #include "window/OptionsPanel.h"
 #include "window/SequencePanel.h"
@@ -8,6 +9,7 @@
 #include "window/TransformPanel.h"
 #include "window/WindowMenus.h"
 #include "window/widgets/BoardTestWindow.h"
+#include "window/widgets/EffectsDialog.h"
 #include "window/widgets/LampGrid.h"
 #include "window/widgets/LinkJournal.h"
 #include "window/widgets/Overview.h"
@@ -396,10 +398,13 @@ private slots:
         seen << QString::number(r.window.menus()->journal()->isVisible());
         QCOMPARE(
             seen.join(u", "),
-            u"&Fichier [Nouveau Ctrl+N, Ouvrir Ctrl+O, Sauvegarder Ctrl+S, -, Quitter], &Édition "
-            u"[Annuler Ctrl+Z#, Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Couper Ctrl+X#, Copier Ctrl+C#, "
-            u"Coller Ctrl+Shift+V#, -, Insérer un enregistrement Ins, Dupliquer l'enregistrement "
-            u"Ctrl+D#], &Option [Port série [COM 1*, COM 2, COM 3, COM 4], Couleur LED# [Jaune "
+            u"&Fichier [Nouveau Ctrl+N, Ouvrir Ctrl+O, Exemples [alternance, balayage, chenillard, "
+            u"chenillard-large, clignotement, compteur, remplir-vider, rencontre, scintillement, "
+            u"spectacle, spectacle-2], Sauvegarder Ctrl+S, -, Quitter], &Édition [Annuler Ctrl+Z#, "
+            u"Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Couper Ctrl+X#, Copier Ctrl+C#, Coller "
+            u"Ctrl+Shift+V#, -, Insérer un enregistrement Ins, Dupliquer l'enregistrement Ctrl+D#, "
+            u"-, Effets… Ctrl+E], &Option [Port série [COM 1*, COM 2, COM 3, COM 4], Couleur LED# "
+            u"[Jaune "
             u"Ctrl+J, Rouge Ctrl+R, Vert Ctrl+V], Journal de la liaison], &Transfert [&TestCarte, "
             u"&Programmation], ?, Nouveau (Ctrl+N), Ouvrir (Ctrl+O), Sauvegarder (Ctrl+S), -, "
             u"Annuler (Ctrl+Z), Rétablir (Ctrl+Y), -, TestCarte, Programmation, 1"_s);
@@ -425,6 +430,42 @@ private slots:
             (overflows(r.window.centralWidget()) + overflows(r.window.statusBar())).join(u", "),
             QString());
         QCOMPARE(r.window.width(), r.window.centralWidget()->width());
+    }
+
+    // From the keyboard: Ctrl+E, a chase of two lamps at x5 inserted by Enter before record 0,
+    // one undo step; the example of a chase opens from its menu.
+    void effects() {
+        WindowRig r;
+        QTest::keySequence(&r.window, QKeySequence(u"Ctrl+E"_s));
+        auto* dialog = r.window.findChild<EffectsDialog*>();
+        QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
+        for (auto key : {Qt::Key_Tab, Qt::Key_Up, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab,
+                         Qt::Key_Tab, Qt::Key_Down, Qt::Key_Down, Qt::Key_Return})
+            QTest::keyClick(dialog->focusWidget(), key);
+        QVERIFY(!dialog->isVisible());
+        const auto records = [&r] {
+            QStringList lines;
+            for (int k = 0; k < r.editor.sequence().length(); ++k)
+                lines << QString::fromLatin1(writeRecordLines({&r.editor.sequence().at(k), 1}))
+                             .trimmed();
+            return words(r.editor.currentRecord(), lines.join(u','));
+        };
+        const QString chase = records();
+        QCOMPARE(chase, u"0 311000000,301100000,300110000,300011000,300001100,300000110,"
+                        u"300000011,310000001"_s);
+        QTest::keySequence(&r.window, QKeySequence(u"Ctrl+Z"_s));
+        QCOMPARE(records(), u"0 "_s);
+        QTest::keySequence(&r.window, QKeySequence(u"Ctrl+Y"_s));
+        QCOMPARE(records(), chase);
+        r.editor.markSaved();
+        QMenu* file = r.window.menuBar()->actions().first()->menu();
+        for (QAction* a : file->actions())
+            for (QAction* example : a->menu() ? a->menu()->actions() : QList<QAction*>())
+                if (a->text() == u"Exemples" && example->text() == u"chenillard")
+                    example->trigger();
+        QVERIFY(r.window.windowTitle().endsWith(u"/chenillard.dat"));
+        QCOMPARE(records(), u"0 210000000,201000000,200100000,200010000,200001000,200000100,"
+                            u"200000010,200000001"_s);
     }
 
     // A file named on the command line, dropped or chosen among the recent ones opens.

@@ -58,6 +58,8 @@ EffectsDialog::EffectsDialog(const SequenceEditor& editor, QWidget* parent)
     m_list->setCurrentRow(0);
     m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8);
     m_preview->setToolTip(QString());
+    m_preview->setFocusPolicy(Qt::NoFocus); // nothing to choose there
+    m_preview->strip()->setFocusPolicy(Qt::NoFocus);
     m_preview->setAccessibleName(QStringLiteral("Aperçu"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_insert, QDialogButtonBox::ActionRole);
@@ -101,47 +103,59 @@ void EffectsDialog::open() {
     m_list->setFocus();
 }
 
-// The fields of the effect chosen, each starting from the value last given to its parameter.
+// The fields of the effect chosen, each starting from the value last given to its parameter;
+// Tab goes from the list through them, in order.
 void EffectsDialog::buildParameters() {
     while (m_parameters->rowCount() > 0)
         m_parameters->removeRow(0);
-    for (const auto& [parameter, bounds] : effects::parametersOf(effect()))
-        addParameter(parameter, bounds);
+    QWidget* previous = m_list;
+    for (const auto& [parameter, bounds] : effects::parametersOf(effect())) {
+        QWidget* field = addParameter(parameter, bounds);
+        setTabOrder(previous, field);
+        previous = field;
+    }
+    setTabOrder(previous, m_play);
     makeFrames();
 }
 
-void EffectsDialog::addParameter(Parameter parameter, effects::Bounds bounds) {
+QWidget* EffectsDialog::addParameter(Parameter parameter, effects::Bounds bounds) {
     const QString label = QString::fromUtf8(ParameterLabels[int(parameter)]);
     int& value = m_options[parameter];
     if (isSwitch(parameter)) {
         auto* box = new QCheckBox(label);
         box->setChecked(value != 0);
-        connect(box, &QCheckBox::toggled, this, [this, &value](bool on) {
-            value = on;
-            makeFrames();
-        });
+        connect(box, &QCheckBox::toggled, this, [this, &value](bool on) { take(value, on); });
         m_parameters->addRow(box);
-    } else if (parameter == Parameter::Code) {
-        auto* box = new QComboBox;
-        for (int code = bounds.min; code <= bounds.max; ++code)
-            box->addItem(QStringLiteral("x%1").arg(timebase::multiplier(code)), code);
-        box->setCurrentIndex(value - bounds.min);
-        connect(box, &QComboBox::currentIndexChanged, this, [this, &value, box] {
-            value = box->currentData().toInt();
-            makeFrames();
-        });
-        m_parameters->addRow(label, box);
-    } else {
-        auto* box = new QSpinBox;
-        box->setRange(bounds.min, bounds.max);
-        box->setValue(value); // held within the bounds of this effect
-        value = box->value();
-        connect(box, &QSpinBox::valueChanged, this, [this, &value](int v) {
-            value = v;
-            makeFrames();
-        });
-        m_parameters->addRow(label, box);
+        return box;
     }
+    QWidget* field =
+        parameter == Parameter::Code ? multiplierField(value, bounds) : numberField(value, bounds);
+    m_parameters->addRow(label, field);
+    return field;
+}
+
+QWidget* EffectsDialog::multiplierField(int& code, effects::Bounds bounds) {
+    auto* box = new QComboBox;
+    for (int c = bounds.min; c <= bounds.max; ++c)
+        box->addItem(QStringLiteral("x%1").arg(timebase::multiplier(c)), c);
+    box->setCurrentIndex(code - bounds.min);
+    connect(box, &QComboBox::currentIndexChanged, this,
+            [this, &code, box] { take(code, box->currentData().toInt()); });
+    return box;
+}
+
+QWidget* EffectsDialog::numberField(int& number, effects::Bounds bounds) {
+    auto* box = new QSpinBox;
+    box->setRange(bounds.min, bounds.max);
+    box->setValue(number);
+    number = box->value(); // held within the bounds of this effect
+    connect(box, &QSpinBox::valueChanged, this, [this, &number](int v) { take(number, v); });
+    return box;
+}
+
+void EffectsDialog::take(int& option, int value) {
+    option = value;
+    makeFrames();
 }
 
 void EffectsDialog::makeFrames() {

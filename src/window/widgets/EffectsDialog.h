@@ -36,7 +36,10 @@ signals:
 private:
     effects::Effect effect() const;
     void buildParameters();
-    void addParameter(effects::Parameter parameter, effects::Bounds bounds);
+    QWidget* addParameter(effects::Parameter parameter, effects::Bounds bounds);
+    QWidget* multiplierField(int& code, effects::Bounds bounds);
+    QWidget* numberField(int& number, effects::Bounds bounds);
+    void take(int& option, int value);
     void makeFrames();
     void togglePlay();
     void step();
