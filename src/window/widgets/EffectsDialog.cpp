@@ -28,7 +28,7 @@ const char* const EffectNames[effects::EffectCount] = {
 
 // In the order of effects::Parameter.
 const char* const ParameterLabels[effects::ParameterCount] = {
-    "&Largeur :",      "De &droite à gauche", "&Faire le tour",
+    "&Largeur :",      "De &droite à gauche", "Faire le &tour",
     "De la &valeur :", "À la va&leur :",      "Lampes a&llumées :",
     "&Trames :",       "&Graine :",           "&Répétitions :",
     "D&urée :"};
@@ -48,7 +48,7 @@ QString frameCount(qsizetype count) {
 EffectsDialog::EffectsDialog(const SequenceEditor& editor, QWidget* parent)
     : QDialog(parent), m_editor(editor), m_list(new QListWidget), m_parameters(new QFormLayout),
       m_preview(new Overview), m_count(new QLabel),
-      m_play(new QPushButton(QStringLiteral("&Lire"))),
+      m_play(new QPushButton(QStringLiteral("Lir&e"))),
       m_insert(new QPushButton(QStringLiteral("&Insérer"))),
       m_replace(new QPushButton(QStringLiteral("Re&mplacer Départ..En cours"))) {
     setWindowTitle(QStringLiteral("Effets"));
@@ -172,7 +172,7 @@ void EffectsDialog::togglePlay() {
     if (m_timer.isActive())
         return stopPlaying();
     m_played = -1;
-    m_play->setText(QStringLiteral("&Arrêter"));
+    m_play->setText(QStringLiteral("Arr&êter"));
     step();
 }
 
@@ -191,7 +191,7 @@ void EffectsDialog::step() {
 void EffectsDialog::stopPlaying() {
     m_timer.stop();
     m_played = -1;
-    m_play->setText(QStringLiteral("&Lire"));
+    m_play->setText(QStringLiteral("Lir&e"));
     showPreview();
 }
 
