@@ -433,7 +433,7 @@ private slots:
     }
 
     // From the keyboard: Ctrl+E, a chase of two lamps at x5 inserted by Enter before record 0,
-    // one undo step; the example of a chase opens from its menu.
+    // one undo step, then saved; the example of a chase opens from its menu.
     void effects() {
         WindowRig r;
         QTest::keySequence(&r.window, QKeySequence(u"Ctrl+E"_s));
@@ -457,7 +457,12 @@ private slots:
         QCOMPARE(records(), u"0 "_s);
         QTest::keySequence(&r.window, QKeySequence(u"Ctrl+Y"_s));
         QCOMPARE(records(), chase);
-        r.editor.markSaved();
+        const QString saved = r.folders.user.filePath(u"chase"_s);
+        r.fileDialog.paths << saved;
+        r.boxes.answers << u"OK"_s;
+        QTest::keySequence(&r.window, QKeySequence(u"Ctrl+S"_s));
+        QCOMPARE(readWholeFile(saved + u".dat"_s, 1000).value_or("").split('\n').mid(1, 3),
+                 QByteArrayList({" 8 \r", "311000000\r", "301100000\r"}));
         QMenu* file = r.window.menuBar()->actions().first()->menu();
         for (QAction* a : file->actions())
             for (QAction* example : a->menu() ? a->menu()->actions() : QList<QAction*>())
