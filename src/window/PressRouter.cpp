@@ -3,6 +3,7 @@
 #include "editing/SequenceEditor.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -24,13 +25,30 @@ void PressRouter::listen(QWidget* widget, const Watched& watched) {
 
 bool PressRouter::eventFilter(QObject* watched, QEvent* event) {
     // The second press of a double click counts as well.
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+    const bool mouse =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+    if (!mouse && event->type() != QEvent::KeyPress)
         return false;
     const auto it = m_watched.constFind(watched);
     if (it == m_watched.constEnd())
         return false;
     const Watched copy = *it; // a handler may run a nested event loop
+    if (!mouse)
+        return pressKey(copy, static_cast<QKeyEvent*>(event));
     return press(static_cast<QWidget*>(watched), copy, static_cast<QMouseEvent*>(event));
+}
+
+// Space, Enter or Return on a control that acts on a press acts as a left press does, once
+// per stroke; the control's own handling of the key is then skipped, so that it never acts
+// twice. Controls whose action is their click keep the keys.
+bool PressRouter::pressKey(const Watched& watched, QKeyEvent* event) {
+    const QList<int> keys{Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter};
+    if (!watched.handler || !keys.contains(event->key()) ||
+        (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    if (!event->isAutoRepeat())
+        watched.handler(Press::Left);
+    return true;
 }
 
 // A press that a control left unused travels up to the frame beneath it, where it must not

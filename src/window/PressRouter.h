@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QKeyEvent;
 class QMouseEvent;
 class QWidget;
 class SequenceEditor;
@@ -13,7 +14,8 @@ enum class Press;
 // The mouse presses of the designed controls: the right button records the frame on every
 // control watched here, and nowhere else; the left and middle buttons do what each control's
 // handler says. A frame or the background (a container) counts only the presses on its own
-// surface, not those that a control on it left unused.
+// surface, not those that a control on it left unused. Space and Enter on a control with a
+// handler act as its left press.
 class PressRouter : public QObject {
     Q_OBJECT
 
@@ -36,6 +38,7 @@ private:
 
     void listen(QWidget* widget, const Watched& watched);
     bool press(QWidget* widget, const Watched& watched, QMouseEvent* event);
+    static bool pressKey(const Watched& watched, QKeyEvent* event);
 
     SequenceEditor& m_editor;
     QHash<QObject*, Watched> m_watched;

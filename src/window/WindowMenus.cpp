@@ -19,6 +19,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -48,41 +49,42 @@ struct WindowMenus::Row {
 
 // Ctrl+V stays with the green colour scheme, so pasting records takes Ctrl+Shift+V.
 const WindowMenus::Row WindowMenus::Rows[] = {
-    {Command::New, Place::File, "Nouveau", "Ctrl+N", &WindowCommands::newSequence, nullptr, false,
+    {Command::New, Place::File, "&Nouveau", "Ctrl+N", &WindowCommands::newSequence, nullptr, false,
      "document-new", "new"},
-    {Command::Open, Place::File, "Ouvrir", "Ctrl+O", &WindowCommands::openSequence, nullptr, false,
+    {Command::Open, Place::File, "&Ouvrir", "Ctrl+O", &WindowCommands::openSequence, nullptr, false,
      "document-open", "open"},
-    {Command::Save, Place::File, "Sauvegarder", "Ctrl+S", &WindowCommands::saveSequence, nullptr,
+    {Command::Save, Place::File, "&Sauvegarder", "Ctrl+S", &WindowCommands::saveSequence, nullptr,
      false, "document-save", "save"},
-    {Command::Quit, Place::File, "Quitter", "", &WindowCommands::quit, nullptr, true, nullptr,
-     nullptr},
-    {Command::Undo, Place::Edit, "Annuler", "Ctrl+Z", &WindowCommands::undo,
-     &SequenceEditor::canUndo, false, "edit-undo", "undo"},
-    {Command::Redo, Place::Edit, "Rétablir", "Ctrl+Y; Ctrl+Shift+Z", &WindowCommands::redo,
-     &SequenceEditor::canRedo, false, "edit-redo", "redo"},
-    {Command::Cut, Place::Edit, "Couper", "Ctrl+X", &WindowCommands::cut, &SequenceEditor::canCopy,
-     true, nullptr, nullptr},
-    {Command::Copy, Place::Edit, "Copier", "Ctrl+C", &WindowCommands::copy,
-     &SequenceEditor::canCopy, false, nullptr, nullptr},
-    {Command::Paste, Place::Edit, "Coller", "Ctrl+Shift+V", &WindowCommands::paste,
-     &SequenceEditor::canPaste, false, nullptr, nullptr},
-    {Command::Insert, Place::Edit, "Insérer un enregistrement", "Ins",
-     &WindowCommands::insertRecord, &SequenceEditor::canInsert, true, nullptr, nullptr},
-    {Command::Duplicate, Place::Edit, "Dupliquer l'enregistrement", "Ctrl+D",
-     &WindowCommands::duplicateRecord, &SequenceEditor::canDuplicate, false, nullptr, nullptr},
-    {Command::Effects, Place::Edit, "Effets…", "Ctrl+E", &WindowCommands::showEffects, nullptr,
-     true, nullptr, nullptr},
-    {Command::Yellow, Place::Colour, "Jaune", "Ctrl+J", &WindowCommands::chooseYellow, nullptr,
-     false, nullptr, nullptr},
-    {Command::Red, Place::Colour, "Rouge", "Ctrl+R", &WindowCommands::chooseRed, nullptr, false,
+    {Command::Quit, Place::File, "&Quitter", "Ctrl+Q", &WindowCommands::quit, nullptr, true,
      nullptr, nullptr},
-    {Command::Green, Place::Colour, "Vert", "Ctrl+V", &WindowCommands::chooseGreen, nullptr, false,
+    {Command::Undo, Place::Edit, "&Annuler", "Ctrl+Z", &WindowCommands::undo,
+     &SequenceEditor::canUndo, false, "edit-undo", "undo"},
+    {Command::Redo, Place::Edit, "&Rétablir", "Ctrl+Y; Ctrl+Shift+Z", &WindowCommands::redo,
+     &SequenceEditor::canRedo, false, "edit-redo", "redo"},
+    {Command::Cut, Place::Edit, "Co&uper", "Ctrl+X", &WindowCommands::cut, &SequenceEditor::canCopy,
+     true, nullptr, nullptr},
+    {Command::Copy, Place::Edit, "&Copier", "Ctrl+C", &WindowCommands::copy,
+     &SequenceEditor::canCopy, false, nullptr, nullptr},
+    {Command::Paste, Place::Edit, "C&oller", "Ctrl+Shift+V", &WindowCommands::paste,
+     &SequenceEditor::canPaste, false, nullptr, nullptr},
+    {Command::Insert, Place::Edit, "&Insérer un enregistrement", "Ins",
+     &WindowCommands::insertRecord, &SequenceEditor::canInsert, true, nullptr, nullptr},
+    {Command::Duplicate, Place::Edit, "&Dupliquer l'enregistrement", "Ctrl+D",
+     &WindowCommands::duplicateRecord, &SequenceEditor::canDuplicate, false, nullptr, nullptr},
+    {Command::Effects, Place::Edit, "&Effets…", "Ctrl+E", &WindowCommands::showEffects, nullptr,
+     true, nullptr, nullptr},
+    {Command::Yellow, Place::Colour, "&Jaune", "Ctrl+J", &WindowCommands::chooseYellow, nullptr,
+     false, nullptr, nullptr},
+    {Command::Red, Place::Colour, "&Rouge", "Ctrl+R", &WindowCommands::chooseRed, nullptr, false,
+     nullptr, nullptr},
+    {Command::Green, Place::Colour, "&Vert", "Ctrl+V", &WindowCommands::chooseGreen, nullptr, false,
      nullptr, nullptr},
     {Command::TestBoard, Place::Transfer, "&TestCarte", "", &WindowCommands::testBoard, nullptr,
      false, "network-wired", "testboard"},
     {Command::Upload, Place::Transfer, "&Programmation", "", &WindowCommands::upload, nullptr,
      false, "document-send", "upload"},
-    {Command::About, Place::Bar, "?", "", &WindowCommands::about, nullptr, false, nullptr, nullptr},
+    {Command::About, Place::Bar, "&?", "", &WindowCommands::about, nullptr, false, nullptr,
+     nullptr},
 };
 
 namespace {
@@ -126,6 +128,9 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
     QMenu* edit = bar->addMenu(QStringLiteral("&Édition"));
     QMenu* options = bar->addMenu(QStringLiteral("&Option"));
     QMenu* transfer = bar->addMenu(QStringLiteral("&Transfert"));
+    // No keyboard types Alt+É: Alt+E opens "Édition" as its access key would.
+    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), window), &QShortcut::activated, bar,
+            [bar, edit] { bar->setActiveAction(edit->menuAction()); });
     buildOptions(options, window);
     QMenu* menus[] = {file, edit, m_colourMenu, transfer, nullptr};
     toolBar->setIconSize({24, 24});
@@ -177,7 +182,7 @@ void WindowMenus::buildRecentFiles(QMenu* file) {
 // "Exemples", after "Ouvrir": the example sequences, opened as any file is. An installed copy
 // is the system's, and "Sauvegarder" always asks for a name: the examples stay as shipped.
 void WindowMenus::buildExamples(QMenu* file) {
-    auto* examples = new QMenu(QStringLiteral("Exemples"), file);
+    auto* examples = new QMenu(QStringLiteral("E&xemples"), file);
     file->insertMenu(action(Command::Save), examples);
     QFileInfoList found = QDir(QtProgramFolders::examplesFolder())
                               .entryInfoList({QStringLiteral("*.dat")}, QDir::Files);
@@ -195,13 +200,13 @@ void WindowMenus::buildExamples(QMenu* file) {
 // "Port série", "Couleur LED" (filled from the table) and "Journal de la liaison".
 void WindowMenus::buildOptions(QMenu* options, QMainWindow* window) {
     m_portMenu = new PortMenu(m_services.board, m_services.ports, options);
-    m_portMenu->setTitle(QStringLiteral("Port série"));
+    m_portMenu->setTitle(QStringLiteral("&Port série"));
     options->addMenu(m_portMenu);
     connect(m_portMenu, &PortMenu::comChosen, &m_commands, &WindowCommands::chooseCom);
     connect(m_portMenu, &PortMenu::deviceChosen, &m_commands, &WindowCommands::chooseDevice);
-    m_colourMenu = options->addMenu(QStringLiteral("Couleur LED"));
+    m_colourMenu = options->addMenu(QStringLiteral("&Couleur LED"));
     m_journal = new LinkJournal(window, m_services.lineSwitch, m_services.line, m_services.clock);
-    m_journalAction = options->addAction(QStringLiteral("Journal de la liaison"));
+    m_journalAction = options->addAction(QStringLiteral("&Journal de la liaison"));
     m_journalAction->setCheckable(true);
     connect(m_journalAction, &QAction::toggled, m_journal, &LinkJournal::setOpen);
     connect(m_journal, &LinkJournal::openChanged, m_journalAction, &QAction::setChecked);

@@ -35,6 +35,10 @@ using Command = WindowMenus::Command;
 
 namespace {
 
+QString recordLine(const Frame& f) {
+    return QString::fromLatin1(writeRecordLines({&f, 1})).trimmed();
+}
+
 QString lampText(const SequenceEditor& e) {
     QString s;
     for (bool lit : e.lamps())
@@ -234,22 +238,39 @@ private slots:
         QTEST(words(f->text(), r.area().recordNavigator()->maximum()), "expected");
     }
 
-    // A multiplier checked from the keyboard is put back: "record, count, multipliers".
+    // The keyboard alone: Tab reaches the lamps; 1..8, and Space on the lamp marked with the
+    // arrows, switch lamps as a left press does, one undo step each; Space or Enter on a
+    // button that acts on a press acts once; a multiplier checked by an arrow is put back;
+    // Alt+E opens "Édition".
     void keyboard() {
         WindowRig r;
-        recordTwo(r.editor);
-        r.editor.showRecord(2);
         const SequencePanel* s = r.area().sequencePanel();
         const TimeBasePanel* b = r.area().timeBasePanel();
+        LampGrid* grid = r.area().lampGrid();
+        s->startAddressField()->setFocus();
+        for (int tabs = 0; !grid->hasFocus() && tabs < 40; ++tabs)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(grid->hasFocus());
+        for (auto key : {Qt::Key_3, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_End,
+                         Qt::Key_Space, Qt::Key_Left, Qt::Key_Space})
+            QTest::keyClick(grid, key);
+        QString seen = lampText(r.editor);
+        r.editor.undo();
+        seen += u' ' + lampText(r.editor);
+        QTest::keyClick(s->recordButton(), Qt::Key_Space);
+        QTest::keyClick(r.area().transformPanel()->invertButton(), Qt::Key_Return);
         QTest::keyClick(b->multiplierButton(5), Qt::Key_Space);
+        QTest::keyClick(s->recordButton(), Qt::Key_Enter, Qt::KeypadModifier);
         QTest::keyClick(b->multiplierButton(1), Qt::Key_Down);
         QString marked;
         for (int i = 0; i < timebase::ButtonCount; ++i)
             marked += b->multiplierButton(i)->isChecked() ? u'1' : u'0';
-        QTest::keyClick(s->previousButton(), Qt::Key_Return);
-        QTest::keyClick(s->deleteButton(), Qt::Key_Space);
-        QCOMPARE(words(r.editor.currentRecord(), s->recordCountField()->text(), marked),
-                 u"1  1 010000");
+        QCOMPARE(words(seen, r.editor.sequence().length(), lampText(r.editor), marked,
+                       recordLine(r.editor.sequence().at(1))),
+                 u"00000011 00000001 2 11111110 000001 611111110"_s);
+        QMenu* edit = r.window.menuBar()->actions().at(1)->menu();
+        QTest::keyClick(&r.window, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(edit->isVisible());
     }
 
     // Menu shortcuts win in text fields, where Shift+Insert still pastes; the greyed colour
@@ -398,15 +419,20 @@ private slots:
         seen << QString::number(r.window.menus()->journal()->isVisible());
         QCOMPARE(
             seen.join(u", "),
-            u"&Fichier [Nouveau Ctrl+N, Ouvrir Ctrl+O, Exemples [alternance, balayage, chenillard, "
+            u"&Fichier [&Nouveau Ctrl+N, &Ouvrir Ctrl+O, E&xemples [alternance, balayage, "
+            u"chenillard, "
             u"chenillard-large, clignotement, compteur, remplir-vider, rencontre, scintillement, "
-            u"spectacle, spectacle-2], Sauvegarder Ctrl+S, -, Quitter], &Édition [Annuler Ctrl+Z#, "
-            u"Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Couper Ctrl+X#, Copier Ctrl+C#, Coller "
-            u"Ctrl+Shift+V#, -, Insérer un enregistrement Ins, Dupliquer l'enregistrement Ctrl+D#, "
-            u"-, Effets… Ctrl+E], &Option [Port série [COM 1*, COM 2, COM 3, COM 4], Couleur LED# "
-            u"[Jaune "
-            u"Ctrl+J, Rouge Ctrl+R, Vert Ctrl+V], Journal de la liaison], &Transfert [&TestCarte, "
-            u"&Programmation], ?, Nouveau (Ctrl+N), Ouvrir (Ctrl+O), Sauvegarder (Ctrl+S), -, "
+            u"spectacle, spectacle-2], &Sauvegarder Ctrl+S, -, &Quitter Ctrl+Q], &Édition "
+            u"[&Annuler Ctrl+Z#, "
+            u"&Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Co&uper Ctrl+X#, &Copier Ctrl+C#, C&oller "
+            u"Ctrl+Shift+V#, -, &Insérer un enregistrement Ins, &Dupliquer l'enregistrement "
+            u"Ctrl+D#, "
+            u"-, &Effets… Ctrl+E], &Option [&Port série [COM 1*, COM 2, COM 3, COM 4], &Couleur "
+            u"LED# "
+            u"[&Jaune "
+            u"Ctrl+J, &Rouge Ctrl+R, &Vert Ctrl+V], &Journal de la liaison], &Transfert "
+            u"[&TestCarte, "
+            u"&Programmation], &?, Nouveau (Ctrl+N), Ouvrir (Ctrl+O), Sauvegarder (Ctrl+S), -, "
             u"Annuler (Ctrl+Z), Rétablir (Ctrl+Y), -, TestCarte, Programmation, 1"_s);
     }
 
@@ -446,8 +472,7 @@ private slots:
         const auto records = [&r] {
             QStringList lines;
             for (int k = 0; k < r.editor.sequence().length(); ++k)
-                lines << QString::fromLatin1(writeRecordLines({&r.editor.sequence().at(k), 1}))
-                             .trimmed();
+                lines << recordLine(r.editor.sequence().at(k));
             return words(r.editor.currentRecord(), lines.join(u','));
         };
         const QString chase = records();
@@ -466,7 +491,7 @@ private slots:
         QMenu* file = r.window.menuBar()->actions().first()->menu();
         for (QAction* a : file->actions())
             for (QAction* example : a->menu() ? a->menu()->actions() : QList<QAction*>())
-                if (a->text() == u"Exemples" && example->text() == u"chenillard")
+                if (a->text() == u"E&xemples" && example->text() == u"chenillard")
                     example->trigger();
         QVERIFY(r.window.windowTitle().endsWith(u"/chenillard.dat"));
         QCOMPARE(records(), u"0 210000000,201000000,200100000,200010000,200001000,200000100,"

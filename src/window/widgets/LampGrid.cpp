@@ -4,6 +4,7 @@
 #include "window/widgets/DesktopColour.h"
 #include "window/widgets/Twips.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -52,6 +53,11 @@ public:
         setAccessibleName(QStringLiteral("LED %1").arg(lamp + 1));
     }
 
+    void setMarked(bool marked) {
+        if (marked != m_marked)
+            m_marked = marked, update();
+    }
+
     void paint(const QColor& fill, const QColor& border, bool lit) {
         const QString state = lit ? QStringLiteral("allumée") : QStringLiteral("éteinte");
         if (accessibleDescription() != state)
@@ -74,9 +80,15 @@ protected:
         p.setPen(Qt::NoPen);
         p.setBrush(DotColour);
         p.drawEllipse(highlightDot());
+        if (m_marked) { // the keyboard's mark, in the desktop's colours for a focused item
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+            p.drawEllipse(QRectF(rect()).adjusted(1, 1, -1, -1));
+        }
     }
 
 private:
+    bool m_marked = false;
     QColor m_fill;
     QColor m_border;
 };
@@ -85,6 +97,7 @@ LampGrid::LampGrid(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("lampGrid"));
     setAccessibleName(QStringLiteral("LED"));
     resize(px(DesignSize.width()), px(DesignSize.height()));
+    setFocusPolicy(Qt::StrongFocus);
     for (int i = 0; i < Frame::LampCount; ++i)
         m_lamps[i] = new LampWidget(i, this);
 }
@@ -131,4 +144,51 @@ void LampGrid::mousePressEvent(QMouseEvent* event) {
     const QPointF at = event->position();
     if (const std::optional<int> lamp = lampAt(toTwips(at.x()), toTwips(at.y())))
         emit lampPressed(*lamp);
+}
+
+// A group box takes Space for a check box of its own, which the grid has not.
+bool LampGrid::event(QEvent* event) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
+void LampGrid::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + Frame::LampCount && !event->isAutoRepeat())
+        return emit lampPressed(key - Qt::Key_1);
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        return markFocus(
+            qBound(0, m_focusLamp + (key == Qt::Key_Left ? -1 : 1), Frame::LampCount - 1));
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return markFocus(key == Qt::Key_Home ? 0 : Frame::LampCount - 1);
+    case Qt::Key_Space:
+        if (!event->isAutoRepeat())
+            emit lampPressed(m_focusLamp);
+        return;
+    default:
+        QGroupBox::keyPressEvent(event);
+    }
+}
+
+void LampGrid::focusInEvent(QFocusEvent* event) {
+    QGroupBox::focusInEvent(event);
+    markFocus(m_focusLamp);
+}
+
+void LampGrid::focusOutEvent(QFocusEvent* event) {
+    QGroupBox::focusOutEvent(event);
+    m_lamps[m_focusLamp]->setMarked(false);
+}
+
+void LampGrid::markFocus(int lamp) {
+    m_lamps[m_focusLamp]->setMarked(false);
+    m_focusLamp = lamp;
+    m_lamps[m_focusLamp]->setMarked(hasFocus());
 }

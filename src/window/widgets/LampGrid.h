@@ -20,6 +20,10 @@ class SequenceEditor;
 // to be switched; a right press anywhere on the grid asks for the frame to be recorded, as
 // the right button does over most of the window; any other press does nothing. Every press
 // stops here, so that the window beneath does not count it a second time.
+//
+// From the keyboard, Tab reaches the grid; Left and Right (Home, End) move a focus mark among
+// the lamps, Space switches the marked lamp, and keys 1 to 8 switch lamps 1 to 8, each as a
+// left press on it would.
 class LampGrid : public QGroupBox {
     Q_OBJECT
 
@@ -46,7 +50,14 @@ signals:
 protected:
     // A double click's second press comes here too, as QWidget delivers it.
     void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void markFocus(int lamp);
+
     std::array<LampWidget*, Frame::LampCount> m_lamps{};
+    int m_focusLamp = 0; // the lamp Space switches
 };
