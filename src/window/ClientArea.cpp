@@ -30,7 +30,7 @@ ClientArea::ClientArea(const EditorServices& services, WindowCommands& commands,
     : QWidget(parent) {
     setObjectName(QStringLiteral("background"));
     setAccessibleName(titles::Application);
-    setFixedSize(px(7125), px(7095));
+    resize(px(7125), px(7095));
     presses.watchContainer(this);
     SequenceEditor& editor = services.editor;
     m_sequence = new SequencePanel(editor, presses, this);
@@ -42,6 +42,40 @@ ClientArea::ClientArea(const EditorServices& services, WindowCommands& commands,
     m_timeBase = new TimeBasePanel(editor, presses, this);
     buildOverview(services);
     followNavigation(services);
+    // A panel may put a control of its own on the background: every child keeps its place.
+    for (QObject* child : children())
+        if (auto* w = qobject_cast<QWidget*>(child))
+            m_placed.append({w, w->geometry()});
+    m_designedGrid = m_lamps->geometry();
+}
+
+void ClientArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+// The lamps grow in proportion into the extra width and half the extra height, pushing the
+// controls under them down; the overview takes the rest of the height and the whole width.
+void ClientArea::arrange() {
+    const QSize extra = (size() - m_design).expandedTo({0, 0});
+    const QRect designGrid = m_designedGrid;
+    const qreal grow = qMin(1 + extra.width() / qreal(designGrid.width()),
+                            1 + extra.height() / 2.0 / designGrid.height());
+    const QSize grid = (QSizeF(designGrid.size()) * grow).toSize();
+    const int down = grid.height() - designGrid.height();
+    const int across = extra.width() / 2;
+    for (const auto& [w, designed] : m_placed) {
+        const int below = designed.top() >= designGrid.bottom() ? down : 0;
+        if (w == m_lamps)
+            w->setGeometry(qBound(0, designGrid.center().x() + across - grid.width() / 2,
+                                  width() - grid.width()),
+                           designed.top(), grid.width(), grid.height());
+        else if (w == m_overview)
+            w->setGeometry(OverviewMargin, designed.top() + below, width() - 2 * OverviewMargin,
+                           height() - designed.top() - below - OverviewMargin);
+        else
+            w->setGeometry(designed.translated(across, below));
+    }
 }
 
 // The progress bar shares the navigator's place: only one of them shows at a time.
@@ -68,7 +102,9 @@ void ClientArea::buildOverview(const EditorServices& services) {
     const QSize design = size();
     m_overview->setGeometry(OverviewMargin, design.height(), design.width() - 2 * OverviewMargin,
                             m_overview->height());
-    setFixedSize(design.width(), design.height() + m_overview->height() + OverviewMargin);
+    m_design = {design.width(), design.height() + m_overview->height() + OverviewMargin};
+    setMinimumSize(m_design);
+    resize(m_design);
     SequenceEditor& editor = services.editor;
     m_overview->follow(editor, services.player);
     connect(m_overview, &Overview::recordChosen, &editor, &SequenceEditor::showRecord);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
+
+#include <utility>
 
 class LampGrid;
 class OptionsPanel;
@@ -16,7 +19,9 @@ class WindowCommands;
 struct EditorServices;
 
 // The window's background and the controls on it, each at its designed place, with the
-// overview under them across the window: the area grows by the overview's height.
+// overview under them across the window: the area grows by the overview's height. Made larger
+// than designed, the lamps and the overview take the room; the other controls keep their size
+// and their places to one another, centred across the window.
 class ClientArea : public QWidget {
     Q_OBJECT
 
@@ -34,6 +39,11 @@ public:
     TimeBasePanel* timeBasePanel() const { return m_timeBase; }
     Overview* overview() const { return m_overview; }
 
+    QSize sizeHint() const override { return m_design; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void buildLampsAndNavigator(const EditorServices& services);
     void buildOverview(const EditorServices& services);
@@ -42,6 +52,7 @@ private:
     void showCurrentRecord(int record);
     void showUploading(bool uploading);
     void showProgress(int blocksSent, int blocks);
+    void arrange();
 
     SequencePanel* m_sequence = nullptr;
     TransformPanel* m_transforms = nullptr;
@@ -52,4 +63,7 @@ private:
     SimulatorPanel* m_simulator = nullptr;
     TimeBasePanel* m_timeBase = nullptr;
     Overview* m_overview = nullptr;
+    QSize m_design;
+    QList<std::pair<QWidget*, QRect>> m_placed; // every control at its designed place
+    QRect m_designedGrid;
 };

@@ -3,6 +3,7 @@
 #include "board/BoardSession.h"
 #include "editing/FileCommands.h"
 #include "model/Report.h"
+#include "serial/UserSettings.h"
 #include "window/ClientArea.h"
 #include "window/OptionsPanel.h"
 #include "window/PressRouter.h"
@@ -25,6 +26,9 @@
 #include <QToolBar>
 
 namespace {
+
+// Where the user last left the window and how large, beside the other windows' places.
+const QString GeometryKey = QStringLiteral("fenetres/principale");
 
 // The one local file a drag carries, if it carries exactly one.
 QString droppedFile(const QMimeData* data) {
@@ -61,7 +65,7 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
     m_status = new FittedStatusLine(services.editor, services.board, this);
     setStatusBar(m_status);
     m_testWindow = new BoardTestWindow(this);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    restoreGeometry(userSettings().value(GeometryKey).toByteArray());
     letMenuShortcutsWin();
     setAcceptDrops(true);
     connect(&services.files, &FileCommands::titleChanged, this, &QMainWindow::setWindowTitle);
@@ -109,6 +113,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::end() {
     m_ending = true;
+    userSettings().setValue(GeometryKey, saveGeometry());
     m_testWindow->hide();
     m_menus->journal()->setOpen(false);
 }

@@ -2,6 +2,7 @@
 #include "files/DiskFile.h"
 #include "files/SequenceFile.h"
 #include "serial/UserSettings.h"
+#include "window/ClientArea.h"
 #include "window/OptionsPanel.h"
 #include "window/SequencePanel.h"
 #include "window/SimulatorPanel.h"
@@ -496,6 +497,37 @@ private slots:
         QVERIFY(r.window.windowTitle().endsWith(u"/chenillard.dat"));
         QCOMPARE(records(), u"0 210000000,201000000,200100000,200010000,200001000,200000100,"
                             u"200000010,200000001"_s);
+    }
+
+    // Larger than designed, the lamps and the overview take the room and the other controls
+    // keep their size and their places to one another; back at the design, all is as before.
+    void resizing() {
+        WindowRig r;
+        ClientArea& a = r.area();
+        QWidget* fixed[] = {a.sequencePanel(), a.transformPanel(), a.optionsPanel(),
+                            a.timeBasePanel(), a.recordNavigator()};
+        const auto places = [&] {
+            QList<QRect> list{a.lampGrid()->geometry(), a.lampGrid()->lamp(0)->geometry(),
+                              a.overview()->geometry()};
+            for (QWidget* w : fixed)
+                list << w->geometry();
+            return list;
+        };
+        const QList<QRect> designed = places();
+        const QSize size = r.window.size();
+        r.window.resize(size + QSize(400, 300));
+        QTRY_COMPARE(r.window.size(), size + QSize(400, 300));
+        const QList<QRect> grown = places();
+        QVERIFY(grown[0].width() > designed[0].width() && grown[1].width() > designed[1].width());
+        QVERIFY(grown[2].height() > designed[2].height() && a.overview()->scale() > 1);
+        QCOMPARE(grown[2].width(), designed[2].width() + 400);
+        const QPoint moved = grown[3].topLeft() - designed[3].topLeft();
+        for (int i = 3; i < grown.size(); ++i) {
+            const int down = i > 4 ? grown[0].height() - designed[0].height() : 0;
+            QCOMPARE(grown[i], designed[i].translated(moved + QPoint(0, down)));
+        }
+        r.window.resize(size);
+        QTRY_COMPARE(places(), designed);
     }
 
     // A file named on the command line, dropped or chosen among the recent ones opens.

@@ -256,7 +256,7 @@ private slots:
         rig.editor.showRecord(3);
         rig.editor.setStartAddress(3);
         Overview overview;
-        overview.resize(300, overview.height());
+        overview.resize(300, overview.minimumHeight());
         overview.follow(rig.editor, rig.player);
         overview.show();
         QVERIFY(QTest::qWaitForWindowExposed(&overview));

@@ -49,7 +49,6 @@ public:
     LampWidget(int lamp, QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("lamp%1").arg(lamp));
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setGeometry(lampCircle(lamp));
         setAccessibleName(QStringLiteral("LED %1").arg(lamp + 1));
     }
 
@@ -79,7 +78,10 @@ protected:
         p.drawEllipse(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
         p.setPen(Qt::NoPen);
         p.setBrush(DotColour);
-        p.drawEllipse(highlightDot());
+        const qreal scale = width() / qreal(lampCircle(0).width());
+        const QRect dot = highlightDot();
+        p.drawEllipse(
+            QRectF(dot.x() * scale, dot.y() * scale, dot.width() * scale, dot.height() * scale));
         if (m_marked) { // the keyboard's mark, in the desktop's colours for a focused item
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
@@ -96,10 +98,29 @@ private:
 LampGrid::LampGrid(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("lampGrid"));
     setAccessibleName(QStringLiteral("LED"));
-    resize(px(DesignSize.width()), px(DesignSize.height()));
     setFocusPolicy(Qt::StrongFocus);
     for (int i = 0; i < Frame::LampCount; ++i)
         m_lamps[i] = new LampWidget(i, this);
+    resize(designSize());
+}
+
+QSize LampGrid::designSize() {
+    return {px(DesignSize.width()), px(DesignSize.height())};
+}
+
+qreal LampGrid::scale() const {
+    return width() / qreal(designSize().width());
+}
+
+// The design grows as a whole: lamps, their spacing and the zones a press switches them in.
+void LampGrid::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    for (int i = 0; i < Frame::LampCount; ++i) {
+        const QRect circle = lampCircle(i);
+        m_lamps[i]->setGeometry(QRectF(circle.x() * scale(), circle.y() * scale(),
+                                       circle.width() * scale(), circle.height() * scale())
+                                    .toRect());
+    }
 }
 
 void LampGrid::follow(const SequenceEditor& editor) {
@@ -142,7 +163,8 @@ void LampGrid::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
     const QPointF at = event->position();
-    if (const std::optional<int> lamp = lampAt(toTwips(at.x()), toTwips(at.y())))
+    if (const std::optional<int> lamp =
+            lampAt(toTwips(at.x() / scale()), toTwips(at.y() / scale())))
         emit lampPressed(*lamp);
 }
 

@@ -13,8 +13,8 @@ class SequenceEditor;
 
 // The frame of the eight lamps: each a filled circle with its highlight dot, bordered with
 // the lit colour of the scheme in force. Each lamp is accessible as "LED n" (n from 1),
-// described "allumée" or "éteinte". Sized by the design (5295 x 1065 twips); the caller
-// places it.
+// described "allumée" or "éteinte". Sized by the design (5295 x 1065 twips) or larger, its
+// lamps growing with it in proportion; the caller places it.
 //
 // A left press (or the second press of a double click) on a lamp's zone asks for that lamp
 // to be switched; a right press anywhere on the grid asks for the frame to be recorded, as
@@ -29,13 +29,15 @@ class LampGrid : public QGroupBox {
 
 public:
     explicit LampGrid(QWidget* parent = nullptr);
+    static QSize designSize();
 
     // Paints the lamps from the editor now and whenever its lamps or its colours change.
     void follow(const SequenceEditor& editor);
     // Paints the lamps given; only the lamps whose colours changed are repainted.
     void showLamps(const LampStates& lamps, const LampColours& colours);
 
-    // The lamp whose zone holds a press at (x, y) in twips from the grid's top left corner:
+    // The lamp whose zone holds a press at (x, y) in twips of the design from the grid's top
+    // left corner:
     // within the band 375 <= y <= 825, x in [240, 690) for lamp 0, ... [4470, 4890) for lamp 7.
     static std::optional<int> lampAt(double xTwips, double yTwips);
 
@@ -54,8 +56,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    qreal scale() const; // the grid's size against its design
     void markFocus(int lamp);
 
     std::array<LampWidget*, Frame::LampCount> m_lamps{};

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QtMath>
 
 #include <algorithm>
 #include <utility>
@@ -98,16 +99,21 @@ public:
     }
 
 protected:
+    // The strip is drawn at its design size, magnified to the overview's height.
     void paintEvent(QPaintEvent* e) override {
         QPainter p(this);
-        m_overview->paint(p, e->rect());
+        const qreal scale = m_overview->scale();
+        p.scale(scale, scale);
+        m_overview->paint(
+            p, QRectF(QRectF(e->rect()).topLeft() / scale, QRectF(e->rect()).size() / scale)
+                   .toAlignedRect());
     }
     // A double click's second press comes here too, as QWidget delivers it.
     void mousePressEvent(QMouseEvent* e) override {
         e->accept();
         const int count = int(m_overview->image().columns.size());
-        m_overview->press(Overview::columnAt(int(e->position().x()), count), e->button(),
-                          e->modifiers());
+        m_overview->press(Overview::columnAt(int(e->position().x() / m_overview->scale()), count),
+                          e->button(), e->modifiers());
     }
     void keyPressEvent(QKeyEvent* e) override {
         const QList<int> keys{Qt::Key_Left, Qt::Key_Right, Qt::Key_Home, Qt::Key_End};
@@ -120,7 +126,7 @@ protected:
     void focusOutEvent(QFocusEvent*) override { repaintCurrent(); }
 
 private:
-    void repaintCurrent() { update(Overview::columnRect(m_overview->currentColumn())); }
+    void repaintCurrent() { update(m_overview->onStrip(m_overview->currentColumn())); }
 
     Overview* m_overview;
 };
@@ -140,7 +146,31 @@ Overview::Overview(QWidget* parent) : QScrollArea(parent), m_strip(new OverviewS
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWidgetResizable(true);
     setWidget(m_strip);
-    setFixedHeight(StripHeight + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth());
+    setMinimumHeight(StripHeight + horizontalScrollBar()->sizeHint().height() + 2 * frameWidth());
+}
+
+// Taller than designed, the strip grows as a whole: taller columns, wider too.
+void Overview::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    const qreal scale = qMax(1.0, viewport()->height() / qreal(StripHeight));
+    if (qFuzzyCompare(scale, m_scale))
+        return;
+    m_scale = scale;
+    prepareLamps();
+    fitStrip();
+    m_strip->update();
+}
+
+void Overview::fitStrip() {
+    const int columns = int(m_image.columns.size()) + ColumnsPerNumber - 1;
+    m_strip->setMinimumSize(qCeil((LeftMargin + columns * ColumnWidth) * m_scale),
+                            qFloor(StripHeight * m_scale));
+}
+
+QRect Overview::onStrip(int column) const {
+    const QRect r = columnRect(column);
+    return QRectF(r.x() * m_scale, r.y() * m_scale, r.width() * m_scale, r.height() * m_scale)
+        .toAlignedRect();
 }
 
 void Overview::follow(const SequenceEditor& editor, const Player& player) {
@@ -176,8 +206,7 @@ void Overview::showImage(const OverviewImage& image) {
     const OverviewImage before = std::exchange(m_image, image);
     if (!holdsColours(before, m_image))
         prepareLamps();
-    const int columns = int(m_image.columns.size()) + ColumnsPerNumber - 1;
-    m_strip->setMinimumSize(LeftMargin + columns * ColumnWidth, StripHeight);
+    fitStrip();
     repaintChanges(before);
     followCurrent(before);
 }
@@ -233,14 +262,14 @@ void Overview::repaintChanges(const OverviewImage& before) {
     const qsizetype common = qMin(before.columns.size(), m_image.columns.size());
     for (qsizetype c = 0; c < common; ++c)
         if (before.columns[c] != m_image.columns[c])
-            m_strip->update(columnRect(int(c)));
+            m_strip->update(onStrip(int(c)));
     const qsizetype most = qMax(before.columns.size(), m_image.columns.size());
     if (most > common)
-        m_strip->update(columnRect(int(common)).united(columnRect(int(most - 1))));
+        m_strip->update(onStrip(int(common)).united(onStrip(int(most - 1))));
 }
 
 void Overview::prepareLamps() {
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = devicePixelRatioF() * m_scale; // crisp once magnified
     const auto lamp = [&](const QColor& fill) {
         QPixmap pixmap(QSize(LampDiameter, LampDiameter) * ratio);
         pixmap.setDevicePixelRatio(ratio);
@@ -261,7 +290,8 @@ void Overview::followCurrent(const OverviewImage& before) {
     const int c = currentColumn();
     if (c < 0 || (c < before.columns.size() && before.columns[c].current))
         return;
-    ensureVisible(columnRect(c).center().x(), StripHeight / 2, 3 * ColumnWidth, 0);
+    ensureVisible(onStrip(c).center().x(), onStrip(c).center().y(),
+                  qRound(3 * ColumnWidth * m_scale), 0);
 }
 
 // The working record after the last one made is drawn faint: it is not part of the sequence.

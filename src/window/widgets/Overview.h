@@ -61,9 +61,12 @@ public:
     QWidget* strip() const;
     // Draws the part `area` of the strip; the strip paints with it, the benchmark too.
     void paint(QPainter& painter, const QRect& area) const;
-    // The column under x on the strip, -1 off the columns.
+    // The column under x on the strip drawn at its design size, -1 off the columns.
     static int columnAt(int x, int columnCount);
     static QRect columnRect(int column);
+    // The strip's magnification, and a column's place on the strip as shown.
+    qreal scale() const { return m_scale; }
+    QRect onStrip(int column) const;
 
 signals:
     // A click on a record, or Left, Right, Home or End: show that record.
@@ -73,8 +76,12 @@ signals:
     // A right click anywhere on the strip: record the frame.
     void recordRequested();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     friend class OverviewStrip;
+    void fitStrip();
     void press(int column, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void step(int key);
     int currentColumn() const;
@@ -89,4 +96,5 @@ private:
     // then copied, not drawn.
     QPixmap m_litLamp;
     QPixmap m_unlitLamp;
+    qreal m_scale = 1.0;
 };
