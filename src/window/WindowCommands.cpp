@@ -8,6 +8,7 @@
 #include "serial/UserSettings.h"
 #include "window/platform/MessageBoxes.h"
 #include "window/widgets/EffectsDialog.h"
+#include "window/widgets/HelpWindow.h"
 
 #include <QFileInfo>
 
@@ -137,11 +138,21 @@ void WindowCommands::resetBoard() {
     showReports(m_services.board.resetBoard());
 }
 
+void WindowCommands::showHelp() {
+    if (!m_help)
+        m_help = new HelpWindow(m_window);
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
 void WindowCommands::about() {
-    m_services.messages.show(
-        Report{QStringLiteral("LT840 V1.02\n\nÉditeur et programmateur de séquences lumineuses "
-                              "pour la carte chenillard LT840 à 8 lampes."),
-               titles::Main});
+    m_services.messages.show(Report{
+        QStringLiteral("LT840 V%1\n\nÉditeur et programmateur de séquences lumineuses pour la "
+                       "carte chenillard LT840 à 8 lampes.\n\nLicence : GNU GPL version 3 ou "
+                       "ultérieure\n%2")
+            .arg(QStringLiteral(LT840_VERSION), QStringLiteral(LT840_HOMEPAGE)),
+        titles::Main});
 }
 
 void WindowCommands::showReports(const BoardOutcome& outcome) {

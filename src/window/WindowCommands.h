@@ -9,6 +9,7 @@
 #include <optional>
 
 class EffectsDialog;
+class HelpWindow;
 struct BoardOutcome;
 struct Frame;
 enum class LedColour;
@@ -54,6 +55,7 @@ public:
     void testBoard();
     void upload();
     void resetBoard();
+    void showHelp();
     void about();
 
 signals:
@@ -68,4 +70,5 @@ private:
     EditorServices m_services;
     QWidget* m_window;
     EffectsDialog* m_effects = nullptr; // made on first use, kept with its choices
+    HelpWindow* m_help = nullptr;       // made on first use
 };

@@ -29,7 +29,7 @@ using Command = WindowMenus::Command;
 
 namespace {
 
-enum class Place { File, Edit, Colour, Transfer, Bar };
+enum class Place { File, Edit, Colour, Transfer, Help };
 
 } // namespace
 
@@ -83,8 +83,10 @@ const WindowMenus::Row WindowMenus::Rows[] = {
      false, "network-wired", "testboard"},
     {Command::Upload, Place::Transfer, "&Programmation", "", &WindowCommands::upload, nullptr,
      false, "document-send", "upload"},
-    {Command::About, Place::Bar, "&?", "", &WindowCommands::about, nullptr, false, nullptr,
+    {Command::Help, Place::Help, "&Aide", "F1", &WindowCommands::showHelp, nullptr, false, nullptr,
      nullptr},
+    {Command::About, Place::Help, "À &propos de LT840", "", &WindowCommands::about, nullptr, false,
+     nullptr, nullptr},
 };
 
 namespace {
@@ -128,11 +130,12 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
     QMenu* edit = bar->addMenu(QStringLiteral("&Édition"));
     QMenu* options = bar->addMenu(QStringLiteral("&Option"));
     QMenu* transfer = bar->addMenu(QStringLiteral("&Transfert"));
+    QMenu* help = bar->addMenu(QStringLiteral("&?"));
     // No keyboard types Alt+É: Alt+E opens "Édition" as its access key would.
     connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), window), &QShortcut::activated, bar,
             [bar, edit] { bar->setActiveAction(edit->menuAction()); });
     buildOptions(options, window);
-    QMenu* menus[] = {file, edit, m_colourMenu, transfer, nullptr};
+    QMenu* menus[] = {file, edit, m_colourMenu, transfer, help};
     toolBar->setIconSize({24, 24});
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     const Row* lastOnToolBar = nullptr;

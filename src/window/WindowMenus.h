@@ -41,6 +41,7 @@ public:
         Green,
         TestBoard,
         Upload,
+        Help,
         About,
     };
 

@@ -11,6 +11,7 @@
 #include "window/WindowMenus.h"
 #include "window/widgets/BoardTestWindow.h"
 #include "window/widgets/EffectsDialog.h"
+#include "window/widgets/HelpWindow.h"
 #include "window/widgets/LampGrid.h"
 #include "window/widgets/LinkJournal.h"
 #include "window/widgets/Overview.h"
@@ -29,6 +30,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QToolBar>
 
 using namespace Qt::StringLiterals;
@@ -433,7 +435,8 @@ private slots:
             u"[&Jaune "
             u"Ctrl+J, &Rouge Ctrl+R, &Vert Ctrl+V], &Journal de la liaison], &Transfert "
             u"[&TestCarte, "
-            u"&Programmation], &?, Nouveau (Ctrl+N), Ouvrir (Ctrl+O), Sauvegarder (Ctrl+S), -, "
+            u"&Programmation], &? [&Aide F1, À &propos de LT840], Nouveau (Ctrl+N), Ouvrir "
+            u"(Ctrl+O), Sauvegarder (Ctrl+S), -, "
             u"Annuler (Ctrl+Z), Rétablir (Ctrl+Y), -, TestCarte, Programmation, 1"_s);
     }
 
@@ -497,6 +500,19 @@ private slots:
         QVERIFY(r.window.windowTitle().endsWith(u"/chenillard.dat"));
         QCOMPARE(records(), u"0 210000000,201000000,200100000,200010000,200001000,200000100,"
                             u"200000010,200000001"_s);
+    }
+
+    // F1 opens the guide, pictures of the window included, beside the editor.
+    void help() {
+        WindowRig r;
+        QTest::keyClick(&r.window, Qt::Key_F1);
+        auto* help = r.window.findChild<HelpWindow*>();
+        QVERIFY(help && help->isVisible());
+        QTextDocument* guide = help->page()->document();
+        QCOMPARE(guide->metaInformation(QTextDocument::DocumentTitle), u"Aide de LT840"_s);
+        for (const char* picture : {"fenetre.png", "effets.png"})
+            QVERIFY(!guide->resource(QTextDocument::ImageResource, QUrl(picture)).isNull());
+        QVERIFY(!help->geometry().intersects(r.window.frameGeometry()));
     }
 
     // Larger than designed, the lamps and the overview take the room and the other controls

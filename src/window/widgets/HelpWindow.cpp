@@ -1,0 +1,20 @@
+#include "window/widgets/HelpWindow.h"
+
+#include "window/widgets/WindowPlacement.h"
+
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+HelpWindow::HelpWindow(QWidget* mainWindow) : QDialog(mainWindow), m_page(new QTextBrowser) {
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(QStringLiteral("Aide de LT840"));
+    setModal(false);
+    m_page->setOpenExternalLinks(true);
+    m_page->setSource(QUrl(QStringLiteral("qrc:/help/fr/index.html")));
+    m_page->setAccessibleName(QStringLiteral("Guide de l'utilisateur"));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_page);
+    resize(620, 680);
+    new WindowPlacement(this, mainWindow, QStringLiteral("aide"));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+// "Aide": the user's guide, an illustrated page shipped inside the program, in a window of
+// its own beside the editor; links to sections stay inside it, other links open outside.
+class HelpWindow : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit HelpWindow(QWidget* mainWindow);
+
+    QTextBrowser* page() const { return m_page; }
+
+private:
+    QTextBrowser* m_page;
+};
