@@ -502,7 +502,8 @@ private slots:
                             u"200000010,200000001"_s);
     }
 
-    // F1 opens the guide, pictures of the window included, beside the editor.
+    // F1 opens the guide, pictures of the window included, beside the editor; the about box
+    // names the version, the licence and the home page.
     void help() {
         WindowRig r;
         QTest::keyClick(&r.window, Qt::Key_F1);
@@ -513,6 +514,11 @@ private slots:
         for (const char* picture : {"fenetre.png", "effets.png"})
             QVERIFY(!guide->resource(QTextDocument::ImageResource, QUrl(picture)).isNull());
         QVERIFY(!help->geometry().intersects(r.window.frameGeometry()));
+        r.window.menus()->action(Command::About)->trigger();
+        QVERIFY(QRegularExpression(
+                    u"(?s)^\\* LT840 \\*\\|LT840 V1\\.02\\n.*Licence : GNU GPL .*\\nhttps://"_s)
+                    .match(r.boxes.shown.value(0))
+                    .hasMatch());
     }
 
     // Larger than designed, the lamps and the overview take the room and the other controls
