@@ -18,8 +18,8 @@
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenuBar>
-#include <QRegularExpression>
 #include <QShortcut>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -91,28 +91,71 @@ const WindowMenus::Row WindowMenus::Rows[] = {
 
 namespace {
 
-// The caption without its access-key marker, then the first shortcut.
+// The caption without its access-key marker ("&&" stays as one "&"), then the first shortcut.
+// A plain loop: a regular expression costs the start-up half a megabyte.
 QString toolTip(const QAction* action) {
-    QString text = action->text();
-    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    const QString caption = action->text();
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const bool doubled = i + 1 < caption.size() && caption[i + 1] == u'&';
+        if (caption[i] != u'&' || doubled)
+            text += caption[i];
+    }
     const QKeySequence keys = action->shortcut();
     if (!keys.isEmpty())
         text += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
     return text;
 }
 
-void offerOnToolBar(QToolBar* toolBar, QAction* action, const char* themeIcon,
-                    const char* ownIcon) {
-    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(ownIcon)));
-    const QIcon icon = QIcon::fromTheme(QLatin1String(themeIcon), own);
-    action->setIcon(icon);
+// Rendering the toolbar's icons costs more than the rest of the menus together: they are
+// loaded once the toolbar has been painted for the first time, so that the window appears
+// without waiting for them. The buttons keep their size meanwhile (icon only, fixed icon size).
+class ToolBarIcons : public QObject {
+public:
+    struct Pending {
+        QAction* action;
+        const char* themeIcon;
+        const char* ownIcon;
+    };
+
+    explicit ToolBarIcons(QToolBar* toolBar) : QObject(toolBar), m_toolBar(toolBar) {
+        toolBar->installEventFilter(this);
+    }
+    void add(const Pending& pending) { m_pending.push_back(pending); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == m_toolBar && event->type() == QEvent::Paint) {
+            m_toolBar->removeEventFilter(this);
+            QTimer::singleShot(0, this, &ToolBarIcons::load);
+        }
+        return false;
+    }
+
+private:
+    void load() {
+        for (const Pending& p : m_pending)
+            setIcon(p);
+        deleteLater();
+    }
+    void setIcon(const Pending& p) const {
+        const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(p.ownIcon)));
+        const QIcon icon = QIcon::fromTheme(QLatin1String(p.themeIcon), own);
+        p.action->setIcon(icon);
+        // Without Qt's SVG support and without a theme icon, the caption stands in.
+        if (icon.pixmap(m_toolBar->iconSize()).isNull())
+            qobject_cast<QToolButton*>(m_toolBar->widgetForAction(p.action))
+                ->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    }
+
+    QToolBar* m_toolBar;
+    std::vector<Pending> m_pending;
+};
+
+void offerOnToolBar(QToolBar* toolBar, QAction* action) {
     action->setToolTip(toolTip(action));
     toolBar->addAction(action);
-    auto* button = qobject_cast<QToolButton*>(toolBar->widgetForAction(action));
-    // Without Qt's SVG support and without a theme icon, the caption stands in.
-    if (icon.pixmap(toolBar->iconSize()).isNull())
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    button->setAccessibleName(action->toolTip());
+    toolBar->widgetForAction(action)->setAccessibleName(action->toolTip());
 }
 
 } // namespace
@@ -138,6 +181,7 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
     QMenu* menus[] = {file, edit, m_colourMenu, transfer, help};
     toolBar->setIconSize({24, 24});
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    auto* icons = new ToolBarIcons(toolBar);
     const Row* lastOnToolBar = nullptr;
     for (const Row& row : Rows) {
         Q_ASSERT(std::size_t(row.command) == m_actions.size());
@@ -147,7 +191,8 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
             continue;
         if (lastOnToolBar && lastOnToolBar->place != row.place)
             toolBar->addSeparator();
-        offerOnToolBar(toolBar, a, row.themeIcon, row.ownIcon);
+        offerOnToolBar(toolBar, a);
+        icons->add({a, row.themeIcon, row.ownIcon});
         lastOnToolBar = &row;
     }
     // The colour menu is greyed, as designed, so that it never opens; its shortcuts stay
@@ -187,8 +232,12 @@ void WindowMenus::buildRecentFiles(QMenu* file) {
 void WindowMenus::buildExamples(QMenu* file) {
     auto* examples = new QMenu(QStringLiteral("E&xemples"), file);
     file->insertMenu(action(Command::Save), examples);
-    QFileInfoList found = QDir(QtProgramFolders::examplesFolder())
-                              .entryInfoList({QStringLiteral("*.dat")}, QDir::Files);
+    // Picked by their suffix rather than by a name filter, which Qt would compile into a
+    // regular expression, the only one the start-up would need.
+    QFileInfoList found = QDir(QtProgramFolders::examplesFolder()).entryInfoList(QDir::Files);
+    found.removeIf([](const QFileInfo& f) {
+        return !f.fileName().endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive);
+    });
     std::sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
         return a.completeBaseName() < b.completeBaseName();
     });

@@ -1,0 +1,125 @@
+// Starts the editor and a bare Qt main window in turn, offscreen, each ending once its window
+// is shown and its event loop has run once, and prints the median wall time and peak memory
+// of each and the editor's ratios to the bare window. Each run gets a home and a settings
+// folder of its own, empty, so that no user's settings are read.
+//
+//     bench_startup [runs]      (15 of each by default, after one unmeasured run of each)
+
+#include <QTemporaryDir>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Run {
+    double seconds;
+    long peakKiB;
+};
+
+struct Program {
+    const char* name;
+    const char* path;
+    std::vector<Run> runs;
+};
+
+// Starts `path` with a fresh home and waits for it; exits the benchmark if the run failed,
+// since the figures of a program that did not start would mean nothing.
+Run runOnce(const char* path) {
+    QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fputs("bench_startup: cannot create a temporary folder\n", stderr);
+        std::exit(1);
+    }
+    const std::string homePath = home.path().toStdString();
+    const std::string configPath = homePath + "/.config";
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t child = fork();
+    if (child < 0) {
+        std::perror("bench_startup: fork");
+        std::exit(1);
+    }
+    if (child == 0) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        setenv("HOME", homePath.c_str(), 1);
+        setenv("XDG_CONFIG_HOME", configPath.c_str(), 1);
+        setenv("XDG_RUNTIME_DIR", homePath.c_str(), 1);
+        setenv("LT840_QUIT_WHEN_SHOWN", "1", 1);
+        // What the programs say (Qt's notes about the offscreen platform) is not the figures.
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDOUT_FILENO);
+        dup2(quiet, STDERR_FILENO);
+        execl(path, path, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child) {
+        std::perror("bench_startup: wait4");
+        std::exit(1);
+    }
+    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "bench_startup: %s did not end cleanly (status %d)\n", path, status);
+        std::exit(1);
+    }
+    return {elapsed.count(), usage.ru_maxrss};
+}
+
+template <typename T> T median(std::vector<T> values) {
+    const auto middle = values.begin() + values.size() / 2;
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+double medianSeconds(const Program& p) {
+    std::vector<double> v;
+    for (const Run& r : p.runs)
+        v.push_back(r.seconds);
+    return median(v);
+}
+
+long medianPeak(const Program& p) {
+    std::vector<long> v;
+    for (const Run& r : p.runs)
+        v.push_back(r.peakKiB);
+    return median(v);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 15;
+    if (runs < 1) {
+        std::fputs("usage: bench_startup [runs]\n", stderr);
+        return 2;
+    }
+    Program editor{"editor", LT840_EDITOR_PATH, {}};
+    Program bare{"bare window", LT840_BARE_WINDOW_PATH, {}};
+    // The first run of each fills the system's caches and is not counted.
+    runOnce(editor.path);
+    runOnce(bare.path);
+    // In turn, so that a change in the machine's speed weighs on both alike.
+    for (int i = 0; i < runs; ++i) {
+        editor.runs.push_back(runOnce(editor.path));
+        bare.runs.push_back(runOnce(bare.path));
+    }
+    std::printf("start-up to the first pass of the event loop, offscreen, median of %d runs\n",
+                runs);
+    for (const Program* p : {&editor, &bare})
+        std::printf("  %-12s %8.1f ms %8ld KiB peak\n", p->name, medianSeconds(*p) * 1e3,
+                    medianPeak(*p));
+    std::printf("  editor / bare window: time %.2fx, peak memory %.2fx\n",
+                medianSeconds(editor) / medianSeconds(bare),
+                double(medianPeak(editor)) / double(medianPeak(bare)));
+    return 0;
+}
