@@ -43,15 +43,13 @@ bool BoardLink::openPort(const PortChoice& port) {
 void BoardLink::exchange(const QByteArray& message, int replyLength,
                          const std::function<void()>& whileOnLine) {
     if (!m_line.isOpen()) {
-        report({QStringLiteral("PORT de communication non disponible"), titles::Main,
-                Report::Icon::None});
+        report({tr("PORT de communication non disponible"), titles::Main, Report::Icon::None});
         return;
     }
     for (int sending = 0; sending < 2; ++sending) {
         m_reply.clear();
         if (const int code = m_line.write(message.left(boardformat::MessageLimit)); code != 0)
-            report({QStringLiteral("ERREUR :%1").arg(code), titles::Application,
-                    Report::Icon::Critical});
+            report({tr("ERREUR :%1").arg(code), titles::Application, Report::Icon::Critical});
         if (whileOnLine && sending == 0)
             whileOnLine();
         if (replyArrived(replyLength)) {
@@ -85,12 +83,15 @@ void BoardLink::queryIdentification() {
     exchange(Query, boardformat::QueryReplyLength);
     if (m_state == State::Answered)
         return;
-    reportFailure(QStringLiteral("DEFAUT DE DIALOGUE"));
+    reportFailure(DialogueFault);
 }
 
-void BoardLink::reportFailure(const QString& text) {
+void BoardLink::reportFailure(const Fault& fault) {
+    QString text = tr(fault.text);
+    if (fault.advice)
+        text += QChar(12) + tr(fault.advice);
     report(
-        {text, titles::Main, text.startsWith(u'T') ? Report::Icon::None : Report::Icon::Critical});
+        {text, titles::Main, fault.text[0] == 'T' ? Report::Icon::None : Report::Icon::Critical});
 }
 
 // The trace of the line, when one is installed, writes the failure under the exchange that

@@ -3,6 +3,7 @@
 #include "model/Report.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -17,8 +18,19 @@ struct PortChoice;
 // of the last exchange and its reply are kept between commands, since a command that finds
 // the port closed goes on with what the last exchange left.
 class BoardLink {
+    Q_DECLARE_TR_FUNCTIONS(BoardLink)
+
 public:
     enum class State { None, Answered, Silent };
+
+    // A failed dialogue as French source texts of this class: the fault, then the advice
+    // that follows it after a form feed, when there is one.
+    struct Fault {
+        const char* text;
+        const char* advice;
+    };
+    static constexpr Fault DialogueFault{QT_TRANSLATE_NOOP("BoardLink", "DEFAUT DE DIALOGUE"),
+                                         nullptr};
 
     BoardLink(ISerialLine& line, IClock& clock) : m_line(line), m_clock(clock) {}
 
@@ -37,8 +49,9 @@ public:
     // "?" until the board answers, twice at most, with a line of asterisks between to bring
     // a board that missed the start of the query back in step.
     void queryIdentification();
-    // A failed dialogue: critical, unless the text begins with "T".
-    void reportFailure(const QString& text);
+    // A failed dialogue, told in the user's language: critical, unless the French text begins
+    // with "T" (what a translation begins with changes nothing).
+    void reportFailure(const Fault& fault);
 
     // The reports of the command so far, in the order they came; taking them empties the list.
     QList<Report> takeReports();

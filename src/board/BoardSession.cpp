@@ -9,8 +9,6 @@
 
 namespace {
 
-const QString TestPrefix = QStringLiteral(" Carte    ");
-
 bool carriesSignature(const QByteArray& reply) {
     return reply.contains(boardformat::Signature);
 }
@@ -106,7 +104,7 @@ BoardOutcome::Result BoardSession::judgeIdentification(bool opened) const {
 BoardOutcome::Result BoardSession::runTest() {
     const bool opened = showIdentification();
     if (carriesSignature(m_link.reply()))
-        emit testAnswered(TestPrefix + QString::fromLatin1(m_link.reply()));
+        emit testAnswered(tr(" Carte    ") + QString::fromLatin1(m_link.reply()));
     return judgeIdentification(opened);
 }
 

@@ -3,6 +3,8 @@
 #include "serial/ComDevice.h"
 #include "serial/SerialLine.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
@@ -36,7 +38,7 @@ int PortChoice::open(ISerialLine& line) const {
 }
 
 QString portUnavailableMessage(const QString& portName) {
-    return portName +
-           QStringLiteral(
-               ": n'est pas disponible. Changez dans la propriété Option pour un autre port.");
+    return portName + QCoreApplication::translate("PortChoice",
+                                                  ": n'est pas disponible. Changez dans la "
+                                                  "propriété Option pour un autre port.");
 }

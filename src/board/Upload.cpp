@@ -7,8 +7,8 @@
 
 namespace {
 
-const QString DialogueFault = QStringLiteral("DEFAUT DE DIALOGUE");
-const QString CableFault = DialogueFault + QChar(12) + QStringLiteral(" Vérifiez le cordon");
+constexpr BoardLink::Fault CableFault{BoardLink::DialogueFault.text,
+                                      QT_TRANSLATE_NOOP("BoardLink", " Vérifiez le cordon")};
 const QByteArray EndBlock(boardformat::BlockSize, '\0');
 
 } // namespace
@@ -17,7 +17,7 @@ bool Upload::send(const QByteArray& stream) {
     ISerialLine& line = m_link.line();
     if (line.isOpen())
         line.clearInput();
-    if (!sendBlocks(stream) || !step("F", "FR", DialogueFault))
+    if (!sendBlocks(stream) || !step("F", "FR", BoardLink::DialogueFault))
         return false;
     m_link.exchange("R", 0);
     line.close();
@@ -35,8 +35,8 @@ bool Upload::sendBlocks(const QByteArray& stream) {
         const QByteArray block = uploadstream::block(stream, b);
         const auto blockLeaves = [this, b, blocks] { m_hooks.progress(b + 1, blocks); };
         if (block.startsWith('\0'))
-            return step(EndBlock, std::nullopt, DialogueFault, blockLeaves);
-        if (!step(block, "?", DialogueFault, blockLeaves))
+            return step(EndBlock, std::nullopt, BoardLink::DialogueFault, blockLeaves);
+        if (!step(block, "?", BoardLink::DialogueFault, blockLeaves))
             return false;
     }
     return true;
@@ -45,14 +45,14 @@ bool Upload::sendBlocks(const QByteArray& stream) {
 // One exchange awaiting one byte. A silent board is reported with `ifSilent`, a reply other
 // than `expected` (when one is awaited) as a plain dialogue fault.
 bool Upload::step(const QByteArray& message, std::optional<QByteArrayView> expected,
-                  const QString& ifSilent, const std::function<void()>& whileOnLine) {
+                  const BoardLink::Fault& ifSilent, const std::function<void()>& whileOnLine) {
     m_link.exchange(message, 1, whileOnLine);
     if (m_link.state() == BoardLink::State::Silent) {
         m_link.reportFailure(ifSilent);
         return false;
     }
     if (expected && m_link.reply() != *expected) {
-        m_link.reportFailure(DialogueFault);
+        m_link.reportFailure(BoardLink::DialogueFault);
         return false;
     }
     return true;

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "board/BoardLink.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QString>
 
 #include <functional>
 #include <optional>
-
-class BoardLink;
 
 // The handshake that writes an upload stream into the board: each block announced by "P"
 // (answered "B") and accepted with "?", the end block in place of the first block that
@@ -29,7 +28,7 @@ public:
 private:
     bool sendBlocks(const QByteArray& stream);
     bool step(const QByteArray& message, std::optional<QByteArrayView> expected,
-              const QString& ifSilent, const std::function<void()>& whileOnLine = {});
+              const BoardLink::Fault& ifSilent, const std::function<void()>& whileOnLine = {});
 
     BoardLink& m_link;
     Hooks m_hooks;

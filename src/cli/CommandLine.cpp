@@ -6,58 +6,74 @@
 #include "serial/UserSettings.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <algorithm>
 
 namespace {
 
+// The roles are translated when the help is written, once the translator is installed.
 struct CommandEntry {
     Request::Command command;
-    CommandHelp help;
+    const char* name;
+    bool takesFile;
+    bool talksToBoard;
+    const char* role;
+
+    CommandHelp help() const {
+        return {QString::fromLatin1(name), takesFile, talksToBoard,
+                QCoreApplication::translate("CommandLine", role)};
+    }
 };
 
 const CommandEntry Commands[] = {
-    {Request::Command::Identify,
-     {QStringLiteral("identify"), false, true,
-      QStringLiteral("affiche l'identification de la carte")}},
-    {Request::Command::Program,
-     {QStringLiteral("program"), true, true,
-      QStringLiteral("programme la séquence, puis réinitialise la carte")}},
-    {Request::Command::Reset,
-     {QStringLiteral("reset"), false, true, QStringLiteral("réinitialise la carte")}},
-    {Request::Command::Check,
-     {QStringLiteral("check"), true, false,
-      QStringLiteral("vérifie le fichier, affiche le nombre d'enregistrements et la durée d'un "
-                     "tour")}}};
+    {Request::Command::Identify, "identify", false, true,
+     QT_TRANSLATE_NOOP("CommandLine", "affiche l'identification de la carte")},
+    {Request::Command::Program, "program", true, true,
+     QT_TRANSLATE_NOOP("CommandLine", "programme la séquence, puis réinitialise la carte")},
+    {Request::Command::Reset, "reset", false, true,
+     QT_TRANSLATE_NOOP("CommandLine", "réinitialise la carte")},
+    {Request::Command::Check, "check", true, false,
+     QT_TRANSLATE_NOOP("CommandLine", "vérifie le fichier, affiche le nombre d'enregistrements "
+                                      "et la durée d'un tour")}};
 
 // The options, in the order the help lists them.
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                            QStringLiteral("Affiche cette aide.")};
+                            QCoreApplication::translate("CommandLine", "Affiche cette aide.")};
     QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                               QStringLiteral("Affiche la version.")};
+                               QCoreApplication::translate("CommandLine", "Affiche la version.")};
     QCommandLineOption port{QStringLiteral("port"),
-                            QStringLiteral("Le port série de la carte (/dev/ttyUSB0, COM7)."),
-                            QStringLiteral("PÉRIPHÉRIQUE")};
+                            QCoreApplication::translate(
+                                "CommandLine", "Le port série de la carte (/dev/ttyUSB0, COM7)."),
+                            QCoreApplication::translate("CommandLine", "PÉRIPHÉRIQUE")};
     QCommandLineOption base{
         QStringLiteral("base"),
-        QStringLiteral("La base de temps : 0.01 (par défaut), 0.02, 0.05, 0.1 … 0.4."),
-        QStringLiteral("PÉRIODE"), QStringLiteral("0.01")};
+        QCoreApplication::translate("CommandLine",
+                                    "La base de temps : 0.01 (par défaut), 0.02, 0.05, 0.1 … 0.4."),
+        QCoreApplication::translate("CommandLine", "PÉRIODE"), QStringLiteral("0.01")};
     QCommandLineOption trace{
         QStringLiteral("trace"),
-        QStringLiteral("Montre chaque échange avec la carte sur la sortie d'erreur.")};
+        QCoreApplication::translate("CommandLine",
+                                    "Montre chaque échange avec la carte sur la sortie d'erreur.")};
 
     QList<QCommandLineOption> all() const { return {help, version, port, base, trace}; }
 };
 
-const CommandHelp GenerateHelp{QStringLiteral("generate"), false, false,
-                               QStringLiteral("écrit la séquence d'un effet"),
-                               QStringLiteral("EFFET -o FICHIER.dat")};
+constexpr char Generate[] = "generate";
+
+CommandHelp generateHelp() {
+    return {QString::fromLatin1(Generate), false, false,
+            QCoreApplication::translate("CommandLine", "écrit la séquence d'un effet"),
+            QCoreApplication::translate("CommandLine", "EFFET -o FICHIER.dat")};
+}
 
 ExitStatus usage(const QString& text) {
     QTextStream(stderr) << "lt840-cli: " << text << Qt::endl
-                        << "lt840-cli --help en dit plus." << Qt::endl;
+                        << QCoreApplication::translate("CommandLine",
+                                                       "lt840-cli --help en dit plus.")
+                        << Qt::endl;
     return ExitStatus::Usage;
 }
 
@@ -69,8 +85,8 @@ ExitStatus done(const QString& text) {
 QString help(const Options& options) {
     QList<CommandHelp> commands;
     for (const CommandEntry& entry : Commands)
-        commands += entry.help;
-    return helpText(commands + QList{GenerateHelp}, options.all(), effectOptions(), effectHelp());
+        commands += entry.help();
+    return helpText(commands + QList{generateHelp()}, options.all(), effectOptions(), effectHelp());
 }
 
 QString deviceAsked(const QCommandLineParser& parser, const Options& options) {
@@ -85,8 +101,8 @@ std::variant<Request, Generation, ExitStatus> readCommand(const QCommandLinePars
                                                           const Options& options) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.isEmpty())
-        return usage(QStringLiteral("aucune commande"));
-    if (arguments.first() == GenerateHelp.name) {
+        return usage(QCoreApplication::translate("CommandLine", "aucune commande"));
+    if (arguments.first() == QLatin1String(Generate)) {
         auto generation = readGeneration(parser);
         if (const auto* error = std::get_if<QString>(&generation))
             return usage(*error);
@@ -95,28 +111,36 @@ std::variant<Request, Generation, ExitStatus> readCommand(const QCommandLinePars
     for (const QCommandLineOption& option : effectOptions())
         if (parser.isSet(option))
             return usage(
-                QStringLiteral("--%1 ne s'applique qu'à generate").arg(option.names().last()));
+                QCoreApplication::translate("CommandLine", "--%1 ne s'applique qu'à generate")
+                    .arg(option.names().last()));
     const auto entry =
-        std::find_if(std::begin(Commands), std::end(Commands),
-                     [&](const CommandEntry& e) { return e.help.name == arguments.first(); });
+        std::find_if(std::begin(Commands), std::end(Commands), [&](const CommandEntry& e) {
+            return QLatin1String(e.name) == arguments.first();
+        });
     if (entry == std::end(Commands))
-        return usage(QStringLiteral("commande inconnue : %1").arg(arguments.first()));
-    const CommandHelp& command = entry->help;
+        return usage(QCoreApplication::translate("CommandLine", "commande inconnue : %1")
+                         .arg(arguments.first()));
+    const CommandEntry& command = *entry;
+    const QString name = QString::fromLatin1(command.name);
     if (arguments.size() != (command.takesFile ? 2 : 1))
-        return usage(command.takesFile
-                         ? QStringLiteral("%1 attend un fichier .dat").arg(command.name)
-                         : QStringLiteral("%1 n'attend pas de fichier").arg(command.name));
+        return usage(
+            command.takesFile
+                ? QCoreApplication::translate("CommandLine", "%1 attend un fichier .dat").arg(name)
+                : QCoreApplication::translate("CommandLine", "%1 n'attend pas de fichier")
+                      .arg(name));
     QString device;
     if (command.talksToBoard) {
         device = deviceAsked(parser, options);
         if (device.isEmpty())
-            return usage(QStringLiteral("aucun port : donnez --port PÉRIPHÉRIQUE, ou LT840_PORT"));
+            return usage(QCoreApplication::translate(
+                "CommandLine", "aucun port : donnez --port PÉRIPHÉRIQUE, ou LT840_PORT"));
     }
     const QString base = parser.value(options.base);
     const std::optional<int> baseIndex = timebase::basePeriodIndex(base);
     if (!baseIndex)
-        return usage(QStringLiteral("base de temps inconnue : %1").arg(base));
-    return Request{entry->command, arguments.value(1), device, *baseIndex,
+        return usage(
+            QCoreApplication::translate("CommandLine", "base de temps inconnue : %1").arg(base));
+    return Request{command.command, arguments.value(1), device, *baseIndex,
                    parser.isSet(options.trace)};
 }
 

@@ -3,6 +3,8 @@
 #include "model/Sequence.h"
 #include "model/TimeBase.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -67,9 +69,10 @@ ExitStatus CommandRunner::askIdentification() {
     const BoardOutcome outcome = m_board.identifyBoard();
     const ExitStatus status = finish(outcome);
     if (outcome.result == BoardOutcome::Result::NoAnswer && !outcome.reply.isEmpty())
-        m_output.tell(
-            QStringLiteral("la réponse ne porte pas l'identification d'une carte LT840 : «%1»")
-                .arg(QString::fromLatin1(outcome.reply)));
+        m_output.tell(QCoreApplication::translate(
+                          "CommandRunner",
+                          "la réponse ne porte pas l'identification d'une carte LT840 : «%1»")
+                          .arg(QString::fromLatin1(outcome.reply)));
     return status;
 }
 
@@ -99,7 +102,8 @@ ExitStatus CommandRunner::program() {
     const int length = m_editor.sequence().length();
     if (length == 0) {
         m_output.tellAbout(m_request.file,
-                           QStringLiteral("la séquence est vide, rien à programmer"));
+                           QCoreApplication::translate("CommandRunner",
+                                                       "la séquence est vide, rien à programmer"));
         return ExitStatus::FileRefused;
     }
     if (const ExitStatus status = askIdentification(); status != ExitStatus::Done)
@@ -111,11 +115,14 @@ ExitStatus CommandRunner::program() {
     // The board holds the first records only; a longer sequence is cut there, as from the window.
     const int programmed = qMin(length, Sequence::BoardCapacity);
     if (programmed < length)
-        m_output.tellAbout(m_request.file,
-                           QStringLiteral("seuls les enregistrements 0 à %1 tiennent dans la carte")
-                               .arg(Sequence::LastBoardRecord));
+        m_output.tellAbout(
+            m_request.file,
+            QCoreApplication::translate("CommandRunner",
+                                        "seuls les enregistrements 0 à %1 tiennent dans la carte")
+                .arg(Sequence::LastBoardRecord));
     m_output.result(
-        QStringLiteral("%1 enregistrements programmés, base %2, carte %3")
+        QCoreApplication::translate("CommandRunner",
+                                    "%1 enregistrements programmés, base %2, carte %3")
             .arg(QString::number(programmed), baseText(), m_board.identification().trimmed()));
     return ExitStatus::Done;
 }
@@ -125,8 +132,8 @@ ExitStatus CommandRunner::reset() {
         return status;
     const ExitStatus status = finish(m_board.resetBoard());
     if (status == ExitStatus::Done)
-        m_output.result(
-            QStringLiteral("carte %1 réinitialisée").arg(m_board.identification().trimmed()));
+        m_output.result(QCoreApplication::translate("CommandRunner", "carte %1 réinitialisée")
+                            .arg(m_board.identification().trimmed()));
     return status;
 }
 
@@ -136,7 +143,8 @@ ExitStatus CommandRunner::check() {
     const Sequence& sequence = m_editor.sequence();
     const double seconds =
         timebase::loopSeconds(sequence, timebase::basePeriod(m_editor.basePeriodIndex()));
-    m_output.result(QStringLiteral("%1 : %2 enregistrements, un tour dure %3 s à la base %4")
+    m_output.result(QCoreApplication::translate(
+                        "CommandRunner", "%1 : %2 enregistrements, un tour dure %3 s à la base %4")
                         .arg(shownFileName(m_request.file), QString::number(sequence.length()),
                              timebase::periodText(seconds), baseText()));
     return ExitStatus::Done;

@@ -2,6 +2,7 @@
 
 #include "serial/LinkTrace.h"
 
+#include <QCoreApplication>
 #include <QTextStream>
 
 #include <utility>
@@ -10,10 +11,15 @@ namespace {
 
 constexpr int BarWidth = 32;
 
+QString progressText(int blocksSent, int blocks) {
+    return QCoreApplication::translate("ConsoleOutput", "bloc %1/%2").arg(blocksSent).arg(blocks);
+}
+
 } // namespace
 
 QString shownFileName(const QString& file) {
-    return file.isEmpty() ? QStringLiteral("«»") : singleLine(file);
+    //: The name of a file given as an empty argument.
+    return file.isEmpty() ? QCoreApplication::translate("ConsoleOutput", "«»") : singleLine(file);
 }
 
 void ConsoleOutput::result(const QString& line) {
@@ -25,7 +31,8 @@ void ConsoleOutput::tell(const QString& text) {
 }
 
 void ConsoleOutput::tellAbout(const QString& file, const QString& text) {
-    tell(shownFileName(file) + QStringLiteral(" : ") + text);
+    //: Between a file's name and what is said about it.
+    tell(shownFileName(file) + QCoreApplication::translate("ConsoleOutput", " : ") + text);
 }
 
 void ConsoleOutput::traceLine(const QString& line) {
@@ -39,16 +46,14 @@ void ConsoleOutput::showProgress(int blocksSent, int blocks) {
     if (m_barInPlace)
         drawBar(blocksSent, blocks);
     else
-        traceLine(QStringLiteral("bloc %1/%2").arg(blocksSent).arg(blocks));
+        traceLine(progressText(blocksSent, blocks));
 }
 
 void ConsoleOutput::drawBar(int blocksSent, int blocks) {
     const int filled = BarWidth * qMin(blocksSent, blocks) / blocks;
-    QTextStream(stderr) << QStringLiteral("\r[%1%2] bloc %3/%4")
-                               .arg(QString(filled, u'#'), QString(BarWidth - filled, u'.'))
-                               .arg(blocksSent)
-                               .arg(blocks)
-                        << Qt::flush;
+    QTextStream(stderr)
+        << QStringLiteral("\r[%1%2] ").arg(QString(filled, u'#'), QString(BarWidth - filled, u'.'))
+        << progressText(blocksSent, blocks) << Qt::flush;
     m_barOpen = true;
 }
 

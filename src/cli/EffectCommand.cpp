@@ -6,6 +6,8 @@
 #include "model/Sequence.h"
 #include "model/TimeBase.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 
@@ -20,52 +22,90 @@ struct EffectName {
     const char* role;
 };
 
+// The roles and descriptions below are source texts, translated when the help is written or
+// an option is made: the translator is installed only once the program runs.
 const EffectName Effects[] = {
-    {Effect::Chase, "chase", "un bloc de --width lampes parcourt la rangée"},
-    {Effect::Scanner, "scanner", "un bloc de --width lampes va et vient"},
-    {Effect::Fill, "fill", "une barre se remplit puis se vide"},
-    {Effect::Alternate, "alternate", "lampes impaires, puis paires"},
-    {Effect::Blink, "blink", "toutes allumées, puis toutes éteintes"},
-    {Effect::MeetAndPart, "meet", "des deux bouts vers le milieu, et retour"},
-    {Effect::Counter, "counter", "compte en binaire de --from à --to"},
-    {Effect::Sparkle, "sparkle", "--lamps lampes au hasard sur --frames trames"},
+    {Effect::Chase, "chase",
+     QT_TRANSLATE_NOOP("EffectCommand", "un bloc de --width lampes parcourt la rangée")},
+    {Effect::Scanner, "scanner",
+     QT_TRANSLATE_NOOP("EffectCommand", "un bloc de --width lampes va et vient")},
+    {Effect::Fill, "fill", QT_TRANSLATE_NOOP("EffectCommand", "une barre se remplit puis se vide")},
+    {Effect::Alternate, "alternate",
+     QT_TRANSLATE_NOOP("EffectCommand", "lampes impaires, puis paires")},
+    {Effect::Blink, "blink",
+     QT_TRANSLATE_NOOP("EffectCommand", "toutes allumées, puis toutes éteintes")},
+    {Effect::MeetAndPart, "meet",
+     QT_TRANSLATE_NOOP("EffectCommand", "des deux bouts vers le milieu, et retour")},
+    {Effect::Counter, "counter",
+     QT_TRANSLATE_NOOP("EffectCommand", "compte en binaire de --from à --to")},
+    {Effect::Sparkle, "sparkle",
+     QT_TRANSLATE_NOOP("EffectCommand", "--lamps lampes au hasard sur --frames trames")},
     {Effect::Repeat, "repeat",
-     "répète les enregistrements --from à --to des --source mis bout à bout"}};
+     QT_TRANSLATE_NOOP("EffectCommand",
+                       "répète les enregistrements --from à --to des --source mis bout à bout")}};
 
-QCommandLineOption valued(const char* name, const char* description, const char* value) {
-    return {QString::fromLatin1(name), QString::fromUtf8(description), QString::fromUtf8(value)};
+// An effect parameter's option: its value is a number, "" for a flag.
+struct ParameterOption {
+    const char* name;
+    const char* description;
+    const char* value = "";
+};
+
+// In the order of effects::Parameter.
+const ParameterOption ParameterOptions[] = {
+    {"width",
+     QT_TRANSLATE_NOOP("EffectCommand",
+                       "chase (1 à 7), scanner (1 à 4) : lampes du bloc ; 1 par défaut."),
+     "N"},
+    {"reverse", QT_TRANSLATE_NOOP("EffectCommand", "chase, scanner, fill, counter : de droite à "
+                                                   "gauche.")},
+    {"no-wrap", QT_TRANSLATE_NOOP("EffectCommand", "chase : le bloc sort de la rangée au lieu "
+                                                   "d'en faire le tour.")},
+    {"from",
+     QT_TRANSLATE_NOOP("EffectCommand", "counter : première valeur (0 par défaut) ; repeat : "
+                                        "premier enregistrement."),
+     "N"},
+    {"to",
+     QT_TRANSLATE_NOOP("EffectCommand", "counter : dernière valeur (127 par défaut) ; repeat : "
+                                        "dernier enregistrement."),
+     "N"},
+    {"lamps",
+     QT_TRANSLATE_NOOP("EffectCommand",
+                       "sparkle : lampes allumées par trame (1 à 7, 2 par défaut)."),
+     "N"},
+    {"frames", QT_TRANSLATE_NOOP("EffectCommand", "sparkle : trames (1 à 251, 16 par défaut)."),
+     "N"},
+    {"seed",
+     QT_TRANSLATE_NOOP("EffectCommand",
+                       "sparkle : la même graine donne les mêmes trames (1 par défaut)."),
+     "N"},
+    {"times", QT_TRANSLATE_NOOP("EffectCommand", "Répète l'effet N fois (1 par défaut)."), "N"},
+    {"multiplier",
+     QT_TRANSLATE_NOOP("EffectCommand", "La durée de chaque trame : x1 (par défaut), x2, x5, "
+                                        "x10, x15 ou x20."),
+     "xN"}};
+
+static_assert(std::size(ParameterOptions) == effects::ParameterCount);
+
+QCommandLineOption optionOf(Parameter parameter) {
+    const ParameterOption& option = ParameterOptions[int(parameter)];
+    return {QString::fromLatin1(option.name),
+            QCoreApplication::translate("EffectCommand", option.description),
+            QString::fromLatin1(option.value)};
 }
 
-QCommandLineOption flag(const char* name, const char* description) {
-    return {QString::fromLatin1(name), QString::fromUtf8(description)};
+QCommandLineOption sourceOption() {
+    return {QStringLiteral("source"),
+            QCoreApplication::translate("EffectCommand",
+                                        "repeat : une séquence dont les enregistrements sont "
+                                        "répétés ; plusieurs --source se suivent dans leur ordre."),
+            QCoreApplication::translate("EffectCommand", "FICHIER.dat")};
 }
 
-// One option for each effect parameter, in the order of effects::Parameter.
-const QList<QCommandLineOption> ParameterOptions = {
-    valued("width", "chase (1 à 7), scanner (1 à 4) : lampes du bloc ; 1 par défaut.", "N"),
-    flag("reverse", "chase, scanner, fill, counter : de droite à gauche."),
-    flag("no-wrap", "chase : le bloc sort de la rangée au lieu d'en faire le tour."),
-    valued("from", "counter : première valeur (0 par défaut) ; repeat : premier enregistrement.",
-           "N"),
-    valued("to", "counter : dernière valeur (127 par défaut) ; repeat : dernier enregistrement.",
-           "N"),
-    valued("lamps", "sparkle : lampes allumées par trame (1 à 7, 2 par défaut).", "N"),
-    valued("frames", "sparkle : trames (1 à 251, 16 par défaut).", "N"),
-    valued("seed", "sparkle : la même graine donne les mêmes trames (1 par défaut).", "N"),
-    valued("times", "Répète l'effet N fois (1 par défaut).", "N"),
-    valued("multiplier", "La durée de chaque trame : x1 (par défaut), x2, x5, x10, x15 ou x20.",
-           "xN")};
-const QCommandLineOption SourceOption =
-    valued("source",
-           "repeat : une séquence dont les enregistrements sont répétés ; plusieurs "
-           "--source se suivent dans leur ordre.",
-           "FICHIER.dat");
-const QCommandLineOption OutputOption{{QStringLiteral("o"), QStringLiteral("output")},
-                                      QStringLiteral("Le fichier que generate écrit."),
-                                      QStringLiteral("FICHIER.dat")};
-
-const QCommandLineOption& optionOf(Parameter parameter) {
-    return ParameterOptions[int(parameter)];
+QCommandLineOption outputOption() {
+    return {{QStringLiteral("o"), QStringLiteral("output")},
+            QCoreApplication::translate("EffectCommand", "Le fichier que generate écrit."),
+            QCoreApplication::translate("EffectCommand", "FICHIER.dat")};
 }
 
 QString dashed(const QCommandLineOption& option) {
@@ -89,7 +129,7 @@ using Error = std::optional<QString>;
 // The value given for a parameter, when it is given and lies within `bounds`.
 Error readValue(const QCommandLineParser& parser, Parameter parameter, effects::Bounds bounds,
                 int& value) {
-    const QCommandLineOption& option = optionOf(parameter);
+    const QCommandLineOption option = optionOf(parameter);
     if (parameter == Parameter::Reverse || parameter == Parameter::Wrap) {
         value = parser.isSet(option) == (parameter == Parameter::Reverse);
         return std::nullopt;
@@ -101,9 +141,10 @@ Error readValue(const QCommandLineParser& parser, Parameter parameter, effects::
     const int given =
         parameter == Parameter::Code ? codeOf(text).value_or(-1) : text.toInt(&isNumber);
     if (parameter == Parameter::Code && given < 0)
-        return QStringLiteral("%1 : x1, x2, x5, x10, x15 ou x20").arg(dashed(option));
+        return QCoreApplication::translate("EffectCommand", "%1 : x1, x2, x5, x10, x15 ou x20")
+            .arg(dashed(option));
     if (!isNumber || !bounds.holds(given))
-        return QStringLiteral("%1 : un nombre de %2 à %3")
+        return QCoreApplication::translate("EffectCommand", "%1 : un nombre de %2 à %3")
             .arg(dashed(option))
             .arg(bounds.min)
             .arg(bounds.max);
@@ -124,14 +165,17 @@ QList<std::pair<Parameter, effects::Bounds>> parametersRead(Effect effect) {
 Error unusedOption(const QCommandLineParser& parser, const EffectName& name) {
     const auto parameters = parametersRead(name.effect);
     for (int p = 0; p < effects::ParameterCount; ++p)
-        if (parser.isSet(ParameterOptions[p]) &&
+        if (parser.isSet(optionOf(Parameter(p))) &&
             std::none_of(parameters.begin(), parameters.end(),
                          [p](const auto& taken) { return int(taken.first) == p; }))
-            return QStringLiteral("%1 ne s'applique pas à %2")
-                .arg(dashed(ParameterOptions[p]), QLatin1String(name.name));
-    if (parser.isSet(SourceOption) != (name.effect == Effect::Repeat))
-        return name.effect == Effect::Repeat ? QStringLiteral("repeat attend --source FICHIER.dat")
-                                             : QStringLiteral("--source ne s'applique qu'à repeat");
+            return QCoreApplication::translate("EffectCommand", "%1 ne s'applique pas à %2")
+                .arg(dashed(optionOf(Parameter(p))), QLatin1String(name.name));
+    if (parser.isSet(sourceOption()) != (name.effect == Effect::Repeat))
+        return name.effect == Effect::Repeat
+                   ? QCoreApplication::translate("EffectCommand",
+                                                 "repeat attend --source FICHIER.dat")
+                   : QCoreApplication::translate("EffectCommand",
+                                                 "--source ne s'applique qu'à repeat");
     return std::nullopt;
 }
 
@@ -148,7 +192,8 @@ std::variant<QList<Frame>, ExitStatus> joinedSources(const QStringList& sources)
         const auto records = bytes ? readSequenceFile(*bytes) : std::nullopt;
         if (!records || records->isEmpty())
             return refuse(
-                QStringLiteral("%1 : pas une séquence, ou vide").arg(shownFileName(source)),
+                QCoreApplication::translate("EffectCommand", "%1 : pas une séquence, ou vide")
+                    .arg(shownFileName(source)),
                 ExitStatus::FileRefused);
         joined += *records;
     }
@@ -166,8 +211,9 @@ std::variant<QList<Frame>, ExitStatus> sourceRecords(const Generation& generatio
     const int to =
         generation.options[Parameter::Last] == -1 ? last : generation.options[Parameter::Last];
     if (to > last || from > to)
-        return refuse(QStringLiteral("--from et --to : des enregistrements de 0 à %1, dans "
-                                     "l'ordre")
+        return refuse(QCoreApplication::translate("EffectCommand",
+                                                  "--from et --to : des enregistrements de 0 à "
+                                                  "%1, dans l'ordre")
                           .arg(last),
                       ExitStatus::Usage);
     return records->mid(from, to - from + 1);
@@ -176,36 +222,41 @@ std::variant<QList<Frame>, ExitStatus> sourceRecords(const Generation& generatio
 } // namespace
 
 QList<QCommandLineOption> effectOptions() {
-    return ParameterOptions + QList{SourceOption, OutputOption};
+    QList<QCommandLineOption> options;
+    for (int p = 0; p < effects::ParameterCount; ++p)
+        options += optionOf(Parameter(p));
+    return options + QList{sourceOption(), outputOption()};
 }
 
 QList<std::pair<QString, QString>> effectHelp() {
     QList<std::pair<QString, QString>> rows;
     for (const EffectName& name : Effects)
-        rows += {QString::fromLatin1(name.name), QString::fromUtf8(name.role)};
+        rows += {QString::fromLatin1(name.name),
+                 QCoreApplication::translate("EffectCommand", name.role)};
     return rows;
 }
 
 std::variant<Generation, QString> readGeneration(const QCommandLineParser& parser) {
     const QStringList arguments = parser.positionalArguments();
     if (arguments.size() != 2)
-        return QStringLiteral("generate attend un effet (chase, scanner …)");
+        return QCoreApplication::translate("EffectCommand",
+                                           "generate attend un effet (chase, scanner …)");
     const auto name = std::find_if(std::begin(Effects), std::end(Effects), [&](const auto& e) {
         return QLatin1String(e.name) == arguments[1];
     });
     if (name == std::end(Effects))
-        return QStringLiteral("effet inconnu : %1").arg(arguments[1]);
+        return QCoreApplication::translate("EffectCommand", "effet inconnu : %1").arg(arguments[1]);
     if (Error error = unusedOption(parser, *name))
         return *error;
     Generation generation{
-        name->effect, {}, parser.value(OutputOption), parser.values(SourceOption)};
+        name->effect, {}, parser.value(outputOption()), parser.values(sourceOption())};
     if (name->effect == Effect::Repeat) // the whole source unless told otherwise
         generation.options[Parameter::Last] = -1;
     for (const auto& [parameter, bounds] : parametersRead(name->effect))
         if (Error error = readValue(parser, parameter, bounds, generation.options[parameter]))
             return *error;
     if (generation.output.isEmpty())
-        return QStringLiteral("generate attend -o FICHIER.dat");
+        return QCoreApplication::translate("EffectCommand", "generate attend -o FICHIER.dat");
     return generation;
 }
 
@@ -219,18 +270,22 @@ ExitStatus writeGeneration(const Generation& generation) {
     }
     const QList<Frame> frames = effects::generate(generation.effect, generation.options, source);
     if (frames.size() > Sequence::BoardCapacity)
-        return refuse(QStringLiteral("l'effet fait %1 enregistrements, la carte n'en tient que %2")
-                          .arg(frames.size())
-                          .arg(Sequence::BoardCapacity),
-                      ExitStatus::Usage);
+        return refuse(
+            QCoreApplication::translate(
+                "EffectCommand", "l'effet fait %1 enregistrements, la carte n'en tient que %2")
+                .arg(frames.size())
+                .arg(Sequence::BoardCapacity),
+            ExitStatus::Usage);
     // As the editor holds the file once opened, so that opening and saving it changes nothing.
     const Sequence sequence = Sequence::loaded(frames);
     if (!writeWholeFile(generation.output, writeSequenceFile(sequence)))
-        return refuse(QStringLiteral("%1 : impossible d'écrire le fichier")
-                          .arg(shownFileName(generation.output)),
-                      ExitStatus::FileRefused);
-    ConsoleOutput(false).result(QStringLiteral("%1 : %2 enregistrements")
-                                    .arg(shownFileName(generation.output))
-                                    .arg(frames.size()));
+        return refuse(
+            QCoreApplication::translate("EffectCommand", "%1 : impossible d'écrire le fichier")
+                .arg(shownFileName(generation.output)),
+            ExitStatus::FileRefused);
+    ConsoleOutput(false).result(
+        QCoreApplication::translate("EffectCommand", "%1 : %2 enregistrements")
+            .arg(shownFileName(generation.output))
+            .arg(frames.size()));
     return ExitStatus::Done;
 }

@@ -2,6 +2,8 @@
 
 #include "cli/ExitStatus.h"
 
+#include <QCoreApplication>
+
 #include <utility>
 
 namespace {
@@ -11,22 +13,31 @@ constexpr int HelpWidth = 79;
 
 using HelpRows = QList<std::pair<QString, QString>>;
 
-const HelpRows Arguments = {
-    {QStringLiteral("commande"), QStringLiteral("identify, program, reset, check ou generate.")},
-    {QStringLiteral("fichier"), QStringLiteral("La séquence (.dat) de program et check.")},
-    {QStringLiteral("effet"), QStringLiteral("L'effet que generate écrit (voir plus haut).")}};
+HelpRows arguments() {
+    return {
+        {QCoreApplication::translate("HelpText", "commande"),
+         QCoreApplication::translate("HelpText", "identify, program, reset, check ou generate.")},
+        {QCoreApplication::translate("HelpText", "fichier"),
+         QCoreApplication::translate("HelpText", "La séquence (.dat) de program et check.")},
+        {QCoreApplication::translate("HelpText", "effet"),
+         QCoreApplication::translate("HelpText", "L'effet que generate écrit (voir plus haut).")}};
+}
 
 QString number(ExitStatus status) {
     return QString::number(int(status));
 }
 
-const HelpRows ExitStatuses = {
-    {number(ExitStatus::Done), QStringLiteral("fait")},
-    {number(ExitStatus::Usage), QStringLiteral("usage")},
-    {number(ExitStatus::FileRefused), QStringLiteral("fichier absent ou non compatible")},
-    {number(ExitStatus::PortUnavailable), QStringLiteral("port non disponible")},
-    {number(ExitStatus::BoardSilent),
-     QStringLiteral("la carte n'a pas répondu (défaut de dialogue)")}};
+HelpRows exitStatuses() {
+    return {
+        {number(ExitStatus::Done), QCoreApplication::translate("HelpText", "fait")},
+        {number(ExitStatus::Usage), QCoreApplication::translate("HelpText", "usage")},
+        {number(ExitStatus::FileRefused),
+         QCoreApplication::translate("HelpText", "fichier absent ou non compatible")},
+        {number(ExitStatus::PortUnavailable),
+         QCoreApplication::translate("HelpText", "port non disponible")},
+        {number(ExitStatus::BoardSilent),
+         QCoreApplication::translate("HelpText", "la carte n'a pas répondu (défaut de dialogue)")}};
+}
 
 // `text` cut into lines of at most HelpWidth columns, every line after the first indented
 // by `indent`; the French space before ":", ";" or "…" never ends a line.
@@ -64,8 +75,11 @@ QString columns(const HelpRows& rows) {
 QString syntax(const CommandHelp& command) {
     if (!command.arguments.isEmpty())
         return command.name + u' ' + command.arguments;
-    return command.name + (command.takesFile ? QStringLiteral(" FICHIER.dat") : QString()) +
-           (command.talksToBoard ? QStringLiteral(" --port PÉRIPHÉRIQUE") : QString());
+    return command.name +
+           (command.takesFile ? QCoreApplication::translate("HelpText", " FICHIER.dat")
+                              : QString()) +
+           (command.talksToBoard ? QCoreApplication::translate("HelpText", " --port PÉRIPHÉRIQUE")
+                                 : QString());
 }
 
 QString syntax(const QCommandLineOption& option) {
@@ -78,7 +92,8 @@ QString syntax(const QCommandLineOption& option) {
 }
 
 QString section(const QString& heading, const HelpRows& rows) {
-    return u'\n' + heading + QStringLiteral(" :\n") + columns(rows);
+    //: After a heading of the help, before its lines.
+    return u'\n' + heading + QCoreApplication::translate("HelpText", " :\n") + columns(rows);
 }
 
 HelpRows optionRows(const QList<QCommandLineOption>& options) {
@@ -97,16 +112,19 @@ QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOpt
     HelpRows commandRows;
     for (const CommandHelp& command : commands)
         commandRows += {syntax(command), command.role};
-    return QStringLiteral("Utilisation : lt840-cli [options] commande [FICHIER.dat | EFFET]\n"
-                          "Programme une carte chenillard LT840 par sa liaison série, sans "
-                          "fenêtre.\n") +
-           section(QStringLiteral("Commandes"), commandRows) + u'\n' +
-           wrapped(QStringLiteral("Sans --port : la variable LT840_PORT, sinon le port choisi en "
-                                  "dernier dans la fenêtre."),
+    const QString usage = QCoreApplication::translate(
+        "HelpText", "Utilisation : lt840-cli [options] commande [FICHIER.dat | EFFET]\n"
+                    "Programme une carte chenillard LT840 par sa liaison série, sans fenêtre.\n");
+    return usage + section(QCoreApplication::translate("HelpText", "Commandes"), commandRows) +
+           u'\n' +
+           wrapped(QCoreApplication::translate("HelpText",
+                                               "Sans --port : la variable LT840_PORT, sinon le "
+                                               "port choisi en dernier dans la fenêtre."),
                    0) +
-           section(QStringLiteral("Options"), optionRows(options)) +
-           section(QStringLiteral("Options de generate"), optionRows(effectOptions)) +
-           section(QStringLiteral("Effets de generate"), effects) +
-           section(QStringLiteral("Arguments"), Arguments) +
-           section(QStringLiteral("Codes de sortie"), ExitStatuses);
+           section(QCoreApplication::translate("HelpText", "Options"), optionRows(options)) +
+           section(QCoreApplication::translate("HelpText", "Options de generate"),
+                   optionRows(effectOptions)) +
+           section(QCoreApplication::translate("HelpText", "Effets de generate"), effects) +
+           section(QCoreApplication::translate("HelpText", "Arguments"), arguments()) +
+           section(QCoreApplication::translate("HelpText", "Codes de sortie"), exitStatuses());
 }

@@ -15,8 +15,9 @@ struct CommandHelp {
     QString arguments = {}; // when neither a file nor a port says what follows the name
 };
 
-// The whole help, in French whatever the locale, lines within 80 columns: the commands, the
-// options of every command, then those of `generate` and its effects.
+// The whole help, in the user's language where a translation is installed and French
+// otherwise, lines within 80 columns: the commands, the options of every command, then those
+// of `generate` and its effects.
 QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOption>& options,
                  const QList<QCommandLineOption>& effectOptions,
                  const QList<std::pair<QString, QString>>& effects);

@@ -15,18 +15,24 @@ const QString DesignedFolder = QStringLiteral("c:\\");
 const QString Extension = QStringLiteral(".dat");
 
 // The two questions differ in their blanks, as they always have.
-const QString OpenQuestion =
-    QStringLiteral(" Attention!!!    Désirez-vous effacer les données non enregistrées?");
-const QString NewQuestion =
-    QStringLiteral(" Attention!!! Désirez-vous effacer les données non enregistrées?");
-const QString QuitQuestion = QStringLiteral("Voulez-vous sauvegarder avant de quitter?");
+QString openQuestion() {
+    return FileCommands::tr(" Attention!!!    Désirez-vous effacer les données non enregistrées?");
+}
+
+QString newQuestion() {
+    return FileCommands::tr(" Attention!!! Désirez-vous effacer les données non enregistrées?");
+}
+
+QString quitQuestion() {
+    return FileCommands::tr("Voulez-vous sauvegarder avant de quitter?");
+}
 
 FileCommands::Outcome failure(const QString& text, const QString& title = titles::Main) {
     return {false, Report{text, title, Report::Icon::Critical}};
 }
 
 FileCommands::Outcome notAvailable() {
-    return failure(QStringLiteral("Fichier non disponible ! "));
+    return failure(FileCommands::tr("Fichier non disponible ! "));
 }
 
 } // namespace
@@ -46,9 +52,10 @@ bool FileCommands::mayDropUnsavedWork(const QString& question) {
 FileDialogSettings FileCommands::dialogSettings() {
     if (m_dialogFolder == DesignedFolder)
         m_dialogFolder = m_folders.programFolder();
-    return {QStringLiteral("Dezudoziru"),
-            QStringLiteral("Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|"
-                           "Tous les Fichiers (*.*)|*.*|"),
+    return {tr("Dezudoziru"),
+            //: Pairs of a label and its pattern, each followed by a bar.
+            tr("Tous les fichiers (*.dat)|*.dat|Fichiers texte(*.txt)|*.txt|"
+               "Tous les Fichiers (*.*)|*.*|"),
             m_dialogFolder, QStringLiteral("*.dat"), m_dialogFileName};
 }
 
@@ -65,13 +72,13 @@ bool FileCommands::takeName(const QString& path, bool completeName) {
 }
 
 FileCommands::Outcome FileCommands::openSequence() {
-    if (!mayDropUnsavedWork(OpenQuestion))
+    if (!mayDropUnsavedWork(openQuestion()))
         return {};
     return load(m_dialog.chooseToOpen(dialogSettings()), true);
 }
 
 FileCommands::Outcome FileCommands::openPath(const QString& path) {
-    if (!mayDropUnsavedWork(OpenQuestion))
+    if (!mayDropUnsavedWork(openQuestion()))
         return {};
     return load(path, false);
 }
@@ -80,15 +87,15 @@ FileCommands::Outcome FileCommands::openPath(const QString& path) {
 // is malformed leaves the sequence and its unsaved changes as they were.
 FileCommands::Outcome FileCommands::load(const QString& path, bool completeName) {
     if (!takeName(path, completeName))
-        return failure(QStringLiteral("Vous n'avez ouvert aucun fichier."), titles::FileNotOpened);
+        return failure(tr("Vous n'avez ouvert aucun fichier."), titles::FileNotOpened);
     const std::optional<QByteArray> bytes = readWholeFile(m_filePath, SequenceFileLimit);
     if (!bytes)
         return notAvailable();
     const std::optional<QList<Frame>> records = readSequenceFile(*bytes);
     if (!records)
-        return failure(QStringLiteral("Fichier non compatible."), titles::FileNotOpened);
+        return failure(tr("Fichier non compatible."), titles::FileNotOpened);
     m_editor.replaceSequence(Sequence::loaded(*records));
-    emit titleChanged(titles::FilePrefix + m_filePath);
+    emit titleChanged(QString(titles::FilePrefix) + m_filePath);
     emit fileUsed(m_filePath);
     return {true, std::nullopt};
 }
@@ -98,16 +105,16 @@ FileCommands::Outcome FileCommands::load(const QString& path, bool completeName)
 FileCommands::Outcome FileCommands::saveSequence() {
     m_dialogFileName.clear();
     if (!takeName(m_dialog.chooseToSave(dialogSettings()), true))
-        return failure(QStringLiteral("Votre fichier n'a pas été sauvegardé."));
+        return failure(tr("Votre fichier n'a pas été sauvegardé."));
     if (!writeWholeFile(m_filePath, writeSequenceFile(m_editor.sequence())))
         return notAvailable();
     m_editor.markSaved();
     emit fileUsed(m_filePath);
-    return {true, Report{QStringLiteral(" Sauvegarde effectuée "), titles::Main}};
+    return {true, Report{tr(" Sauvegarde effectuée "), titles::Main}};
 }
 
 bool FileCommands::newSequence() {
-    if (!mayDropUnsavedWork(NewQuestion))
+    if (!mayDropUnsavedWork(newQuestion()))
         return false;
     m_editor.newSequence();
     return true;
@@ -118,7 +125,7 @@ bool FileCommands::newSequence() {
 FileCommands::Outcome FileCommands::quit(bool alwaysAsk) {
     if (!alwaysAsk && !m_editor.isModified())
         return {true, std::nullopt};
-    switch (m_questions.ask({QuitQuestion, titles::Main})) {
+    switch (m_questions.ask({quitQuestion(), titles::Main})) {
     case Answer::Yes:
         return saveSequence();
     case Answer::No:

@@ -43,20 +43,21 @@ std::optional<Report> refusalFor(const SequenceEditor& editor, int wanted, int f
     const int free = room(editor) + freed;
     if (wanted <= free)
         return std::nullopt;
-    const QString limit = QStringLiteral(" (dernière adresse : %1).").arg(LastBoardRecord);
+    const QString limit = SequenceEditor::tr(" (dernière adresse : %1).").arg(LastBoardRecord);
     const QString text =
-        free == 0 ? QStringLiteral("Place insuffisante : la séquence est pleine, elle ne peut "
-                                   "plus recevoir aucun enregistrement")
-                  : QStringLiteral("Place insuffisante : %1 enregistrements à insérer, la séquence "
-                                   "ne peut plus en recevoir que %2")
-                        .arg(wanted)
-                        .arg(free);
+        free == 0
+            ? SequenceEditor::tr("Place insuffisante : la séquence est pleine, elle ne peut "
+                                 "plus recevoir aucun enregistrement")
+            : SequenceEditor::tr("Place insuffisante : %1 enregistrements à insérer, la séquence "
+                                 "ne peut plus en recevoir que %2")
+                  .arg(wanted)
+                  .arg(free);
     return Report{text + limit, titles::Main, Report::Icon::Warning};
 }
 
 Report notRecords() {
-    return {QStringLiteral("Le presse-papiers ne contient pas d'enregistrements : il faut une "
-                           "ligne de 9 chiffres par enregistrement."),
+    return {SequenceEditor::tr("Le presse-papiers ne contient pas d'enregistrements : il faut une "
+                               "ligne de 9 chiffres par enregistrement."),
             titles::Main, Report::Icon::Warning};
 }
 

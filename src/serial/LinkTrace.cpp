@@ -25,8 +25,9 @@ QString printable(const QByteArray& bytes) {
 }
 
 QString length(qsizetype n) {
-    return QStringLiteral("%1 %2").arg(n, 3).arg(n > 1 ? QStringLiteral("octets")
-                                                       : QStringLiteral("octet "));
+    //: As wide as the plural, so that the bytes that follow stay in one column.
+    const QString singular = LinkTrace::tr("octet ");
+    return QStringLiteral("%1 %2").arg(n, 3).arg(n > 1 ? LinkTrace::tr("octets") : singular);
 }
 
 } // namespace
@@ -46,7 +47,7 @@ LinkTrace::LinkTrace(ISerialLine& line, IClock& clock, Output output, Origin ori
 void LinkTrace::conclude() {
     m_writeFailed = false;
     if (std::exchange(m_awaitingReply, false))
-        note(Failed, m_name + QStringLiteral(" : pas de réponse"));
+        note(Failed, m_name + tr(" : pas de réponse"));
 }
 
 // A failed write is told as it happens; the exchange still waits for its reply, so the
@@ -54,8 +55,9 @@ void LinkTrace::conclude() {
 void LinkTrace::noteFailure(const QString& text) {
     if (!std::exchange(m_writeFailed, false))
         conclude();
-    note(Failed,
-         (m_name.isEmpty() ? QString() : m_name + QStringLiteral(" : ")) + singleLine(text));
+    //: Between an exchange's name and what went wrong with it.
+    const QString separator = tr(" : ");
+    note(Failed, (m_name.isEmpty() ? QString() : m_name + separator) + singleLine(text));
 }
 
 int LinkTrace::open(int number) {
@@ -81,22 +83,22 @@ int LinkTrace::opening(const QString& name, int code) {
     m_message.clear();
     m_blocks = 0;
     note(code == 0 ? OnLine : Failed,
-         code == 0 ? QStringLiteral("ouverture de %1").arg(name)
-                   : QStringLiteral("%1 ne s'ouvre pas (erreur %2)").arg(name).arg(code));
+         code == 0 ? tr("ouverture de %1").arg(name)
+                   : tr("%1 ne s'ouvre pas (erreur %2)").arg(name).arg(code));
     return code;
 }
 
 void LinkTrace::close() {
     conclude();
     if (m_line.isOpen())
-        note(OnLine, QStringLiteral("fermeture"));
+        note(OnLine, tr("fermeture"));
     m_line.close();
 }
 
 int LinkTrace::write(const QByteArray& bytes) {
     const bool resent = m_awaitingReply && bytes == m_message;
     if (resent)
-        note(Failed, m_name + QStringLiteral(" : pas de réponse, second envoi"));
+        note(Failed, m_name + tr(" : pas de réponse, second envoi"));
     else
         conclude();
     if (!resent)
@@ -107,7 +109,7 @@ int LinkTrace::write(const QByteArray& bytes) {
     const int code = m_line.write(bytes);
     m_writeFailed = code != 0;
     if (code != 0)
-        note(Failed, QStringLiteral("%1 : erreur d'écriture %2").arg(m_name).arg(code));
+        note(Failed, tr("%1 : erreur d'écriture %2").arg(m_name).arg(code));
     return code;
 }
 
@@ -115,7 +117,7 @@ int LinkTrace::write(const QByteArray& bytes) {
 void LinkTrace::clearInput() {
     const QByteArray discarded = m_line.readAll();
     if (!discarded.isEmpty())
-        noteBytes(Received, QStringLiteral("écartés"), discarded);
+        noteBytes(Received, tr("écartés"), discarded);
     m_line.clearInput();
 }
 
@@ -132,17 +134,17 @@ QString LinkTrace::nameOf(const QByteArray& message) {
     using namespace boardformat;
     if (message == "?") {
         m_blocks = 0;
-        return QStringLiteral("identification");
+        return tr("identification");
     }
     if (message == QByteArray(BlockSize, '*'))
-        return QStringLiteral("resynchronisation");
+        return tr("resynchronisation");
     if (message == "P")
-        return QStringLiteral("P (bloc %1)").arg(++m_blocks);
+        return tr("P (bloc %1)").arg(++m_blocks);
     if (message == QByteArray(BlockSize, '\0'))
-        return QStringLiteral("bloc de fin");
+        return tr("bloc de fin");
     if (message == "F" || message == "R")
         return QString::fromLatin1(message);
-    return QStringLiteral("bloc %1").arg(m_blocks);
+    return tr("bloc %1").arg(m_blocks);
 }
 
 void LinkTrace::note(const QString& direction, const QString& text) {

@@ -3,6 +3,7 @@
 #include "serial/SerialLine.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -24,6 +25,8 @@ QString singleLine(QString s);
 // read when the next thing happens on the line, or when conclude() is called, went unanswered
 // for good. Only installed while someone looks, so a line without a trace pays nothing for it.
 class LinkTrace : public ISerialLine {
+    Q_DECLARE_TR_FUNCTIONS(LinkTrace)
+
 public:
     using Output = std::function<void(const QString& line)>;
     enum class Origin { Creation, EachCommand };

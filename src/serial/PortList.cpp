@@ -1,6 +1,7 @@
 #include "serial/PortList.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSet>
 
@@ -56,6 +57,8 @@ QList<PortEntry> deviceEntries(const QList<PortInfo>& infos, const QString& chos
         entries.append({portLabel(info), info.device, checked});
     }
     if (!chosen.isEmpty() && !chosenPresent)
-        entries.append({QFileInfo(chosen).fileName() + QStringLiteral(" — absent"), chosen, true});
+        entries.append(
+            {QFileInfo(chosen).fileName() + QCoreApplication::translate("PortList", " — absent"),
+             chosen, true});
     return entries;
 }
