@@ -1,3 +1,4 @@
+#include "i18n/Language.h"
 #include "model/Report.h"
 #include "window/DesktopEditor.h"
 #include "window/MainWindow.h"
@@ -5,9 +6,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 
@@ -23,22 +22,17 @@ bool displayAvailable() {
 #endif
 }
 
-// Qt's own dialogs speak the interface's language when the translation is installed.
-void translateQt(QApplication& app, QTranslator& translator) {
-    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&translator);
-}
-
 // The sequence file named on the command line, if any; --help and --version answer and end.
 QString fileRequested(const QApplication& app) {
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Éditeur et programmateur de la carte LT840"));
+    options.setApplicationDescription(
+        QCoreApplication::translate("main", "Éditeur et programmateur de la carte LT840"));
     options.addHelpOption();
     options.addVersionOption();
-    options.addPositionalArgument(QStringLiteral("fichier"),
-                                  QStringLiteral("Séquence (.dat) à ouvrir au démarrage."),
-                                  QStringLiteral("[fichier]"));
+    options.addPositionalArgument(
+        QCoreApplication::translate("main", "fichier"),
+        QCoreApplication::translate("main", "Séquence (.dat) à ouvrir au démarrage."),
+        QCoreApplication::translate("main", "[fichier]"));
     options.process(app);
     const QStringList files = options.positionalArguments();
     return files.isEmpty() ? QString() : files.first();
@@ -52,15 +46,14 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     QApplication app(argc, argv);
+    // Before any text is made: the interface speaks the language chosen in Option › Langue.
+    installTranslations(app, interfaceLanguage(chosenLanguage()));
     QApplication::setApplicationName(titles::Application);
     QApplication::setApplicationVersion(QStringLiteral(LT840_VERSION));
     // Lets the desktop match the window with the menu entry and its icon; an editor run from
     // its build folder finds no installed icon and keeps Qt's.
     QGuiApplication::setDesktopFileName(QStringLiteral(LT840_APP_ID));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(LT840_APP_ID)));
-    QTranslator translator;
-    translateQt(app, translator);
-
     const QString file = fileRequested(app);
 
     DesktopEditor editor;

@@ -86,12 +86,12 @@ void ClientArea::buildLampsAndNavigator(const EditorServices& services) {
     connect(m_lamps, &LampGrid::recordRequested, &services.editor, &SequenceEditor::recordFrame);
     m_navigator = designed::placed(new QScrollBar(Qt::Horizontal, this), "recordNavigator",
                                    twipsRect(960, 3630, 5295, 255));
-    m_navigator->setAccessibleName(QStringLiteral("Enregistrement"));
+    m_navigator->setAccessibleName(tr("Enregistrement"));
     m_navigator->setTracking(false);
     m_navigator->setContextMenuPolicy(Qt::PreventContextMenu);
     m_progress = designed::placed(new QProgressBar(this), "uploadProgressBar",
                                   twipsRect(720, 3630, 5745, 225));
-    m_progress->setAccessibleName(QStringLiteral("Programmation"));
+    m_progress->setAccessibleName(tr("Programmation"));
     m_progress->setTextVisible(false);
     m_progress->hide();
 }

@@ -81,7 +81,7 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
 }
 
 void MainWindow::buildToolBar() {
-    m_toolBar = new QToolBar(QStringLiteral("Barre d'outils"), this);
+    m_toolBar = new QToolBar(tr("Barre d'outils"), this);
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);

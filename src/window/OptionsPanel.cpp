@@ -19,7 +19,7 @@ OptionsPanel::OptionsPanel(SequenceEditor& editor, const BoardSession& board,
                            WindowCommands& commands, PressRouter& presses, QWidget* background)
     : QGroupBox(background) {
     designed::frame(this, "optionsPanel", twipsRect(960, 4020, 5295, 735), QString(),
-                    QStringLiteral("Options"));
+                    tr("Options"));
     build(background);
     presses.watchContainer(this);
     // "Mode Auto." ticks with its own click; only its right press is the window's.
@@ -31,15 +31,14 @@ OptionsPanel::OptionsPanel(SequenceEditor& editor, const BoardSession& board,
 }
 
 void OptionsPanel::build(QWidget* background) {
-    m_autoRecord = designed::placed(new QCheckBox(QStringLiteral("Mode Auto."), this),
-                                    "autoRecordCheck", twipsRect(240, 240, 1335, 255));
+    m_autoRecord = designed::placed(new QCheckBox(tr("Mode Auto."), this), "autoRecordCheck",
+                                    twipsRect(240, 240, 1335, 255));
     m_autoRecord->setAccessibleName(m_autoRecord->text());
     m_board = designed::field(this, "boardField", twipsRect(3480, 240, 1590, 285),
-                              QStringLiteral("?"), QStringLiteral("CARTE"));
-    designed::label(this, "boardLabel", twipsRect(2700, 240, 750, 330), QStringLiteral("CARTE"),
-                    m_board);
+                              QStringLiteral("?"), tr("CARTE"));
+    designed::label(this, "boardLabel", twipsRect(2700, 240, 750, 330), tr("CARTE"), m_board);
     m_reset = designed::button(background, "resetButton", twipsRect(2550, 4230, 1035, 405),
-                               QStringLiteral("Reset Carte"));
+                               tr("Reset Carte"));
     m_reset->raise();
 }
 

@@ -27,8 +27,8 @@ void showText(QLineEdit* field, const QString& text) {
 
 SequencePanel::SequencePanel(SequenceEditor& editor, PressRouter& presses, QWidget* background)
     : QGroupBox(background), m_editor(editor) {
-    designed::frame(this, "sequencePanel", twipsRect(720, 120, 2775, 2295),
-                    QStringLiteral("Séquence"), QStringLiteral("Séquence"));
+    designed::frame(this, "sequencePanel", twipsRect(720, 120, 2775, 2295), tr("Séquence"),
+                    tr("Séquence"));
     build();
     bind(presses);
     follow();
@@ -42,24 +42,21 @@ void SequencePanel::build() {
         designed::label(this, labelRole, labelRect, caption, f);
         return f;
     };
-    m_startAddress =
-        field("startAddressField", "startAddressLabel", twipsRect(450, 390, 735, 255), 360,
-              QStringLiteral("Départ"), QStringLiteral("Adresse de début de la séquence."));
+    m_startAddress = field("startAddressField", "startAddressLabel", twipsRect(450, 390, 735, 255),
+                           360, tr("Départ"), tr("Adresse de début de la séquence."));
     m_currentRecord =
         field("currentRecordField", "currentRecordLabel", twipsRect(510, 900, 735, 255), 840,
-              QStringLiteral("En cours"), QStringLiteral("  Numéro d'enregistrement en cours "));
-    m_recordCount =
-        field("recordCountField", "recordCountLabel", twipsRect(420, 1350, 825, 255), 1320,
-              QStringLiteral("Maximum"), QStringLiteral(" Nombre d'enregistrement effectué "));
-    m_delete =
-        designed::button(this, "deleteButton", twipsRect(510, 1740, 825, 405),
-                         QStringLiteral("Supp."), QStringLiteral("Suppression d'une adresse."));
+              tr("En cours"), tr("  Numéro d'enregistrement en cours "));
+    m_recordCount = field("recordCountField", "recordCountLabel", twipsRect(420, 1350, 825, 255),
+                          1320, tr("Maximum"), tr(" Nombre d'enregistrement effectué "));
+    m_delete = designed::button(this, "deleteButton", twipsRect(510, 1740, 825, 405), tr("Supp."),
+                                tr("Suppression d'une adresse."));
     m_record = designed::button(
         this, "recordButton", twipsRect(1650, 1740, 375, 375), QStringLiteral("+"),
-        QStringLiteral(" Enregistre la séquence actuelle (raccourci bouton droit de la souris) "));
-    m_previous = designed::button(this, "previousButton", twipsRect(2025, 1740, 375, 375),
-                                  QStringLiteral("-"),
-                                  QStringLiteral(" Visualisation de l'enregistrement précédent "));
+        tr(" Enregistre la séquence actuelle (raccourci bouton droit de la souris) "));
+    m_previous =
+        designed::button(this, "previousButton", twipsRect(2025, 1740, 375, 375),
+                         QStringLiteral("-"), tr(" Visualisation de l'enregistrement précédent "));
 }
 
 // "+" records on a left press and "-" and "Supp." act on a click, by mouse or keyboard (Enter

@@ -13,13 +13,12 @@
 SimulatorPanel::SimulatorPanel(Player& player, PressRouter& presses,
                                std::function<void()> beforeStart, QWidget* background)
     : QGroupBox(background),
-      m_play(designed::button(this, "playButton", twipsRect(600, 390, 975, 615),
-                              QStringLiteral("PLAY"), QStringLiteral("Visualise la séquence."))),
-      m_stop(designed::button(this, "stopButton", twipsRect(600, 1110, 975, 615),
-                              QStringLiteral("STOP"),
-                              QStringLiteral("Arrête l'animation de la séquence."))) {
-    designed::frame(this, "simulatorPanel", twipsRect(1560, 4920, 2055, 1935),
-                    QStringLiteral("Simulateur"), QStringLiteral("Simulateur"));
+      m_play(designed::button(this, "playButton", twipsRect(600, 390, 975, 615), tr("PLAY"),
+                              tr("Visualise la séquence."))),
+      m_stop(designed::button(this, "stopButton", twipsRect(600, 1110, 975, 615), tr("STOP"),
+                              tr("Arrête l'animation de la séquence."))) {
+    designed::frame(this, "simulatorPanel", twipsRect(1560, 4920, 2055, 1935), tr("Simulateur"),
+                    tr("Simulateur"));
     presses.watchContainer(this);
     presses.watch(m_play, [&player, start = std::move(beforeStart)](Press press) {
         if (press != Press::Left)

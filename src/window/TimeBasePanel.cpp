@@ -11,8 +11,8 @@
 
 TimeBasePanel::TimeBasePanel(SequenceEditor& editor, PressRouter& presses, QWidget* background)
     : QGroupBox(background), m_editor(editor) {
-    designed::frame(this, "timeBasePanel", twipsRect(3900, 4920, 2055, 1935),
-                    QStringLiteral("Base de temps"), QStringLiteral("Base de temps"));
+    designed::frame(this, "timeBasePanel", twipsRect(3900, 4920, 2055, 1935), tr("Base de temps"),
+                    tr("Base de temps"));
     build();
     bind(presses);
     m_basePeriods->setCurrentIndex(editor.basePeriodIndex());
@@ -23,10 +23,10 @@ TimeBasePanel::TimeBasePanel(SequenceEditor& editor, PressRouter& presses, QWidg
 void TimeBasePanel::build() {
     m_basePeriods =
         designed::placed(new QComboBox(this), "basePeriodList", twipsRect(210, 360, 855, 300));
-    m_basePeriods->setAccessibleName(QStringLiteral("Période de base"));
+    m_basePeriods->setAccessibleName(tr("Période de base"));
     m_basePeriods->addItems(timebase::basePeriodTexts());
     m_framePeriod = designed::field(this, "framePeriodField", twipsRect(1170, 360, 645, 300),
-                                    QString(), QStringLiteral("Période par trame"));
+                                    QString(), tr("Période par trame"));
     static const char* const captions[] = {"x1", "x2", "x5", "x10", "x15", "x20"};
     for (int i = 0; i < timebase::ButtonCount; ++i) {
         const QRect rect = twipsRect(i < 3 ? 330 : 1170, 840 + 330 * (i % 3), 750, 255);
@@ -36,7 +36,7 @@ void TimeBasePanel::build() {
         b->setAccessibleName(b->text());
         m_multipliers[i] = b;
     }
-    m_multipliers[4]->setToolTip(QStringLiteral("Sélection de la base de temps."));
+    m_multipliers[4]->setToolTip(tr("Sélection de la base de temps."));
 }
 
 void TimeBasePanel::bind(PressRouter& presses) {

@@ -24,7 +24,7 @@ struct Row {
 TransformPanel::TransformPanel(SequenceEditor& editor, PressRouter& presses, QWidget* background)
     : QGroupBox(background) {
     designed::frame(this, "transformPanel", twipsRect(3960, 120, 2535, 2295), QString(),
-                    QStringLiteral("Transformations"));
+                    tr("Transformations"));
     build();
     bind(editor, presses);
 }
@@ -32,14 +32,12 @@ TransformPanel::TransformPanel(SequenceEditor& editor, PressRouter& presses, QWi
 // Each row: "<" on the left, its caption, ">" on the right.
 void TransformPanel::build() {
     const Row rows[] = {
-        {"mirror", QStringLiteral("Symétrie"), QStringLiteral(" Permet la symétrie gauche "),
-         QStringLiteral(" Permet la symétrie droite ")},
-        {"shift", QStringLiteral("Déplacement"),
-         QStringLiteral("Permet le deplacement de la matrice vers la gauche."),
-         QStringLiteral("Permet le deplacement de la matrice vers la droite.")},
-        {"rotate", QStringLiteral("Rotation"),
-         QStringLiteral(" Permet le défilement de la matrice vers la gauche "),
-         QStringLiteral(" Permet le défilement de la matrice vers la droite ")},
+        {"mirror", tr("Symétrie"), tr(" Permet la symétrie gauche "),
+         tr(" Permet la symétrie droite ")},
+        {"shift", tr("Déplacement"), tr("Permet le deplacement de la matrice vers la gauche."),
+         tr("Permet le deplacement de la matrice vers la droite.")},
+        {"rotate", tr("Rotation"), tr(" Permet le défilement de la matrice vers la gauche "),
+         tr(" Permet le défilement de la matrice vers la droite ")},
     };
     QPushButton** buttons[][2] = {{&m_mirrorLeft, &m_mirrorRight},
                                   {&m_shiftLeft, &m_shiftRight},
@@ -58,12 +56,10 @@ void TransformPanel::build() {
                         row.caption)
             ->setAlignment(Qt::AlignCenter);
     }
-    m_invert =
-        designed::button(this, "invertButton", twipsRect(300, 1740, 855, 375),
-                         QStringLiteral("Inverse"), QStringLiteral("Inverse la couleur des LED."));
-    m_clear =
-        designed::button(this, "clearButton", twipsRect(1380, 1740, 855, 375),
-                         QStringLiteral("CLEAR"), QStringLiteral("Efface la trame en cours."));
+    m_invert = designed::button(this, "invertButton", twipsRect(300, 1740, 855, 375), tr("Inverse"),
+                                tr("Inverse la couleur des LED."));
+    m_clear = designed::button(this, "clearButton", twipsRect(1380, 1740, 855, 375), tr("CLEAR"),
+                               tr("Efface la trame en cours."));
 }
 
 void TransformPanel::bind(SequenceEditor& editor, PressRouter& presses) {

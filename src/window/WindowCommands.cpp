@@ -5,6 +5,7 @@
 #include "editing/FileCommands.h"
 #include "editing/SequenceEditor.h"
 #include "files/Configuration.h"
+#include "i18n/Language.h"
 #include "serial/UserSettings.h"
 #include "window/platform/MessageBoxes.h"
 #include "window/widgets/EffectsDialog.h"
@@ -13,7 +14,8 @@
 #include <QFileInfo>
 
 WindowCommands::WindowCommands(const EditorServices& services, QWidget* window)
-    : QObject(window), m_services(services), m_window(window) {}
+    : QObject(window), m_services(services), m_window(window),
+      m_languageInForce(interfaceLanguage(chosenLanguage())) {}
 
 void WindowCommands::newSequence() {
     m_services.files.newSequence();
@@ -125,6 +127,16 @@ void WindowCommands::chooseDevice(const QString& device) {
     rememberDevice(device);
 }
 
+// Told once: choosing again, or coming back to the language in force, says nothing more.
+void WindowCommands::chooseLanguage(Language language) {
+    const QString before = interfaceLanguage(chosenLanguage());
+    ::chooseLanguage(language);
+    const QString after = interfaceLanguage(language);
+    if (after != before && after != m_languageInForce)
+        m_services.messages.show(Report{
+            tr("La langue choisie s'affichera au prochain démarrage de LT840."), titles::Main});
+}
+
 void WindowCommands::testBoard() {
     showReports(m_services.board.testBoard());
 }
@@ -140,19 +152,19 @@ void WindowCommands::resetBoard() {
 
 void WindowCommands::showHelp() {
     if (!m_help)
-        m_help = new HelpWindow(m_window);
+        m_help = new HelpWindow(m_languageInForce, m_window);
     m_help->show();
     m_help->raise();
     m_help->activateWindow();
 }
 
 void WindowCommands::about() {
-    m_services.messages.show(Report{
-        QStringLiteral("LT840 V%1\n\nÉditeur et programmateur de séquences lumineuses pour la "
-                       "carte chenillard LT840 à 8 lampes.\n\nLicence : GNU GPL version 3 ou "
-                       "ultérieure\n%2")
-            .arg(QStringLiteral(LT840_VERSION), QStringLiteral(LT840_HOMEPAGE)),
-        titles::Main});
+    m_services.messages.show(
+        Report{tr("LT840 V%1\n\nÉditeur et programmateur de séquences lumineuses pour la "
+                  "carte chenillard LT840 à 8 lampes.\n\nLicence : GNU GPL version 3 ou "
+                  "ultérieure\n%2")
+                   .arg(QStringLiteral(LT840_VERSION), QStringLiteral(LT840_HOMEPAGE)),
+               titles::Main});
 }
 
 void WindowCommands::showReports(const BoardOutcome& outcome) {

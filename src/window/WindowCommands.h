@@ -12,6 +12,7 @@ class EffectsDialog;
 class HelpWindow;
 struct BoardOutcome;
 struct Frame;
+enum class Language;
 enum class LedColour;
 
 // What the menus, the toolbar and the window's buttons run: the services' commands, with the
@@ -50,6 +51,9 @@ public:
     void chooseGreen();
     void chooseCom(int index); // kept in lt840.cfg; a device chosen by name is given up
     void chooseDevice(const QString& device); // kept in the user's settings
+    // Kept in the user's settings for the next start; the user is told when that start will
+    // speak another language than the window does.
+    void chooseLanguage(Language language);
 
     // --- Transfert, the board's buttons, "?" ---
     void testBoard();
@@ -71,4 +75,7 @@ private:
     QWidget* m_window;
     EffectsDialog* m_effects = nullptr; // made on first use, kept with its choices
     HelpWindow* m_help = nullptr;       // made on first use
+    // The window's language: the program installs its translation just before making the
+    // window, and a language chosen since takes effect at the next start.
+    const QString m_languageInForce;
 };

@@ -2,6 +2,7 @@
 
 #include "editing/FileCommands.h"
 #include "editing/SequenceEditor.h"
+#include "i18n/Language.h"
 #include "window/EditorServices.h"
 #include "window/WindowCommands.h"
 #include "window/platform/MessageBoxes.h"
@@ -11,7 +12,9 @@
 #include "window/widgets/RecentFilesMenu.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
@@ -24,6 +27,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 using Command = WindowMenus::Command;
 
@@ -49,44 +53,46 @@ struct WindowMenus::Row {
 
 // Ctrl+V stays with the green colour scheme, so pasting records takes Ctrl+Shift+V.
 const WindowMenus::Row WindowMenus::Rows[] = {
-    {Command::New, Place::File, "&Nouveau", "Ctrl+N", &WindowCommands::newSequence, nullptr, false,
-     "document-new", "new"},
-    {Command::Open, Place::File, "&Ouvrir", "Ctrl+O", &WindowCommands::openSequence, nullptr, false,
-     "document-open", "open"},
-    {Command::Save, Place::File, "&Sauvegarder", "Ctrl+S", &WindowCommands::saveSequence, nullptr,
-     false, "document-save", "save"},
-    {Command::Quit, Place::File, "&Quitter", "Ctrl+Q", &WindowCommands::quit, nullptr, true,
-     nullptr, nullptr},
-    {Command::Undo, Place::Edit, "&Annuler", "Ctrl+Z", &WindowCommands::undo,
-     &SequenceEditor::canUndo, false, "edit-undo", "undo"},
-    {Command::Redo, Place::Edit, "&Rétablir", "Ctrl+Y; Ctrl+Shift+Z", &WindowCommands::redo,
-     &SequenceEditor::canRedo, false, "edit-redo", "redo"},
-    {Command::Cut, Place::Edit, "Co&uper", "Ctrl+X", &WindowCommands::cut, &SequenceEditor::canCopy,
-     true, nullptr, nullptr},
-    {Command::Copy, Place::Edit, "&Copier", "Ctrl+C", &WindowCommands::copy,
-     &SequenceEditor::canCopy, false, nullptr, nullptr},
-    {Command::Paste, Place::Edit, "C&oller", "Ctrl+Shift+V", &WindowCommands::paste,
-     &SequenceEditor::canPaste, false, nullptr, nullptr},
-    {Command::Insert, Place::Edit, "&Insérer un enregistrement", "Ins",
-     &WindowCommands::insertRecord, &SequenceEditor::canInsert, true, nullptr, nullptr},
-    {Command::Duplicate, Place::Edit, "&Dupliquer l'enregistrement", "Ctrl+D",
+    {Command::New, Place::File, QT_TRANSLATE_NOOP("WindowMenus", "&Nouveau"), "Ctrl+N",
+     &WindowCommands::newSequence, nullptr, false, "document-new", "new"},
+    {Command::Open, Place::File, QT_TRANSLATE_NOOP("WindowMenus", "&Ouvrir"), "Ctrl+O",
+     &WindowCommands::openSequence, nullptr, false, "document-open", "open"},
+    {Command::Save, Place::File, QT_TRANSLATE_NOOP("WindowMenus", "&Sauvegarder"), "Ctrl+S",
+     &WindowCommands::saveSequence, nullptr, false, "document-save", "save"},
+    {Command::Quit, Place::File, QT_TRANSLATE_NOOP("WindowMenus", "&Quitter"), "Ctrl+Q",
+     &WindowCommands::quit, nullptr, true, nullptr, nullptr},
+    {Command::Undo, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "&Annuler"), "Ctrl+Z",
+     &WindowCommands::undo, &SequenceEditor::canUndo, false, "edit-undo", "undo"},
+    {Command::Redo, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "&Rétablir"),
+     "Ctrl+Y; Ctrl+Shift+Z", &WindowCommands::redo, &SequenceEditor::canRedo, false, "edit-redo",
+     "redo"},
+    {Command::Cut, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "Co&uper"), "Ctrl+X",
+     &WindowCommands::cut, &SequenceEditor::canCopy, true, nullptr, nullptr},
+    {Command::Copy, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "&Copier"), "Ctrl+C",
+     &WindowCommands::copy, &SequenceEditor::canCopy, false, nullptr, nullptr},
+    {Command::Paste, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "C&oller"), "Ctrl+Shift+V",
+     &WindowCommands::paste, &SequenceEditor::canPaste, false, nullptr, nullptr},
+    {Command::Insert, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "&Insérer un enregistrement"),
+     "Ins", &WindowCommands::insertRecord, &SequenceEditor::canInsert, true, nullptr, nullptr},
+    {Command::Duplicate, Place::Edit,
+     QT_TRANSLATE_NOOP("WindowMenus", "&Dupliquer l'enregistrement"), "Ctrl+D",
      &WindowCommands::duplicateRecord, &SequenceEditor::canDuplicate, false, nullptr, nullptr},
-    {Command::Effects, Place::Edit, "&Effets…", "Ctrl+E", &WindowCommands::showEffects, nullptr,
-     true, nullptr, nullptr},
-    {Command::Yellow, Place::Colour, "&Jaune", "Ctrl+J", &WindowCommands::chooseYellow, nullptr,
-     false, nullptr, nullptr},
-    {Command::Red, Place::Colour, "&Rouge", "Ctrl+R", &WindowCommands::chooseRed, nullptr, false,
-     nullptr, nullptr},
-    {Command::Green, Place::Colour, "&Vert", "Ctrl+V", &WindowCommands::chooseGreen, nullptr, false,
-     nullptr, nullptr},
-    {Command::TestBoard, Place::Transfer, "&TestCarte", "", &WindowCommands::testBoard, nullptr,
-     false, "network-wired", "testboard"},
-    {Command::Upload, Place::Transfer, "&Programmation", "", &WindowCommands::upload, nullptr,
-     false, "document-send", "upload"},
-    {Command::Help, Place::Help, "&Aide", "F1", &WindowCommands::showHelp, nullptr, false, nullptr,
-     nullptr},
-    {Command::About, Place::Help, "À &propos de LT840", "", &WindowCommands::about, nullptr, false,
-     nullptr, nullptr},
+    {Command::Effects, Place::Edit, QT_TRANSLATE_NOOP("WindowMenus", "&Effets…"), "Ctrl+E",
+     &WindowCommands::showEffects, nullptr, true, nullptr, nullptr},
+    {Command::Yellow, Place::Colour, QT_TRANSLATE_NOOP("WindowMenus", "&Jaune"), "Ctrl+J",
+     &WindowCommands::chooseYellow, nullptr, false, nullptr, nullptr},
+    {Command::Red, Place::Colour, QT_TRANSLATE_NOOP("WindowMenus", "&Rouge"), "Ctrl+R",
+     &WindowCommands::chooseRed, nullptr, false, nullptr, nullptr},
+    {Command::Green, Place::Colour, QT_TRANSLATE_NOOP("WindowMenus", "&Vert"), "Ctrl+V",
+     &WindowCommands::chooseGreen, nullptr, false, nullptr, nullptr},
+    {Command::TestBoard, Place::Transfer, QT_TRANSLATE_NOOP("WindowMenus", "&TestCarte"), "",
+     &WindowCommands::testBoard, nullptr, false, "network-wired", "testboard"},
+    {Command::Upload, Place::Transfer, QT_TRANSLATE_NOOP("WindowMenus", "&Programmation"), "",
+     &WindowCommands::upload, nullptr, false, "document-send", "upload"},
+    {Command::Help, Place::Help, QT_TRANSLATE_NOOP("WindowMenus", "&Aide"), "F1",
+     &WindowCommands::showHelp, nullptr, false, nullptr, nullptr},
+    {Command::About, Place::Help, QT_TRANSLATE_NOOP("WindowMenus", "À &propos de LT840"), "",
+     &WindowCommands::about, nullptr, false, nullptr, nullptr},
 };
 
 namespace {
@@ -169,14 +175,17 @@ WindowMenus::WindowMenus(const EditorServices& services, WindowCommands& command
 
 void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
     QMenuBar* bar = window->menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&Fichier"));
-    QMenu* edit = bar->addMenu(QStringLiteral("&Édition"));
-    QMenu* options = bar->addMenu(QStringLiteral("&Option"));
-    QMenu* transfer = bar->addMenu(QStringLiteral("&Transfert"));
-    QMenu* help = bar->addMenu(QStringLiteral("&?"));
-    // No keyboard types Alt+É: Alt+E opens "Édition" as its access key would.
-    connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_E), window), &QShortcut::activated, bar,
-            [bar, edit] { bar->setActiveAction(edit->menuAction()); });
+    QMenu* file = bar->addMenu(tr("&Fichier"));
+    QMenu* edit = bar->addMenu(tr("&Édition"));
+    QMenu* options = bar->addMenu(tr("&Option"));
+    QMenu* transfer = bar->addMenu(tr("&Transfert"));
+    QMenu* help = bar->addMenu(tr("&?"));
+    // No keyboard types Alt+É: Alt+E opens "Édition" as its access key would. A caption whose
+    // access key is E already has it, and a second Alt+E would leave both unable to act.
+    const QKeySequence altE(Qt::ALT | Qt::Key_E);
+    if (QKeySequence::mnemonic(edit->title()) != altE)
+        connect(new QShortcut(altE, window), &QShortcut::activated, bar,
+                [bar, edit] { bar->setActiveAction(edit->menuAction()); });
     buildOptions(options, window);
     QMenu* menus[] = {file, edit, m_colourMenu, transfer, help};
     toolBar->setIconSize({24, 24});
@@ -206,7 +215,7 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
 // "?" is an item of the bar itself, with no menu under it.
 QAction* WindowMenus::add(const Row& row, QMenu* menu, QMenuBar* bar) {
     QWidget* holder = menu ? static_cast<QWidget*>(menu) : bar;
-    auto* a = new QAction(QString::fromUtf8(row.text), holder);
+    auto* a = new QAction(QCoreApplication::translate("WindowMenus", row.text), holder);
     if (*row.shortcuts)
         a->setShortcuts(QKeySequence::listFromString(QString::fromLatin1(row.shortcuts)));
     connect(a, &QAction::triggered, &m_commands, row.run);
@@ -230,7 +239,7 @@ void WindowMenus::buildRecentFiles(QMenu* file) {
 // "Exemples", after "Ouvrir": the example sequences, opened as any file is. An installed copy
 // is the system's, and "Sauvegarder" always asks for a name: the examples stay as shipped.
 void WindowMenus::buildExamples(QMenu* file) {
-    auto* examples = new QMenu(QStringLiteral("E&xemples"), file);
+    auto* examples = new QMenu(tr("E&xemples"), file);
     file->insertMenu(action(Command::Save), examples);
     // Picked by their suffix rather than by a name filter, which Qt would compile into a
     // regular expression, the only one the start-up would need.
@@ -249,19 +258,41 @@ void WindowMenus::buildExamples(QMenu* file) {
     examples->setEnabled(!examples->isEmpty());
 }
 
-// "Port série", "Couleur LED" (filled from the table) and "Journal de la liaison".
+// "Port série", "Couleur LED" (filled from the table), "Journal de la liaison" and "Langue".
 void WindowMenus::buildOptions(QMenu* options, QMainWindow* window) {
     m_portMenu = new PortMenu(m_services.board, m_services.ports, options);
-    m_portMenu->setTitle(QStringLiteral("&Port série"));
+    m_portMenu->setTitle(tr("&Port série"));
     options->addMenu(m_portMenu);
     connect(m_portMenu, &PortMenu::comChosen, &m_commands, &WindowCommands::chooseCom);
     connect(m_portMenu, &PortMenu::deviceChosen, &m_commands, &WindowCommands::chooseDevice);
-    m_colourMenu = options->addMenu(QStringLiteral("&Couleur LED"));
+    m_colourMenu = options->addMenu(tr("&Couleur LED"));
     m_journal = new LinkJournal(window, m_services.lineSwitch, m_services.line, m_services.clock);
-    m_journalAction = options->addAction(QStringLiteral("&Journal de la liaison"));
+    m_journalAction = options->addAction(tr("&Journal de la liaison"));
     m_journalAction->setCheckable(true);
     connect(m_journalAction, &QAction::toggled, m_journal, &LinkJournal::setOpen);
     connect(m_journal, &LinkJournal::openChanged, m_journalAction, &QAction::setChecked);
+    buildLanguages(options);
+}
+
+// The desktop's language, or a language named in itself, whatever the language in force.
+void WindowMenus::buildLanguages(QMenu* options) {
+    QMenu* languages = options->addMenu(tr("&Langue"));
+    auto* group = new QActionGroup(languages);
+    const std::pair<Language, QString> items[] = {
+        {Language::Desktop, tr("Selon le bureau")},
+        {Language::French, QStringLiteral("Français")},
+        {Language::English, QStringLiteral("English")},
+    };
+    const Language chosen = chosenLanguage();
+    for (const auto& [language, caption] : items) {
+        QAction* a = group->addAction(caption);
+        a->setCheckable(true);
+        a->setChecked(language == chosen);
+        languages->addAction(a);
+        connect(a, &QAction::triggered, &m_commands,
+                [this, language] { m_commands.chooseLanguage(language); });
+        m_languageActions.at(std::size_t(language)) = a;
+    }
 }
 
 // What the Édition commands may do follows the editor, and what may be pasted the desktop's

@@ -4,8 +4,10 @@
 
 #include <QObject>
 
+#include <array>
 #include <vector>
 
+enum class Language;
 class LinkJournal;
 class PortMenu;
 class QAction;
@@ -54,6 +56,9 @@ public:
     RecentFilesMenu* recentFiles() const { return m_recentFiles; }
     QAction* journalAction() const { return m_journalAction; }
     LinkJournal* journal() const { return m_journal; }
+    QAction* languageAction(Language language) const {
+        return m_languageActions.at(std::size_t(language));
+    }
 
     // The menus' shortcuts act even while `field` has the focus.
     void letShortcutsWinIn(QWidget* field);
@@ -68,6 +73,7 @@ private:
     void build(QMainWindow* window, QToolBar* toolBar);
     QAction* add(const Row& row, QMenu* menu, QMenuBar* bar);
     void buildOptions(QMenu* options, QMainWindow* window);
+    void buildLanguages(QMenu* options);
     void buildRecentFiles(QMenu* file);
     void buildExamples(QMenu* file);
     void followEditor();
@@ -82,4 +88,5 @@ private:
     RecentFilesMenu* m_recentFiles = nullptr;
     QAction* m_journalAction = nullptr;
     LinkJournal* m_journal = nullptr;
+    std::array<QAction*, 3> m_languageActions{}; // in the order of Language
 };

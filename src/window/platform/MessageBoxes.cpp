@@ -26,17 +26,17 @@ QString boxText(const Report& report) {
 
 } // namespace
 
-// The button texts are set here so that the answers read in French whatever translations the
-// desktop provides. Escape and the title bar's close button answer neither Yes nor No: a
-// hidden button takes them, so that each question can treat them as the answer that loses
+// The button texts are set here so that the answers read in the interface's language whatever
+// translations the desktop provides. Escape and the title bar's close button answer neither Yes nor
+// No: a hidden button takes them, so that each question can treat them as the answer that loses
 // nothing.
 Answer MessageBoxes::ask(const Report& question) {
     QMessageBox box(boxIcon(question.icon), question.title, boxText(question),
                     QMessageBox::NoButton, m_window);
     QPushButton* yes = box.addButton(QMessageBox::Yes);
     QPushButton* no = box.addButton(QMessageBox::No);
-    yes->setText(QStringLiteral("Oui"));
-    no->setText(QStringLiteral("Non"));
+    yes->setText(tr("Oui"));
+    no->setText(tr("Non"));
     QPushButton* escape = box.addButton(QMessageBox::Cancel);
     escape->hide();
     box.setDefaultButton(yes);
@@ -50,7 +50,7 @@ Answer MessageBoxes::ask(const Report& question) {
 void MessageBoxes::show(const Report& report) {
     QMessageBox box(boxIcon(report.icon), report.title, boxText(report), QMessageBox::NoButton,
                     m_window);
-    box.addButton(QMessageBox::Ok)->setText(QStringLiteral("OK"));
+    box.addButton(QMessageBox::Ok)->setText(tr("OK"));
     box.exec();
 }
 

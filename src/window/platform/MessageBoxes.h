@@ -2,6 +2,7 @@
 
 #include "editing/Platform.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QPointer>
 #include <QWidget>
@@ -9,10 +10,12 @@
 #include <optional>
 
 // The program's reports and questions as modal message boxes over the main window (over the
-// screen before it exists): French buttons whatever the desktop's language, a form feed shown
-// as a line break, the report's icon. A question offers "Oui" (the default) and "Non";
-// Escape or its close button answers neither.
+// screen before it exists): buttons in the interface's language whatever translations the
+// desktop provides, a form feed shown as a line break, the report's icon. A question offers
+// "Oui" (the default) and "Non"; Escape or its close button answers neither.
 class MessageBoxes : public IQuestions {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxes)
+
 public:
     void setParentWindow(QWidget* window) { m_window = window; }
 

@@ -16,8 +16,8 @@ BoardTestWindow::BoardTestWindow(QWidget* mainWindow)
     setFixedSize(px(3060), px(1455));
     m_answer->setObjectName(QStringLiteral("boardAnswerField"));
     m_answer->setGeometry(twipsRect(240, 360, 2580, 330));
-    m_answer->setAccessibleName(QStringLiteral("Réponse de la carte"));
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    m_answer->setAccessibleName(tr("Réponse de la carte"));
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setGeometry(twipsRect(960, 840, 1215, 375));
     ok->setAccessibleName(ok->text());

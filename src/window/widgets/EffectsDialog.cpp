@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -22,45 +23,56 @@ namespace {
 
 // In the order of effects::Effect.
 const char* const EffectNames[effects::EffectCount] = {
-    "Chenillard",       "Balayage",      "Remplir puis vider",
-    "Alternance",       "Clignotement",  "Rencontre au centre",
-    "Compteur binaire", "Scintillement", "Répéter Départ..En cours"};
+    QT_TRANSLATE_NOOP("EffectsDialog", "Chenillard"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Balayage"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Remplir puis vider"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Alternance"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Clignotement"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Rencontre au centre"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Compteur binaire"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Scintillement"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Répéter Départ..En cours")};
 
 // In the order of effects::Parameter.
 const char* const ParameterLabels[effects::ParameterCount] = {
-    "&Largeur :",      "De &droite à gauche", "Faire le &tour",
-    "De la &valeur :", "À la va&leur :",      "Lampes a&llumées :",
-    "&Trames :",       "&Graine :",           "&Répétitions :",
-    "D&urée :"};
+    QT_TRANSLATE_NOOP("EffectsDialog", "&Largeur :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "De &droite à gauche"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Faire le &tour"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "De la &valeur :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "À la va&leur :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "Lampes a&llumées :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "&Trames :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "&Graine :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "&Répétitions :"),
+    QT_TRANSLATE_NOOP("EffectsDialog", "D&urée :")};
 
 bool isSwitch(Parameter parameter) {
     return parameter == Parameter::Reverse || parameter == Parameter::Wrap;
 }
 
 QString frameCount(qsizetype count) {
-    return count == 0   ? QStringLiteral("Aucune trame")
-           : count == 1 ? QStringLiteral("1 trame")
-                        : QStringLiteral("%1 trames").arg(count);
+    return count == 0   ? QCoreApplication::translate("EffectsDialog", "Aucune trame")
+           : count == 1 ? QCoreApplication::translate("EffectsDialog", "1 trame")
+                        : QCoreApplication::translate("EffectsDialog", "%1 trames").arg(count);
 }
 
 } // namespace
 
 EffectsDialog::EffectsDialog(const SequenceEditor& editor, QWidget* parent)
     : QDialog(parent), m_editor(editor), m_list(new QListWidget), m_parameters(new QFormLayout),
-      m_preview(new Overview), m_count(new QLabel),
-      m_play(new QPushButton(QStringLiteral("Lir&e"))),
-      m_insert(new QPushButton(QStringLiteral("&Insérer"))),
-      m_replace(new QPushButton(QStringLiteral("Re&mplacer Départ..En cours"))) {
-    setWindowTitle(QStringLiteral("Effets"));
+      m_preview(new Overview), m_count(new QLabel), m_play(new QPushButton(tr("Lir&e"))),
+      m_insert(new QPushButton(tr("&Insérer"))),
+      m_replace(new QPushButton(tr("Re&mplacer Départ..En cours"))) {
+    setWindowTitle(tr("Effets"));
     for (const char* name : EffectNames)
-        m_list->addItem(QString::fromUtf8(name));
-    m_list->setAccessibleName(QStringLiteral("Effets"));
+        m_list->addItem(QCoreApplication::translate("EffectsDialog", name));
+    m_list->setAccessibleName(tr("Effets"));
     m_list->setCurrentRow(0);
     m_list->setFixedWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8);
     m_preview->setToolTip(QString());
     m_preview->setFocusPolicy(Qt::NoFocus); // nothing to choose there
     m_preview->strip()->setFocusPolicy(Qt::NoFocus);
-    m_preview->setAccessibleName(QStringLiteral("Aperçu"));
+    m_preview->setAccessibleName(tr("Aperçu"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_insert, QDialogButtonBox::ActionRole);
     buttons->addButton(m_replace, QDialogButtonBox::ActionRole);
@@ -119,7 +131,8 @@ void EffectsDialog::buildParameters() {
 }
 
 QWidget* EffectsDialog::addParameter(Parameter parameter, effects::Bounds bounds) {
-    const QString label = QString::fromUtf8(ParameterLabels[int(parameter)]);
+    const QString label =
+        QCoreApplication::translate("EffectsDialog", ParameterLabels[int(parameter)]);
     int& value = m_options[parameter];
     if (isSwitch(parameter)) {
         auto* box = new QCheckBox(label);
@@ -172,7 +185,7 @@ void EffectsDialog::togglePlay() {
     if (m_timer.isActive())
         return stopPlaying();
     m_played = -1;
-    m_play->setText(QStringLiteral("Arr&êter"));
+    m_play->setText(tr("Arr&êter"));
     step();
 }
 
@@ -191,7 +204,7 @@ void EffectsDialog::step() {
 void EffectsDialog::stopPlaying() {
     m_timer.stop();
     m_played = -1;
-    m_play->setText(QStringLiteral("Lir&e"));
+    m_play->setText(tr("Lir&e"));
     showPreview();
 }
 

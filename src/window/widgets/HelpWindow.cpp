@@ -5,13 +5,14 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-HelpWindow::HelpWindow(QWidget* mainWindow) : QDialog(mainWindow), m_page(new QTextBrowser) {
+HelpWindow::HelpWindow(const QString& language, QWidget* mainWindow)
+    : QDialog(mainWindow), m_page(new QTextBrowser) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(QStringLiteral("Aide de LT840"));
+    setWindowTitle(tr("Aide de LT840"));
     setModal(false);
     m_page->setOpenExternalLinks(true);
-    m_page->setSource(QUrl(QStringLiteral("qrc:/help/fr/index.html")));
-    m_page->setAccessibleName(QStringLiteral("Guide de l'utilisateur"));
+    m_page->setSource(QUrl(QStringLiteral("qrc:/help/%1/index.html").arg(language)));
+    m_page->setAccessibleName(tr("Guide de l'utilisateur"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_page);

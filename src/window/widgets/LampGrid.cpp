@@ -49,7 +49,7 @@ public:
     LampWidget(int lamp, QWidget* parent) : QWidget(parent) {
         setObjectName(QStringLiteral("lamp%1").arg(lamp));
         setAttribute(Qt::WA_TransparentForMouseEvents);
-        setAccessibleName(QStringLiteral("LED %1").arg(lamp + 1));
+        setAccessibleName(LampGrid::tr("LED %1").arg(lamp + 1));
     }
 
     void setMarked(bool marked) {
@@ -58,7 +58,7 @@ public:
     }
 
     void paint(const QColor& fill, const QColor& border, bool lit) {
-        const QString state = lit ? QStringLiteral("allumée") : QStringLiteral("éteinte");
+        const QString state = lit ? LampGrid::tr("allumée") : LampGrid::tr("éteinte");
         if (accessibleDescription() != state)
             setAccessibleDescription(state);
         if (fill == m_fill && border == m_border)
@@ -97,7 +97,7 @@ private:
 
 LampGrid::LampGrid(QWidget* parent) : QGroupBox(parent) {
     setObjectName(QStringLiteral("lampGrid"));
-    setAccessibleName(QStringLiteral("LED"));
+    setAccessibleName(tr("LED"));
     setFocusPolicy(Qt::StrongFocus);
     for (int i = 0; i < Frame::LampCount; ++i)
         m_lamps[i] = new LampWidget(i, this);

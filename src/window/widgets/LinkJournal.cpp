@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int KeptLines = 20000; // a few hundred uploads
-const QString Title = QStringLiteral("Journal de la liaison");
 
 } // namespace
 
@@ -20,7 +19,7 @@ LinkJournal::LinkJournal(QWidget* mainWindow, LineSwitch& lineSwitch, ISerialLin
     : QWidget(mainWindow, Qt::Window), m_switch(lineSwitch), m_line(line), m_clock(clock),
       m_lines(new QPlainTextEdit(this)) {
     setObjectName(QStringLiteral("linkJournal"));
-    setWindowTitle(Title);
+    setWindowTitle(tr("Journal de la liaison"));
     m_lines->setReadOnly(true);
     m_lines->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_lines->setMaximumBlockCount(KeptLines);

@@ -95,7 +95,7 @@ public:
     explicit OverviewStrip(Overview* overview) : QWidget(overview), m_overview(overview) {
         setObjectName(QStringLiteral("overviewStrip"));
         setFocusPolicy(Qt::StrongFocus);
-        setAccessibleName(QStringLiteral("Vue d'ensemble"));
+        setAccessibleName(Overview::tr("Vue d'ensemble"));
     }
 
 protected:
@@ -139,9 +139,9 @@ Overview::~Overview() {
 
 Overview::Overview(QWidget* parent) : QScrollArea(parent), m_strip(new OverviewStrip(this)) {
     setObjectName(QStringLiteral("overview"));
-    setAccessibleName(QStringLiteral("Vue d'ensemble"));
-    setToolTip(QStringLiteral("Cliquer : afficher l'enregistrement ; Maj+clic : « Départ » ; "
-                              "clic droit : enregistrer"));
+    setAccessibleName(tr("Vue d'ensemble"));
+    setToolTip(tr("Cliquer : afficher l'enregistrement ; Maj+clic : « Départ » ; "
+                  "clic droit : enregistrer"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setWidgetResizable(true);

@@ -9,7 +9,7 @@
 static_assert(boardformat::PortCount == 4, "PortMenu holds one item per COM");
 
 PortMenu::PortMenu(const BoardSession& session, IPortEnumerator& ports, QWidget* parent)
-    : QMenu(QStringLiteral("Port série"), parent), m_session(session), m_ports(ports) {
+    : QMenu(tr("Port série"), parent), m_session(session), m_ports(ports) {
     setObjectName(QStringLiteral("portMenu"));
     for (int i = 0; i < int(m_coms.size()); ++i) {
         QAction* com = addAction(QStringLiteral("COM %1").arg(i + 1));

@@ -57,8 +57,8 @@ void RecentFilesMenu::choose(int index) {
         emit fileChosen(path);
         return;
     }
-    emit fileMissing({QStringLiteral("Le fichier « %1 » n'existe plus : il est retiré de la "
-                                     "liste des fichiers récents.")
+    emit fileMissing({tr("Le fichier « %1 » n'existe plus : il est retiré de la "
+                         "liste des fichiers récents.")
                           .arg(QDir::toNativeSeparators(path)),
                       titles::Main, Report::Icon::Warning});
     forgetMissing();

@@ -4,6 +4,7 @@
 #include "editing/SequenceEditor.h"
 #include "model/TimeBase.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QPainter>
@@ -49,19 +50,22 @@ void showText(QLabel* label, const QString& text) {
 QString portText(const PortInForce& port, int comIndex) {
     if (port.byName)
         return port.device;
-    const QString device =
-        port.device.isEmpty() ? QStringLiteral("aucun périphérique") : port.device;
+    const QString device = port.device.isEmpty()
+                               ? QCoreApplication::translate("StatusLine", "aucun périphérique")
+                               : port.device;
     return QStringLiteral("COM %1 (%2)").arg(qint64(comIndex) + 1).arg(device);
 }
 
 StatusTexts statusTexts(const Sequence& sequence, int basePeriodIndex, bool modified,
                         const QString& portText) {
     const double seconds = timebase::loopSeconds(sequence, timebase::basePeriod(basePeriodIndex));
-    return {QStringLiteral("Enregistrements : %1 / %2")
+    return {QCoreApplication::translate("StatusLine", "Enregistrements : %1 / %2")
                 .arg(sequence.length())
                 .arg(Sequence::BoardCapacity),
-            QStringLiteral("Durée d'un tour : %1 s").arg(QLocale().toString(seconds, 'f', 2)),
-            QStringLiteral("Port : ") + portText, modified ? QStringLiteral("Modifié") : QString()};
+            QCoreApplication::translate("StatusLine", "Durée d'un tour : %1 s")
+                .arg(QLocale().toString(seconds, 'f', 2)),
+            QCoreApplication::translate("StatusLine", "Port : ") + portText,
+            modified ? QCoreApplication::translate("StatusLine", "Modifié") : QString()};
 }
 
 StatusLine::StatusLine(const SequenceEditor& editor, const BoardSession& session, QWidget* parent)
