@@ -1,20 +1,17 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandRunner.h"
 
+#include "i18n/Language.h"
+
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("lt840-cli"));
-    // The parser's own error messages ("Option inconnue …"), French where Qt's translations
-    // are installed.
-    QTranslator translator;
-    if (translator.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    // The language the window would speak: the one chosen in it, else the terminal's (LANG).
+    // Qt's own texts (the parser's "Option inconnue …") follow where Qt's translations are
+    // installed.
+    installTranslations(app, interfaceLanguage(chosenLanguage()));
 
     const auto request = readCommandLine(QCoreApplication::arguments());
     if (const auto* status = std::get_if<ExitStatus>(&request))
