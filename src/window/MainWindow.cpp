@@ -115,7 +115,8 @@ void MainWindow::end() {
     m_ending = true;
     userSettings().setValue(GeometryKey, saveGeometry());
     m_testWindow->hide();
-    m_menus->journal()->setOpen(false);
+    if (LinkJournal* journal = m_menus->journal())
+        journal->setOpen(false);
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

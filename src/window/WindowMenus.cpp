@@ -266,11 +266,19 @@ void WindowMenus::buildOptions(QMenu* options, QMainWindow* window) {
     connect(m_portMenu, &PortMenu::comChosen, &m_commands, &WindowCommands::chooseCom);
     connect(m_portMenu, &PortMenu::deviceChosen, &m_commands, &WindowCommands::chooseDevice);
     m_colourMenu = options->addMenu(tr("&Couleur LED"));
-    m_journal = new LinkJournal(window, m_services.lineSwitch, m_services.line, m_services.clock);
     m_journalAction = options->addAction(tr("&Journal de la liaison"));
     m_journalAction->setCheckable(true);
-    connect(m_journalAction, &QAction::toggled, m_journal, &LinkJournal::setOpen);
-    connect(m_journal, &LinkJournal::openChanged, m_journalAction, &QAction::setChecked);
+    // Made when first opened: closed, it traces nothing, so nothing is missed meanwhile.
+    connect(m_journalAction, &QAction::toggled, this, [this, window](bool open) {
+        if (!m_journal && !open)
+            return;
+        if (!m_journal) {
+            m_journal =
+                new LinkJournal(window, m_services.lineSwitch, m_services.line, m_services.clock);
+            connect(m_journal, &LinkJournal::openChanged, m_journalAction, &QAction::setChecked);
+        }
+        m_journal->setOpen(open);
+    });
     buildLanguages(options);
 }
 

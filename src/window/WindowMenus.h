@@ -55,7 +55,7 @@ public:
     PortMenu* portMenu() const { return m_portMenu; }
     RecentFilesMenu* recentFiles() const { return m_recentFiles; }
     QAction* journalAction() const { return m_journalAction; }
-    LinkJournal* journal() const { return m_journal; }
+    LinkJournal* journal() const { return m_journal; } // none until first opened
     QAction* languageAction(Language language) const {
         return m_languageActions.at(std::size_t(language));
     }
