@@ -33,6 +33,15 @@ private slots:
         QTEST(interfaceLanguage(chosenLanguage(), QLocale(desktop)), "expected");
     }
 
+    // Last: a translator once installed stays. French needs none; English is carried inside.
+    void translations() {
+        const char* text = "Fichier non disponible ! ";
+        installTranslations(*QCoreApplication::instance(), u"fr"_s);
+        QCOMPARE(QCoreApplication::translate("FileCommands", text), QString::fromUtf8(text));
+        installTranslations(*QCoreApplication::instance(), u"en"_s);
+        QCOMPARE(QCoreApplication::translate("FileCommands", text), u"File not available! "_s);
+    }
+
 private:
     QTemporaryDir m_settings;
 };
