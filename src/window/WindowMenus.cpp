@@ -298,7 +298,7 @@ void WindowMenus::buildLanguages(QMenu* options) {
         a->setChecked(language == chosen);
         languages->addAction(a);
         connect(a, &QAction::triggered, &m_commands,
-                [this, language] { m_commands.chooseLanguage(language); });
+                [this, choice = language] { m_commands.chooseLanguage(choice); });
         m_languageActions.at(std::size_t(language)) = a;
     }
 }
