@@ -272,6 +272,10 @@ private slots:
         QCOMPARE(words(seen, r.editor.sequence().length(), lampText(r.editor), marked,
                        recordLine(r.editor.sequence().at(1))),
                  u"00000011 00000001 2 11111110 000001 611111110"_s);
+        const Frame endMark; // a record without a duration: no multiplier marked
+        r.editor.replaceSequence(Sequence::loaded({&endMark, 1}));
+        for (int i = 0; i < timebase::ButtonCount; ++i)
+            QVERIFY(!b->multiplierButton(i)->isChecked());
         QMenu* edit = r.window.menuBar()->actions().at(1)->menu();
         QTest::keyClick(&r.window, Qt::Key_E, Qt::AltModifier);
         QTRY_VERIFY(edit->isVisible());
