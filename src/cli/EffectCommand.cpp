@@ -188,7 +188,7 @@ ExitStatus refuse(const QString& text, ExitStatus status) {
 std::variant<QList<Frame>, ExitStatus> joinedSources(const QStringList& sources) {
     QList<Frame> joined;
     for (const QString& source : sources) {
-        const auto bytes = readWholeFile(source, 1 << 20);
+        const auto bytes = readWholeFile(source, SequenceFileSizeLimit);
         const auto records = bytes ? readSequenceFile(*bytes) : std::nullopt;
         if (!records || records->isEmpty())
             return refuse(

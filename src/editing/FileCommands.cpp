@@ -8,9 +8,6 @@
 
 namespace {
 
-// Far beyond the 1,025 records a file can hold, even with long lines.
-constexpr qint64 SequenceFileLimit = 1 << 20;
-
 const QString DesignedFolder = QStringLiteral("c:\\");
 const QString Extension = QStringLiteral(".dat");
 
@@ -88,7 +85,7 @@ FileCommands::Outcome FileCommands::openPath(const QString& path) {
 FileCommands::Outcome FileCommands::load(const QString& path, bool completeName) {
     if (!takeName(path, completeName))
         return failure(tr("Vous n'avez ouvert aucun fichier."), titles::FileNotOpened);
-    const std::optional<QByteArray> bytes = readWholeFile(m_filePath, SequenceFileLimit);
+    const std::optional<QByteArray> bytes = readWholeFile(m_filePath, SequenceFileSizeLimit);
     if (!bytes)
         return notAvailable();
     const std::optional<QList<Frame>> records = readSequenceFile(*bytes);

@@ -14,6 +14,10 @@
 // Records 0..N of the sequence, N being its length: one more than a file gives back.
 QByteArray writeSequenceFile(const Sequence& sequence);
 
+// Far beyond the 1,025 records a file can hold, even with long lines: a larger file is no
+// sequence, and reading it whole would only stall the program.
+constexpr qint64 SequenceFileSizeLimit = 1 << 20;
+
 // The records 0..N-1 of a file, N being its count. Nothing when the header item lacks "LT840",
 // when the count is not a number within 0..Sequence::LastRecord, or when the file ends before
 // its N records. A record line is never refused: a column that is not a digit, or that the

@@ -25,7 +25,6 @@ class EffectsDialog : public QDialog {
 public:
     EffectsDialog(const SequenceEditor& editor, QWidget* parent);
 
-    QList<Frame> frames() const { return m_frames; }
     // Reads the editor again (its range, colours, time base and room) and shows the dialog.
     void open() override;
 

@@ -22,6 +22,10 @@ QRect highlightDot() {
 const QColor DotColour(255, 255, 255);
 const QSize DesignSize(5295, 1065);
 
+QSize designSize() { // in pixels
+    return {px(DesignSize.width()), px(DesignSize.height())};
+}
+
 // Where a press switches a lamp: x from (included) and x to (excluded) per lamp, all within
 // one horizontal band. The zones are narrower than the circles' spacing: a press between two
 // lamps switches neither.
@@ -102,10 +106,6 @@ LampGrid::LampGrid(QWidget* parent) : QGroupBox(parent) {
     for (int i = 0; i < Frame::LampCount; ++i)
         m_lamps[i] = new LampWidget(i, this);
     resize(designSize());
-}
-
-QSize LampGrid::designSize() {
-    return {px(DesignSize.width()), px(DesignSize.height())};
 }
 
 qreal LampGrid::scale() const {

@@ -29,7 +29,6 @@ class LampGrid : public QGroupBox {
 
 public:
     explicit LampGrid(QWidget* parent = nullptr);
-    static QSize designSize();
 
     // Paints the lamps from the editor now and whenever its lamps or its colours change.
     void follow(const SequenceEditor& editor);
