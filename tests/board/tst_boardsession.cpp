@@ -33,12 +33,7 @@ struct Bench {
         on(&BoardSession::eventsMayRun, [=] { at(u"events"_s); });
     }
     qsizetype writes() const { return line.written.size(); }
-    void watchProgress() {
-        QObject::connect(&session, &BoardSession::uploadProgress, [this](int sent, int blocks) {
-            log << u"%1/%2@%3"_s.arg(sent).arg(blocks).arg(writes());
-        });
-    }
-    // A block is named after its place in the stream; `next` is the place of the next one.
+    // A block is named after its place in the stream, `next` being the next one's.
     QString name(const QByteArray& w, int& next) const {
         if (w == QByteArray(32, '\0'))
             return u"end"_s;
@@ -83,8 +78,7 @@ Command identifyAt(double timeOfDay) {
     };
 }
 
-// Records 0..n-1 as recording leaves them (lamp k % 8 lit, codes 1..6), record n with the
-// code of record n - 1; the records after n hold code 3.
+// Records 0..n-1 as recorded (lamp k % 8 lit, codes 1..6), n with n - 1's code, then code 3.
 Sequence recorded(int n, int length = -1) {
     Sequence s;
     for (int k = 0; k <= Sequence::LastRecord; ++k) {
@@ -96,7 +90,7 @@ Sequence recorded(int n, int length = -1) {
 }
 
 // An upload at the base 0.1 to a sound board but for `target` ("P", "b0", "end", "F"), which
-// gets `reaction`. The writes are named after the stream with the codes of `cleared` as 0.
+// gets `reaction`; the writes are named after the stream with the codes of `cleared` as 0.
 Command uploadOf(const Sequence& s, const QList<int>& cleared, const QString& target = {},
                  const FakeSerialLine::Reaction& reaction = {}) {
     return [=](Bench& b) {
@@ -133,43 +127,37 @@ private slots:
     void commands_data() {
         QTest::addColumn<Command>("command");
         QTest::addColumn<QString>("expected");
-        const auto row = [](const char* name, Command c, const QString& e) {
+        const auto row = [](const char* name, const QString& e, Command c) {
             QTest::newRow(name) << c << e;
         };
         const QString silent = u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1 | "_s;
-        // Each sending waits until the even second after the next, also across midnight.
-        row("silent board, half past", identifyAt(36000.5), silent + u"w1500,w1000,w1000,w1000"_s);
-        row("silent board, 23:59:59.7", identifyAt(86399.7), silent + u"w1300,w1000,w1000,w1000"_s);
-        row(
-            "reply in two parts, then one byte too many, kept for later",
-            [](Bench& b) {
+        // Each sending waits until the whole second after the next, also across midnight.
+        row("silent board, 23:59:59.7", silent + u"w1300,w1000,w1000,w1000"_s, identifyAt(86399.7));
+        row("reply in two parts, then one byte too many, kept for later",
+            u"Done 'LT840:V1.02 ' ? [] 'F' open o1 | id=LT840:V1.02 ,w1500,w1495"_s, [](Bench& b) {
                 b.line.when("?", {{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}, 1);
                 return identifyAt(36000.5)(b);
-            },
-            u"Done 'LT840:V1.02 ' ? [] 'F' open o1 | id=LT840:V1.02 ,w1500,w1495"_s);
-        row(
-            "a failed write is told and the exchange goes on",
+            });
+        row("a failed write is told and the exchange goes on",
+            u"Done 'LT840:V1.02 ' ?,? [16@:ERREUR :8005] '' open o1 | "
+            "id=LT840:V1.02 ,w1000,w1000"_s,
             [](Bench& b) {
                 b.line.soundBoard().writeErrors.enqueue(8005);
                 return identifyAt(36000)(b);
-            },
-            u"Done 'LT840:V1.02 ' ?,? [16@:ERREUR :8005] '' open o1 | id=LT840:V1.02 ,w1000,w1000"_s);
-        row(
-            "COM0 never reaches the line",
-            [](Bench& b) { return b.session.chooseCom(-1), b.session.testBoard(); },
-            u"PortUnavailable ''  [0@:COM0~] '' closed o | "_s);
-        row(
-            "a device chosen by name is opened by that name",
+            });
+        row("COM0 never reaches the line", u"PortUnavailable ''  [0@:COM0~] '' closed o | "_s,
+            [](Bench& b) { return b.session.chooseCom(-1), b.session.testBoard(); });
+        row("a device chosen by name is opened by that name",
+            u"PortUnavailable ''  [0@:/dev/ttyUSB9~] '' closed o/dev/ttyUSB9 | by name"_s,
             [](Bench& b) {
                 b.line.openError = 8005;
                 b.session.chooseDevice(u"/dev/ttyUSB9"_s);
                 b.log << (b.session.port().byName ? u"by name"_s : u"COM"_s);
                 return b.session.identifyBoard();
-            },
-            u"PortUnavailable ''  [0@:/dev/ttyUSB9~] '' closed o/dev/ttyUSB9 | by name"_s);
+            });
         // The open port stays until the next board command, which empties the new one.
-        row(
-            "choosing a port",
+        row("choosing a port",
+            u"Done 'LT840:V1.02 ' ?,? [] '' open o1,3 | id=LT840:V1.02 ,COM3 /dev/ttyS2 open"_s,
             [](Bench& b) {
                 b.line.soundBoard();
                 b.session.identifyBoard();
@@ -179,36 +167,29 @@ private slots:
                              (b.line.isOpen() ? " open" : " closed");
                 b.line.deposit("stale");
                 return b.session.identifyBoard();
-            },
-            u"Done 'LT840:V1.02 ' ?,? [] '' open o1,3 | id=LT840:V1.02 ,COM3 /dev/ttyS2 open"_s);
+            });
         // Answered once: the identification stays; the test shows only a reply that carries it.
-        row(
-            "test: 20 bytes, signature fifth, then a silent board",
+        row("test: 20 bytes, signature fifth, then a silent board",
+            QString::fromLatin1("NoAnswer '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1,1 | "
+                                "id=LT840:V2.00 ,test= Carte    \xe9xyzLT840:V2.00 abc\xff"),
             [](Bench& b) {
                 b.line.answer("?", "\xe9xyzLT840:V2.00 abc\xff", 1);
                 b.session.testBoard();
                 return b.session.testBoard();
-            },
-            QString::fromLatin1("NoAnswer '' ?,?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1,1 | "
-                                "id=LT840:V2.00 ,test= Carte    \xe9xyzLT840:V2.00 abc\xff"));
-        row(
-            "a reply without the signature",
-            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.session.testBoard(); },
-            u"NoAnswer 'HELLO WORLD!' ? [] '' open o1 | "_s);
+            });
+        row("a reply without the signature", u"NoAnswer 'HELLO WORLD!' ? [] '' open o1 | "_s,
+            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.session.testBoard(); });
         // The yellow shows before any exchange.
-        row(
-            "reset, answering board",
-            [](Bench& b) { return b.line.soundBoard(), b.session.resetBoard(); },
-            u"Done '' ?,?,R [] '' open o1,1 | reset@0,events@0,id=LT840:V1.02 ,/reset@3"_s);
-        row(
-            "reset, silent board: no R", [](Bench& b) { return b.session.resetBoard(); },
-            u"NoAnswer '' ?,?,32**,?,? [16:DEFAUT DE DIALOGUE] '' open o1 | reset@0,events@0,/reset@5"_s);
+        row("reset, answering board",
+            u"Done '' ?,?,R [] '' open o1,1 | reset@0,events@0,id=LT840:V1.02 ,/reset@3"_s,
+            [](Bench& b) { return b.line.soundBoard(), b.session.resetBoard(); });
+        row("reset, silent board: no R", silent + u"reset@0,events@0,/reset@5"_s,
+            [](Bench& b) { return b.session.resetBoard(); });
         // No exchange yet, so no silence: the reset opens twice, then tries its "R".
-        row(
-            "reset, port not available",
-            [](Bench& b) { return b.line.openError = 8005, b.session.resetBoard(); },
+        row("reset, port not available",
             u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] '' "
-            "closed o1,1 | reset@0,events@0,/reset@0"_s);
+            "closed o1,1 | reset@0,events@0,/reset@0"_s,
+            [](Bench& b) { return b.line.openError = 8005, b.session.resetBoard(); });
 
         // An upload opens twice, the identification lacking the signature; the codes of the four
         // records after the length go out as 0. Events run while the first "P" is on the line.
@@ -218,37 +199,41 @@ private slots:
         const QString sent = u"?,?,"_s + blocks(2) + "P,end,F";
         const QString done = "Done '' " + sent + ",R [] '' closed";
         const QString log = u" o1,1 | upload,id=LT840:V1.02 ,events@3,/upload"_s;
-        row(
-            "upload to a sound board", [=](Bench& b) { return b.watchProgress(), upload27()(b); },
-            done + u" o1,1 | upload,id=LT840:V1.02 ,0/3@2,events@3,1/3@4,2/3@6,3/3@8,/upload"_s);
-        row("upload, end block answered anything", upload27(u"end"_s, {{"Z", 5}}), done + log);
-        row("upload, no answer to P", upload27(u"P"_s),
-            "NoAnswer '' ?,?,P,P [16:" + Fault + QChar(12) + " Vérifiez le cordon] '' open" + log);
-        row("upload, P answered B and one more byte", upload27(u"P"_s, {{"Bx", 5}}),
-            "NoAnswer 'Bx' ?,?,P [16:" + Fault + "] '' open" + log);
-        row("upload, block answered !", upload27(u"b0"_s, {{"!", 5}}),
-            "NoAnswer '!' ?,?,P,b0 [16:" + Fault + "] '' open" + log);
-        row("upload, F then R after a gap", upload27(u"F"_s, {{"F", 5}, {"R", 900}}),
-            "NoAnswer 'F' " + sent + " [16:" + Fault + "] 'R' open" + log);
-        row("upload, length 1022", uploadOf(recorded(250, 1022), {}),
-            u"Done '' ?,?,"_s + blocks(16) + "F,R [] '' closed" + log);
-        row("upload of length 0", uploadOf(recorded(0), {}),
-            u"NothingToDo ''  [] '' closed o | "_s);
-        row(
-            "upload asked for while events run",
+        row("upload to a sound board",
+            done + u" o1,1 | upload,id=LT840:V1.02 ,0/3@2,events@3,1/3@4,2/3@6,3/3@8,/upload"_s,
             [=](Bench& b) {
+                QObject::connect(&b.session, &BoardSession::uploadProgress, [&b](int n, int of) {
+                    b.log << u"%1/%2@%3"_s.arg(n).arg(of).arg(b.writes());
+                });
+                return upload27()(b);
+            });
+        row("upload, end block answered anything", done + log, upload27(u"end"_s, {{"Z", 5}}));
+        row("upload, no answer to P",
+            "NoAnswer '' ?,?,P,P [16:" + Fault + QChar(12) + " Vérifiez le cordon] '' open" + log,
+            upload27(u"P"_s));
+        row("upload, P answered B and one more byte",
+            "NoAnswer 'Bx' ?,?,P [16:" + Fault + "] '' open" + log, upload27(u"P"_s, {{"Bx", 5}}));
+        row("upload, block answered !", "NoAnswer '!' ?,?,P,b0 [16:" + Fault + "] '' open" + log,
+            upload27(u"b0"_s, {{"!", 5}}));
+        row("upload, F then R after a gap",
+            "NoAnswer 'F' " + sent + " [16:" + Fault + "] 'R' open" + log,
+            upload27(u"F"_s, {{"F", 5}, {"R", 900}}));
+        row("upload, length 1022", u"Done '' ?,?,"_s + blocks(16) + "F,R [] '' closed" + log,
+            uploadOf(recorded(250, 1022), {}));
+        row("upload of length 0", u"NothingToDo ''  [] '' closed o | "_s,
+            uploadOf(recorded(0), {}));
+        row("upload asked for while events run",
+            done + u" o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload"_s, [=](Bench& b) {
                 QObject::connect(&b.session, &BoardSession::eventsMayRun, [&b] {
                     b.log << Results[int(b.session.upload(recorded(27), 3).result)];
                 });
                 return upload27()(b);
-            },
-            done + u" o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload"_s);
+            });
         // Each exchange on the closed port is told, then judged on what the last one left.
-        row(
-            "upload, port not available",
-            [=](Bench& b) { return b.line.openError = 8005, upload27()(b); },
+        row("upload, port not available",
             u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible;"
-            "16:DEFAUT DE DIALOGUE] '' closed o1,1 | upload,/upload"_s);
+            "16:DEFAUT DE DIALOGUE] '' closed o1,1 | upload,/upload"_s,
+            [=](Bench& b) { return b.line.openError = 8005, upload27()(b); });
     }
     void commands() {
         QFETCH(Command, command);

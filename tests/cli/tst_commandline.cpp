@@ -17,10 +17,9 @@ const std::pair<const char*, QByteArray> Files[] = {
     {"empty.dat", "LT840\r\n 0 \r\n"},
     {"long.dat", "LT840\r\n 300 \r\n" + QByteArray("100000001\r\n").repeated(300)}};
 
-// The virtual board's options ("-": none); the arguments (DEV: its device; an empty word
-// stays; 2>tty: the errors to a terminal); the exit status; patterns for the output and the
-// errors; the bytes the board received; the start of the upload stream it took in; what
-// out.dat holds afterwards.
+// The virtual board's options ("-": none); the arguments (DEV: its device; an empty word stays;
+// 2>tty: the errors to a terminal); the exit status; patterns for the output and the errors;
+// the bytes the board received; the start of the stream it took in; out.dat afterwards.
 struct Run {
     const char *board, *arguments;
     int status;
@@ -80,13 +79,11 @@ private slots:
              "^(?!.*(Usage:|Options:|Arguments:|Displays))Utilisation : .*\n\nCommandes :\n"
              "  identify --port PÉRIPHÉRIQUE {13}affiche l'identification de la carte\n"
              "  program FICHIER\\.dat --port PÉRIPHÉRIQUE  programme la séquence, puis\n {43}"
-             "réinitialise la carte\n  reset --port PÉRIPHÉRIQUE {16}réinitialise la carte\n"
-             "  check FICHIER\\.dat {24}vérifie le fichier, affiche le\n {43}nombre "
-             "d'enregistrements et la durée\n {43}d'un tour\n  generate EFFET -o FICHIER\\.dat {12}"
-             "écrit la séquence d'un effet\n\nSans --port : .* dans la\nfenêtre"
-             "\\.\n\nOptions :\n  -h, --help +Affiche.*-v, --version +Affiche.*--port "
-             "<PÉRIPHÉRIQUE> +Le port.*Options de generate :\n  --width <N> .*Effets de "
-             "generate :\n  chase +un bloc.*  4  la carte",
+             "réinitialise la carte\n  reset .*réinitialise la carte\n  check .*vérifie le"
+             " fichier, affiche le\n {43}nombre d'enregistrements et la durée\n {43}d'un tour\n"
+             "  generate .*écrit la séquence d'un effet\n\nSans --port : .*\n\nOptions :\n  -h, "
+             "--help +Affiche.*-v, --version +Affiche.*--port <PÉRIPHÉRIQUE> +Le port.*Options de"
+             " generate :\n  --width <N> .*Effets de generate :\n  chase +un bloc.*  4  la carte",
              "^$"},
             {"-", "generate chase --width 2 --multiplier x5 -o out.dat", 0,
              "^out\\.dat : 8 enregistrements\n$", "^$", "", "",

@@ -3,7 +3,6 @@
 #include "FakeClock.h"
 #include "model/BoardFormat.h"
 
-#include <QList>
 #include <QQueue>
 #include <QStringList>
 
@@ -80,13 +79,10 @@ private:
     };
 
     Reaction reactionTo(const QByteArray& message) {
-        for (Rule& r : m_rules) {
-            if (r.times == 0 || (!r.message.isEmpty() && r.message != message))
-                continue;
-            r.times -= r.times > 0;
-            return r.reaction;
-        }
-        return {};
+        const auto r = std::ranges::find_if(m_rules, [&](const Rule& rule) {
+            return rule.times != 0 && (rule.message.isEmpty() || rule.message == message);
+        });
+        return r == m_rules.end() ? Reaction() : (r->times -= r->times > 0, r->reaction);
     }
     QByteArray& delivered() {
         for (auto e = m_pending.begin(); e != m_pending.end() && e->first <= m_clock.monotonic;)

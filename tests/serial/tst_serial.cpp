@@ -27,8 +27,7 @@ class TstSerial : public QObject {
     enum Board { Sound, Silent, WriteError, TwoCommands, Upload };
 
 private slots:
-    // Every line when the board answers, else only the failures. Each sending waits until
-    // the whole second after the next one: the sendings end on whole seconds of the clock.
+    // Every line when the board answers, else only the failures, which end on whole seconds.
     void trace_data() {
         QTest::addColumn<int>("board");
         QTest::addColumn<QStringList>("expected");
@@ -51,7 +50,6 @@ private slots:
             << QStringList{u"     0 ms  ✗  identification : erreur d'écriture 8005"_s,
                            u"     0 ms  ✗  identification : ERREUR :8005"_s,
                            u"  1000 ms  ✗  identification : pas de réponse, second envoi"_s};
-        // Each message is named after what it does in the protocol.
         QTest::newRow("the messages of an upload")
             << int(Upload)
             << QStringList{u"identification"_s, u"identification"_s, u"P (bloc 1)"_s, u"bloc 1"_s,
