@@ -272,6 +272,9 @@ private slots:
         r.editor.replaceSequence(Sequence::loaded({&endMark, 1}));
         for (int i = 0; i < timebase::ButtonCount; ++i)
             QVERIFY(!b->multiplierButton(i)->isChecked());
+        QMenu* edit = r.window.menuBar()->actions().at(1)->menu(); // our Alt+E, not a mnemonic
+        QTest::keyClick(&r.window, Qt::Key_E, Qt::AltModifier);
+        QTRY_VERIFY(edit->isVisible());
     }
 
     // Menu shortcuts win in text fields, where Shift+Insert still pastes; the greyed colour
@@ -415,8 +418,9 @@ private slots:
         QCOMPARE(
             seen.join(u", "),
             u"&Fichier [&Nouveau Ctrl+N, &Ouvrir Ctrl+O, E&xemples [alternance, balayage, "
-            u"chenillard, chenillard-large, clignotement, compteur, remplir-vider, rencontre, "
-            u"scintillement, spectacle, spectacle-2], &Sauvegarder Ctrl+S, -, &Quitter Ctrl+Q], "
+            u"chenillard, chenillard-large, clignotement, compteur, demonstration, "
+            u"demonstration-2, remplir-vider, rencontre, scintillement], &Sauvegarder Ctrl+S, -, "
+            u"&Quitter Ctrl+Q], "
             u"&Édition [&Annuler Ctrl+Z#, &Rétablir Ctrl+Y; Ctrl+Shift+Z#, -, Co&uper Ctrl+X#, "
             u"&Copier Ctrl+C#, C&oller Ctrl+Shift+V#, -, &Insérer un enregistrement Ins, "
             u"&Dupliquer l'enregistrement Ctrl+D#, -, &Effets… Ctrl+E], &Option [&Port série [COM "
