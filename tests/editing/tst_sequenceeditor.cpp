@@ -1,14 +1,11 @@
 #include "EditorRig.h"
 #include "editing/ColourQuestion.h"
+#include "editing/Player.h"
+#include "model/TimeBase.h"
 
 using Transform = std::function<void(SequenceEditor&, Press)>;
 
 namespace {
-
-struct Case {
-    Action action;
-    const char* after; // the view, then the records it names
-};
 
 // Records 0..4 light lamp k with code k + 1.
 void five(E& e) {
@@ -20,64 +17,55 @@ void five(E& e) {
 class TstSequenceEditor : public QObject {
     Q_OBJECT
 private slots:
-    // Recording, showing, the address fields and "Supp.", in that order.
+    // Recording, showing, the address fields and "Supp.": the view, then the records it names.
     void editing_data() {
-        QTest::addColumn<Case>("c");
-        const Case cases[] = {
-            {[](E&) {}, "0 0 0 0 00000000 N 1 1 0.02 0:100000000"},
-            {[](E& e) { paint(e, "10000001"), e.toggleLamp(0), e.toggleLamp(8); },
-             "0 0 0 0 00000001 M 1 1 0.02 0:100000001"},
-            {[](E& e) { paint(e, "11000000"), e.clearFrame(); },
-             "0 0 0 0 00000000 M 1 1 0.02 0:111000000"},
-            {[](E& e) { recordSome(e, 5); },
-             "5 5 0 5 00001000 M 1 1 0.02 0:210000000 4:200001000 5:200000000"},
-            {[](E& e) {
-                 recordSome(e, 5), e.showRecord(2), e.invert(Press::Left), e.recordFrame();
-             },
-             "3 3 0 5 00010000 M 1 1 0.02 2:211011111"},
-            {[](E& e) {
-                 load(e, {"210000000", "001000000"}), e.showRecord(1), e.recordFrame();
-             },
-             "2 2 0 2 11111111 M -1 -1 0 1:101000000 2:011111111"},
-            {[](E& e) {
-                 recordSome(e, 250), e.setLength(300), e.chooseMultiplier(5), e.recordFrame();
-             },
-             "250 250 0 250 01000000 M 5 5 0.2 249:201000000 250:201000000 251:000000000"},
-            {[](E& e) { load(e, {"712000300"}); }, "0 0 0 1 10000000 N 5 5 0.2 0:710000000"},
-            {[](E& e) { recordSome(e, 2), e.clearFrame(), e.showRecord(2); },
-             "2 2 0 2 00000000 M 1 1 0.02"},
-            {[](E& e) { recordSome(e, 4), e.setLength(2); }, "2 2 0 2 00100000 M 1 1 0.02"},
-            {[](E& e) { recordSome(e, 4), e.showRecord(2), e.clearFrame(), e.setLength(2); },
-             "2 2 0 2 00000000 M 1 1 0.02"},
-            {[](E& e) { e.setLength(9), e.setStartAddress(12), e.checkStartAddress(); },
-             "0 0 9 9 00000000 M 1 1 0.02"},
-            {[](E& e) { e.setLength(9), e.setCurrentEntry(10), e.checkCurrentEntry(); },
-             "0 9 0 9 00000000 M 1 1 0.02"},
-            {[](E& e) { e.chooseMultiplier(0), e.chooseMultiplier(6), e.chooseMultiplier(-1); },
-             "0 0 0 0 00000000 N 0 0 0.01"},
-            {[](E& e) { e.setMultiplierIndex(6); }, "0 0 0 0 00000000 N 6 -1 0"},
-            {[](E& e) { five(e), e.setCurrentEntry(2), e.deleteRecord(); },
-             "2 2 0 4 00010000 M 3 3 0.1 3:500001000 4:000000000 5:000000000"},
-            {[](E& e) { five(e), e.setCurrentEntry(5), e.deleteRecord(); },
-             "4 4 0 4 00001000 M 4 4 0.15 4:500001000 5:000000000 6:011111111"},
-            {[](E& e) { five(e), e.setLength(0), e.deleteRecord(); },
-             "0 0 0 0 00000000 M -1 -1 0 0:000000000 1:201000000"},
-            {[](E& e) { e.setLength(1024), e.setCurrentEntry(1023), e.deleteRecord(); },
-             "1023 1023 0 1023 00000000 M -1 -1 0"},
-            {[](E& e) {
-                 five(e), e.setCurrentEntry(6), e.deleteRecord(), e.setCurrentEntry(-1),
-                     e.deleteRecord();
-             },
-             "0 -1 0 5 10000000 N 0 0 0.01 5:011111111"},
+        QTest::addColumn<Action>("action");
+        int n = 0;
+        const auto row = [&n](const char* after, Action a) {
+            QTest::addRow("%d %s", n++, after) << a;
         };
-        for (const Case& c : cases)
-            QTest::addRow("%d %s", int(&c - cases), c.after) << c;
+        row("0 0 0 0 00000001 M 1 1 0.02 0:100000001",
+            [](E& e) { paint(e, "10000001"), e.toggleLamp(0), e.toggleLamp(8); });
+        row("0 0 0 0 00000000 M 1 1 0.02 0:111000000",
+            [](E& e) { paint(e, "11000000"), e.clearFrame(); });
+        row("5 5 0 5 00001000 M 1 1 0.02 0:210000000 4:200001000 5:200000000",
+            [](E& e) { recordSome(e, 5); });
+        row("3 3 0 5 00010000 M 1 1 0.02 2:211011111", [](E& e) {
+            recordSome(e, 5), e.showRecord(2), e.invert(Press::Left), e.recordFrame();
+        });
+        row("2 2 0 2 11111111 M -1 -1 0 1:101000000 2:011111111", [](E& e) {
+            load(e, {"210000000", "001000000"}), e.showRecord(1), e.recordFrame();
+        });
+        row("250 250 0 250 01000000 M 5 5 0.2 249:201000000 250:201000000 251:000000000", [](E& e) {
+            recordSome(e, 250), e.setLength(300), e.chooseMultiplier(5), e.recordFrame();
+        });
+        row("0 0 0 1 10000000 N 5 5 0.2 0:710000000", [](E& e) { load(e, {"712000300"}); });
+        row("2 2 0 2 00000000 M 1 1 0.02",
+            [](E& e) { recordSome(e, 2), e.clearFrame(), e.showRecord(2); });
+        row("2 2 0 2 00100000 M 1 1 0.02", [](E& e) { recordSome(e, 4), e.setLength(2); });
+        row("2 2 0 2 00000000 M 1 1 0.02",
+            [](E& e) { recordSome(e, 4), e.showRecord(2), e.clearFrame(), e.setLength(2); });
+        row("0 0 0 0 00000000 N 0 0 0.01",
+            [](E& e) { e.chooseMultiplier(0), e.chooseMultiplier(6), e.chooseMultiplier(-1); });
+        row("0 0 0 0 00000000 N 6 -1 0", [](E& e) { e.setMultiplierIndex(6); });
+        row("2 2 0 4 00010000 M 3 3 0.1 3:500001000 4:000000000 5:000000000",
+            [](E& e) { five(e), e.setCurrentEntry(2), e.deleteRecord(); });
+        row("4 4 0 4 00001000 M 4 4 0.15 4:500001000 5:000000000 6:011111111",
+            [](E& e) { five(e), e.setCurrentEntry(5), e.deleteRecord(); });
+        row("0 0 0 0 00000000 M -1 -1 0 0:000000000 1:201000000",
+            [](E& e) { five(e), e.setLength(0), e.deleteRecord(); });
+        row("1023 1023 0 1023 00000000 M -1 -1 0",
+            [](E& e) { e.setLength(1024), e.setCurrentEntry(1023), e.deleteRecord(); });
+        row("0 -1 0 5 10000000 N 0 0 0.01 5:011111111", [](E& e) {
+            five(e), e.setCurrentEntry(6), e.deleteRecord(), e.setCurrentEntry(-1),
+                e.deleteRecord();
+        });
     }
     void editing() {
-        QFETCH(Case, c);
+        QFETCH(Action, action);
         EditorRig rig;
-        c.action(rig.editor);
-        const QString after = QString::fromUtf8(c.after);
+        action(rig.editor);
+        const QString after = QString::fromUtf8(QTest::currentDataTag()).section(u' ', 1);
         QCOMPARE(view(rig.editor, after.section(u' ', 9)), after);
     }
 
@@ -127,8 +115,7 @@ private slots:
                  cas);
     }
 
-    // Yellow and green ask first, red asks nothing; New brings back the red lit colour only
-    // and unticks "Mode Auto.".
+    // Yellow and green ask first; New brings back red lit only and unticks "Mode Auto.".
     void colours() {
         QVERIFY(!colourQuestion(LedColour::Red));
         QCOMPARE(
@@ -143,18 +130,18 @@ private slots:
     // From lamp 0 lit and saved: what each call announces once over (the period whenever computed).
     void announcements_data() {
         QTest::addColumn<Action>("action");
-        QTest::newRow("sequence currentRecord currentEntry modified")
-            << Action([](E& e) { e.recordFrame(); });
-        QTest::newRow("") << Action([](E& e) { e.showRecord(0); });
-        QTest::newRow("framePeriodComputed") << Action([](E& e) { e.chooseBasePeriod(0); });
-        QTest::newRow("multiplier basePeriod framePeriodComputed framePeriodComputed")
-            << Action([](E& e) { e.chooseBasePeriod(3), e.chooseMultiplier(3); });
-        QTest::newRow("currentEntry startAddress autoRecord colours") << Action([](E& e) {
+        const auto row = [](const char* names, Action a) { QTest::newRow(names) << a; };
+        row("sequence currentRecord currentEntry modified", [](E& e) { e.recordFrame(); });
+        row("", [](E& e) { e.showRecord(0); });
+        row("framePeriodComputed", [](E& e) { e.chooseBasePeriod(0); });
+        row("multiplier basePeriod framePeriodComputed framePeriodComputed",
+            [](E& e) { e.chooseBasePeriod(3), e.chooseMultiplier(3); });
+        row("currentEntry startAddress autoRecord colours", [](E& e) {
             e.setStartAddress(2), e.setCurrentEntry(2), e.setAutoRecord(true),
                 e.setColours(LedColour::Yellow);
         });
-        QTest::newRow("sequence lamps modified history") << Action([](E& e) { e.undo(); });
-        QTest::newRow("lamps framePeriodComputed history") << Action([](E& e) { e.newSequence(); });
+        row("sequence lamps modified history", [](E& e) { e.undo(); });
+        row("lamps framePeriodComputed history", [](E& e) { e.newSequence(); });
     }
     void announcements() {
         QFETCH(Action, action);
@@ -171,6 +158,62 @@ private slots:
                          .remove(u"Changed"_s)
                          .repeated(spies[i]->size());
         QCOMPARE(names.trimmed(), QString::fromLatin1(QTest::currentDataTag()));
+    }
+
+    // "codes of records 0.. (else 2)|count|base period|start, ticks, then PLAY (+) or STOP (-)|
+    // records shown:interval, '.' once stopped|button marked, period, Départ, playing".
+    void playing_data() {
+        QTest::addColumn<QString>("cas");
+        for (const char* l :
+             {"3,2,1,0|3|0|0|0:50 1:20 2:20 3:20|-1 0 0 0",
+              "2,2,3,4,5|4|0|2|2:50 3:100 4:150|4 0.15 2 0", "5,5|1|8|0|0:5250 1:5250|4 5.25 0 0",
+              "0,2,2|2|0|0|0:0|-1 0 0 1", "2,9,2|2|0|0|0:20 1:0|-1 0 0 1",
+              "|1024|0|1023|1023:20 1024:20|-1 0 1023 0", "|3|0|3|3:20.|1 0.02 3 0",
+              "|3|0|5|5:20.|1 0.02 0 0", "|3|0|1025|1:10000.|1 0.02 0 0",
+              "|3|0|-1|1:10000.|1 0.02 -1 0", "|5|0|0 2+|0:20 1:20 2:20 3:20 4:20 5:20|1 0.02 0 0",
+              "|5|0|0 2-|2:10000.|1 0.02 0 0"})
+            QTest::newRow(l) << QString::fromLatin1(l);
+    }
+    void playing() {
+        QFETCH(QString, cas);
+        const QStringList c = cas.split(u'|'), how = c[3].split(u' ');
+        EditorRig rig;
+        E& e = rig.editor;
+        FakeTimer timer;
+        Player player(e, timer);
+        QVERIFY(timer.intervalMs == 500 && !timer.enabled);
+        player.stop();
+        QVERIFY(!timer.enabled); // before any start the timer stays disabled
+        QStringList file;
+        for (int r = 0; r < Sequence::LastRecord; ++r)
+            file << c[0].split(u',', Qt::SkipEmptyParts).value(r, u"2"_s) +
+                        QString::number(r % 251 + 1, 2).rightJustified(8, u'0');
+        load(e, file);
+        e.setLength(c[1].toInt()), e.chooseBasePeriod(c[2].toInt()), e.showRecord(1);
+        e.setStartAddress(how[0].toInt()), player.start();
+        for (int k = 0; k < how.value(1).left(1).toInt(); ++k)
+            player.tick();
+        if (how.value(1).endsWith(u'+'))
+            player.start();
+        else if (how.value(1).endsWith(u'-'))
+            player.stop();
+        QStringList shown;
+        do {
+            QVERIFY(gridShowsRecord(e) &&
+                    (e.currentEntry() == e.currentRecord() || !Sequence::holds(how[0].toInt())));
+            shown << u"%1:%2"_s.arg(e.currentRecord()).arg(timer.intervalMs) +
+                         (player.isPlaying() ? "" : ".");
+        } while (timer.ticks() && player.isPlaying() && (player.tick(), player.isPlaying()));
+        QCOMPARE(
+            u"%1|%2 %3 %4"_s
+                .arg(shown.join(u' '), view(e).section(u' ', 7, 8), view(e).section(u' ', 2, 2))
+                .arg(player.isPlaying()),
+            cas.section(u'|', 4));
+        const int last = e.currentRecord();
+        player.tick(); // stopped, the timer idles without ever being disabled
+        QVERIFY(player.isPlaying() ||
+                (timer.enabled && timer.intervalMs == timebase::IdleIntervalMs &&
+                 e.currentRecord() == last));
     }
 };
 

@@ -31,8 +31,7 @@ struct TwoFolders : IProgramFolders {
 enum Obstacle { None, ReadOnlyFile, ReadOnlyFolder };
 
 // "port read|text read|the program's and the user's file after a save (+ written, = as
-// before)|port the next start reads"; the files before (null: none, "/": a folder in its place,
-// which makes it unusable), the user's dated `lag` seconds after the program's.
+// before)|port read next"; the files (null: none, "/": a folder) and the user's lag in seconds.
 struct Case {
     QString expected;
     QByteArray program, user{};
@@ -56,15 +55,24 @@ QByteArray content(const QString& path) {
 class TstFiles : public QObject {
     Q_OBJECT
 private slots:
-    // Records 0..N go out, N being the length: the working record too, digits as they came.
+    // Records 0..N, digits as they came; the examples shipped are saved back unchanged.
     void writeSequence() {
         QCOMPARE(writeSequenceFile(Sequence()), Header + " 0 \r\n100000000\r\n");
         Sequence s = Sequence::loaded(*readRecordLines("210000000\n201000000\n705000009"));
         s.setLength(2);
         QCOMPARE(writeSequenceFile(s), Header + " 2 \r\n210000000\r\n201000000\r\n705000009\r\n");
-        QCOMPARE(writeRecordLines(s.slice(0, 1)), "210000000\r\n201000000\r\n");
         s.setLength(Sequence::LastRecord);
         QCOMPARE(writeSequenceFile(s), Header + " 1024 \r\n" + writeRecordLines(s.frames()));
+        const QFileInfoList examples =
+            QDir(QStringLiteral(LT840_EXAMPLES)).entryInfoList({u"*.dat"_s});
+        QVERIFY(examples.size() >= 8);
+        for (const QFileInfo& example : examples) {
+            const QByteArray bytes = content(example.filePath());
+            const std::optional<QList<Frame>> records = readSequenceFile(bytes);
+            QVERIFY2(records && !records->isEmpty() && records->size() <= Sequence::BoardCapacity,
+                     qPrintable(example.fileName()));
+            QCOMPARE(writeSequenceFile(Sequence::loaded(*records)), bytes);
+        }
     }
 
     // The sequence file's reader, and (rows marked +) the clipboard's: record lines only.
@@ -98,8 +106,8 @@ private slots:
         QTEST(shown(lines ? readRecordLines(bytes) : readSequenceFile(bytes)), "read");
     }
 
-    // "list|path opened|files gone|list afterwards", lists as paths between blanks: the path
-    // comes first, once, however it is written; six at most; the files gone are dropped.
+    // "list|path opened|files gone|list afterwards": the path first, once, however written; six
+    // at most; the files gone dropped.
     void recentList_data() {
         QTest::addColumn<QStringList>("c");
         for (const char* c : {"/a /b /c|/c||/c /a /b", "/d/a.dat /b|/d/./x/../a.dat||/d/a.dat /b",
@@ -112,9 +120,8 @@ private slots:
         QCOMPARE(recentFiles(c[0].split(u' '), c[1], exists).join(u' '), c[3]);
     }
 
-    // Port 1 before reading (a failed reading writes it back), then -2 saved with the text read.
-    // The newer folder's file is read, the user's on a tie; the user's folder takes over when
-    // the program's refuses the file, and with neither usable the program goes on as it was.
+    // Port 1 before reading, then -2 saved: the newer file is read, the user's on a tie; the
+    // user's folder takes over when the program's refuses the file.
     void nextStart_data() {
         QTest::addColumn<Case>("c");
         const QByteArray p = " 3 \r\nprogramme\r\n", u = " 2 \r\nsecours\r\n";
@@ -129,7 +136,6 @@ private slots:
         QTest::newRow("4097 bytes") << Case{"1|*.dat|+=|-2", full + 'x'};
         QTest::newRow("program's blocked") << Case{"1|*.dat|=+|-2", "/"};
         QTest::newRow("neither") << Case{"1|*.dat|==|0", "/", "/"};
-        QTest::newRow("user's newer") << Case{"2|secours|=+|-2", p, u, 60};
         QTest::newRow("user's of the same instant") << Case{"2|secours|=+|-2", p, u, 0};
         QTest::newRow("user's older") << Case{"3|programme|+=|-2", p, u, -60};
         QTest::newRow("user's unreadable") << Case{"3|programme|+=|-2", p, "/"};

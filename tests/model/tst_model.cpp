@@ -1,3 +1,5 @@
+#include "files/SequenceFile.h"
+#include "model/Effects.h"
 #include "model/Moves.h"
 #include "model/NumericText.h"
 #include "model/Sequence.h"
@@ -5,26 +7,20 @@
 
 #include <QtTest>
 
+using namespace effects;
 using namespace Qt::StringLiterals;
 
 namespace {
 
 Frame frame(const QString& digits) {
-    Frame f;
-    for (int i = 0; i <= Frame::LampCount; ++i)
-        (i ? f.lamps[i - 1] : f.code) = qint16(digits[i].digitValue());
-    return f;
+    return readRecordLines(digits.toLatin1())->at(0);
 }
 
-// The records `which` names as file lines (the code, then lamps 0..7), then the length.
+// The records `which` names as file lines, then the length.
 QString records(const Sequence& s, const QList<int>& which) {
     QString l;
-    for (int r : which) {
-        l += QString::number(s.at(r).code);
-        for (qint16 lamp : s.at(r).lamps)
-            l += QString::number(lamp);
-        l += u' ';
-    }
+    for (int r : which)
+        l += QString::fromLatin1(writeRecordLines(s.slice(r, r)).trimmed()) + u' ';
     return l + u'n' + QString::number(s.length());
 }
 
@@ -41,6 +37,29 @@ void cases(std::initializer_list<QString> rows) {
     QTest::addColumn<QStringList>("c");
     for (const QString& row : rows)
         QTest::newRow(qPrintable(row.left(40))) << row.split(u'|');
+}
+
+// Frames as the file writes them, one line each, joined by blanks.
+QString lines(const QList<Frame>& frames) {
+    return QString::fromLatin1(writeRecordLines(frames).replace("\r\n", " ").trimmed());
+}
+
+// The first two frames, "…", then the last one; every frame when there are three at most.
+QString outline(const QList<Frame>& f) {
+    return f.size() <= 3 ? lines(f) : lines(f.mid(0, 2)) + u" … "_s + lines(f.mid(f.size() - 1));
+}
+
+// "Effect Parameter=value …": the effect and the options it names, the others at their default.
+std::pair<Effect, Options> parse(const QString& text) {
+    static const QStringList effects =
+        u"Chase Scanner Fill Alternate Blink MeetAndPart Counter Sparkle Repeat"_s.split(u' ');
+    static const QStringList parameters =
+        u"Width Reverse Wrap First Last Lamps Frames Seed Times Code"_s.split(u' ');
+    const QStringList words = text.split(u' ');
+    Options options;
+    for (const QString& w : words.mid(1))
+        options[Parameter(parameters.indexOf(w.section(u'=', 0, 0)))] = w.section(u'=', 1).toInt();
+    return {Effect(effects.indexOf(words[0])), options};
 }
 
 } // namespace
@@ -66,8 +85,7 @@ private slots:
         QLocale::setDefault(QLocale::c());
     }
 
-    // Past the records of a file, up to record 512, every lamp is lit and no code given;
-    // beyond, nothing. New clears the codes up to record 255 and keeps the lamps.
+    // Past a file's records, lamps lit up to record 512; New clears codes up to record 255.
     void loadAndRestart() {
         Sequence s = Sequence::loaded(QList<Frame>{frame(u"210000000"_s), frame(u"300000009"_s)});
         QCOMPARE(records(s, {0, 1, 2, 512, 513, 1024}),
@@ -94,16 +112,13 @@ private slots:
                               : s.remove(n[0].toInt(), n[1].toInt());
         QCOMPARE(done ? records(s, {0, 1, 2, 3}) : u"-"_s, c[1]);
         QVERIFY(done || s == before);
-        if (c[0] == u"-1,2") // the places the records left are emptied
-            QCOMPARE(records(s, {4, 5}), u"000000000 000000000 n3"_s);
         s.setLength(Sequence::LastRecord); // then the working record has no room to move
         QVERIFY(!s.insert(0, QList<Frame>{Frame{}}) && s.length() == Sequence::LastRecord);
     }
 
     // "locale|base period|multiplier|shown": no floating-point residue, the locale's separator.
     void periods_data() {
-        cases({u"C|9|5|8"_s, u"fr_FR|8|4|5,25"_s, u"C|4|5|3"_s, u"ar_EG|0|1|0\u066B02"_s,
-               u"C|0|-1|0"_s, u"C|0|8|0"_s});
+        cases({u"C|9|5|8"_s, u"fr_FR|8|4|5,25"_s, u"C|4|5|3"_s, u"ar_EG|0|1|0\u066B02"_s});
     }
     void periods() {
         QFETCH(QStringList, c);
@@ -112,8 +127,7 @@ private slots:
         QCOMPARE(timebase::periodText(period, QLocale(c[0])), c[3]);
     }
 
-    // The start rounds half to even, a step drops the fraction; out-of-range values stay in an
-    // int. "0.050" names the list's "0.05".
+    // The start rounds half to even, a step drops the fraction; the result stays in an int.
     void intervals() {
         using namespace timebase;
         QCOMPARE(
@@ -153,6 +167,60 @@ private slots:
             after += u' ';
         }
         QCOMPARE(after, u"10100101 10200201 02001010 01020010 02001011 11020010 01111010 "_s);
+    }
+
+    // "effect and options|frames made|outline" (none: no frame checked one by one).
+    void frames_data() {
+        QTest::addColumn<QString>("c");
+        for (const char* c : {"Chase|8|110000000 101000000 … 100000001",
+                              "Chase Width=2 Code=3 Reverse=1|8|300000011 300000110 … 310000001",
+                              "Chase Width=3 Wrap=0|6|111100000 101110000 … 100000111",
+                              "Chase Width=7|8|111111110 101111111 … 111111101",
+                              "Scanner|14|110000000 101000000 … 101000000",
+                              "Scanner Width=4|8|111110000 101111000 … 101111000",
+                              "Fill|16|110000000 111000000 … 100000000",
+                              "Alternate Times=2|4|110101010 101010101 … 101010101",
+                              "Blink Code=6|2|611111111 600000000",
+                              "Blink Reverse=1|2|111111111 100000000",
+                              "MeetAndPart|6|110000001 101000010 … 101000010",
+                              "Counter Last=255|256|100000000 100000001 … 111111111",
+                              "Counter First=5 Last=3|3|100000101 100000100 100000011",
+                              "Counter First=128 Last=128|1|110000000",
+                              "Sparkle Lamps=7 Frames=40|40|",
+                              "Scanner Width=5|0|",
+                              "Blink Times=0|0|",
+                              "Fill Code=7|0|",
+                              "Counter Last=256|0|",
+                              "Sparkle Lamps=8|0|"})
+            QTest::newRow(c) << QString::fromUtf8(c);
+    }
+    void frames() {
+        QFETCH(QString, c);
+        auto [effect, options] = parse(c.section(u'|', 0, 0));
+        const QList<Frame> made = generate(effect, options);
+        QCOMPARE(made.size(), c.section(u'|', 1, 1).toInt());
+        if (!c.section(u'|', 2).isEmpty())
+            QCOMPARE(outline(made), c.section(u'|', 2));
+        for (const Frame& f : made) {
+            QVERIFY(effect != Effect::Sparkle ||
+                    std::ranges::count(f.lamps, 1) == options[Parameter::Lamps]);
+            QCOMPARE(int(f.code), options[Parameter::Code]);
+        }
+    }
+
+    // The same seed gives the same frames (spelled out: a change of the draw is seen).
+    void sparkleSeed() {
+        const Options a = parse(u"Sparkle Frames=4 Seed=7"_s).second,
+                      b = parse(u"Sparkle Frames=4 Seed=8"_s).second;
+        QCOMPARE(lines(generate(Effect::Sparkle, a)), u"110000001 101100000 100010100 100100001"_s);
+        QVERIFY(lines(generate(Effect::Sparkle, a)) != lines(generate(Effect::Sparkle, b)));
+    }
+
+    void repeatKeepsTheFramesAsTheyAre() {
+        const QList<Frame> source = *readRecordLines("400000000\n000000001");
+        const auto [repeat, options] = parse(u"Repeat Times=3 Code=1 Reverse=1"_s);
+        QCOMPARE(lines(generate(repeat, options, source)),
+                 u"400000000 000000001 400000000 000000001 400000000 000000001"_s);
     }
 };
 
