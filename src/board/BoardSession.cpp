@@ -1,6 +1,5 @@
 #include "board/BoardSession.h"
 
-#include "board/Upload.h"
 #include "board/UploadStream.h"
 #include "model/BoardFormat.h"
 #include "model/Sequence.h"
@@ -16,7 +15,9 @@ bool carriesSignature(const QByteArray& reply) {
 } // namespace
 
 BoardSession::BoardSession(ISerialLine& line, IClock& clock, QObject* parent)
-    : QObject(parent), m_link(line, clock) {}
+    : QObject(parent), m_link(line, clock),
+      m_upload(m_link, {[this](int sent, int blocks) { emit uploadProgress(sent, blocks); },
+                        [this](Upload::End end) { uploadEnded(end); }}) {}
 
 void BoardSession::chooseCom(int index) {
     setPort({index, QString()});
@@ -47,48 +48,78 @@ QString BoardSession::identification() const {
     return m_identification;
 }
 
-// The line is held for the length of one command, and the line's trace told that a command
-// begins. A command started meanwhile does nothing.
-template <typename Command> BoardOutcome BoardSession::run(Command command) {
+// The line is held until the command ends, and the line's trace told that a command begins.
+bool BoardSession::begin(const std::function<void()>& command) {
     if (m_busy)
-        return {BoardOutcome::Result::Busy, {}, {}};
+        return false;
     m_busy = true;
     m_link.line().beginCommand();
-    const BoardOutcome::Result result = command();
+    command();
+    return true;
+}
+
+void BoardSession::end(BoardOutcome::Result result, const QList<Report>& more) {
     m_busy = false;
-    return {result, m_link.takeReports(), m_link.reply()};
+    emit finished({result, m_link.takeReports() + more, m_link.reply()});
 }
 
-BoardOutcome BoardSession::identifyBoard() {
-    return run([this] { return judgeIdentification(showIdentification()); });
+bool BoardSession::identifyBoard() {
+    return begin([this] {
+        openAndIdentify([this](bool opened) { end(judgeIdentification(opened)); });
+    });
 }
 
-BoardOutcome BoardSession::testBoard() {
-    return run([this] { return runTest(); });
+// A silent board has already been reported by the query; a reply without the signature
+// shows nothing.
+bool BoardSession::testBoard() {
+    return begin([this] {
+        openAndIdentify([this](bool opened) {
+            if (carriesSignature(m_link.reply()))
+                emit testAnswered(tr(" Carte    ") + QString::fromLatin1(m_link.reply()));
+            end(judgeIdentification(opened));
+        });
+    });
 }
 
-BoardOutcome BoardSession::resetBoard() {
-    return run([this] { return runReset(); });
+bool BoardSession::resetBoard() {
+    return begin([this] { runReset(); });
 }
 
-BoardOutcome BoardSession::upload(const Sequence& sequence, int basePeriodIndex) {
-    return run([this, &sequence, basePeriodIndex] { return runUpload(sequence, basePeriodIndex); });
+bool BoardSession::upload(const Sequence& sequence, int basePeriodIndex) {
+    if (m_busy)
+        return false;
+    if (sequence.length() == 0) {
+        emit finished({BoardOutcome::Result::NothingToDo, {}, m_link.reply()});
+        return true;
+    }
+    m_upload.prepare(uploadstream::build(sequence, timebase::basePeriod(basePeriodIndex)));
+    return begin([this] { runUpload(); });
+}
+
+void BoardSession::stop() {
+    if (m_busy)
+        m_upload.stop();
 }
 
 // The reply is looked at even when the port did not open: it then still holds what an
 // earlier exchange left.
-bool BoardSession::showIdentification() {
-    const bool opened = m_link.openPort(m_port);
+void BoardSession::openAndIdentify(Opened then) {
+    m_link.openPort(m_port, [this, then = std::move(then)](bool opened) {
+        noteIdentification();
+        then(opened);
+    });
+}
+
+void BoardSession::noteIdentification() {
     const qsizetype start = m_link.reply().indexOf(boardformat::Signature);
     if (start < 0)
-        return opened;
+        return;
     const QString found =
         QString::fromLatin1(m_link.reply().mid(start, boardformat::IdentificationLength));
     if (found != m_identification) {
         m_identification = found;
         emit identificationChanged(found);
     }
-    return opened;
 }
 
 BoardOutcome::Result BoardSession::judgeIdentification(bool opened) const {
@@ -99,51 +130,54 @@ BoardOutcome::Result BoardSession::judgeIdentification(bool opened) const {
     return BoardOutcome::Result::Done;
 }
 
-// A silent board has already been reported by the query; a reply without the signature
-// shows nothing.
-BoardOutcome::Result BoardSession::runTest() {
-    const bool opened = showIdentification();
-    if (carriesSignature(m_link.reply()))
-        emit testAnswered(tr(" Carte    ") + QString::fromLatin1(m_link.reply()));
-    return judgeIdentification(opened);
+// The port is opened twice, the second time to show who answered. A port that did not open
+// leaves the last exchange's outcome, and the reset goes on unless that outcome was a silence.
+void BoardSession::runReset() {
+    emit resettingChanged(true);
+    m_link.openPort(m_port, [this](bool opened) {
+        if (m_link.state() == BoardLink::State::Silent)
+            return endReset(opened);
+        openAndIdentify([this](bool reopened) {
+            m_link.exchange("R", 0, [this, reopened] { endReset(reopened); });
+        });
+    });
 }
 
-// The yellow must be on screen before the exchanges freeze the window, hence the one pass
-// of pending events. A port that did not open leaves the last exchange's outcome, and the
-// reset goes on unless that outcome was a silence.
-BoardOutcome::Result BoardSession::runReset() {
-    emit resettingChanged(true);
-    emit eventsMayRun();
-    bool opened = m_link.openPort(m_port);
-    if (m_link.state() != BoardLink::State::Silent) {
-        opened = showIdentification();
-        m_link.exchange("R", 0);
-    }
+void BoardSession::endReset(bool opened) {
     emit resettingChanged(false);
     if (!opened)
-        return BoardOutcome::Result::PortUnavailable;
-    return m_link.state() == BoardLink::State::Silent ? BoardOutcome::Result::NoAnswer
-                                                      : BoardOutcome::Result::Done;
+        return end(BoardOutcome::Result::PortUnavailable);
+    end(m_link.state() == BoardLink::State::Silent ? BoardOutcome::Result::NoAnswer
+                                                   : BoardOutcome::Result::Done);
 }
 
 // None of the steps looks at the outcome of the one before: the upload runs even when the
 // port did not open or the board did not say who it is, and then reports the failure of
 // its first exchange.
-BoardOutcome::Result BoardSession::runUpload(const Sequence& sequence, int basePeriodIndex) {
-    if (sequence.length() == 0)
-        return BoardOutcome::Result::NothingToDo;
+void BoardSession::runUpload() {
     emit uploadingChanged(true);
-    m_link.openPort(m_port);
-    if (!m_identification.contains(QLatin1String(boardformat::Signature)))
-        showIdentification();
-    const QByteArray stream = uploadstream::build(sequence, timebase::basePeriod(basePeriodIndex));
-    Upload upload(m_link, {[this] { emit eventsMayRun(); },
-                           [this](int sent, int blocks) { emit uploadProgress(sent, blocks); }});
-    const bool done = upload.send(stream);
+    m_link.openPort(m_port, [this](bool) {
+        if (m_identification.contains(QLatin1String(boardformat::Signature)))
+            return m_upload.start();
+        openAndIdentify([this](bool) { m_upload.start(); });
+    });
+}
+
+// A failed dialogue leaves the port open, as does a stop; only a port that never opened is
+// closed.
+void BoardSession::uploadEnded(Upload::End how) {
     emit uploadingChanged(false);
-    if (done)
-        return BoardOutcome::Result::Done;
-    // A failed dialogue leaves the port open; only a port that never opened is closed.
-    return m_link.line().isOpen() ? BoardOutcome::Result::NoAnswer
-                                  : BoardOutcome::Result::PortUnavailable;
+    switch (how) {
+    case Upload::End::Done:
+        return end(BoardOutcome::Result::Done);
+    case Upload::End::Stopped:
+        return end(BoardOutcome::Result::Stopped,
+                   {{tr("Programmation interrompue : la carte ne contient qu'une partie de la "
+                        "séquence."),
+                     titles::Main, Report::Icon::Warning}});
+    case Upload::End::Failed:
+        break;
+    }
+    end(m_link.line().isOpen() ? BoardOutcome::Result::NoAnswer
+                               : BoardOutcome::Result::PortUnavailable);
 }

@@ -2,12 +2,15 @@
 
 #include "board/BoardLink.h"
 #include "board/PortChoice.h"
+#include "board/Upload.h"
 #include "model/Report.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <functional>
 
 class IClock;
 class ISerialLine;
@@ -18,9 +21,9 @@ struct BoardOutcome {
     enum class Result {
         Done,
         NothingToDo,     // an upload of an empty sequence: the port is not even opened
-        Busy,            // another board command holds the line: nothing happened
         PortUnavailable, // the port did not open
         NoAnswer,        // the board did not answer, or not as a board does
+        Stopped,         // the user stopped an upload: the board holds part of the sequence
     };
     Result result = Result::Done;
     QList<Report> reports;
@@ -31,8 +34,8 @@ struct BoardOutcome {
 // the reply, one resend), the identification of the board, its test, its reset and the
 // upload of a sequence. Knows nothing of the window or of the editor's internals.
 //
-// A command runs to its end before it returns; the line is held meanwhile, so that a command
-// started from eventsMayRun() does nothing and says Busy.
+// A command starts at once and runs on the event loop, ending with finished(). The line is
+// held meanwhile: another command is refused and nothing happens.
 class BoardSession : public QObject {
     Q_OBJECT
 
@@ -45,40 +48,46 @@ public:
     int comIndex() const;
     PortInForce port() const;
 
-    // --- Board commands ---
-    BoardOutcome identifyBoard(); // opens the port; the identification shows in "CARTE"
-    BoardOutcome testBoard();     // the same, then the test window shows the reply
-    BoardOutcome resetBoard();
-    // Writes records 0..250 of `sequence` at the base period `basePeriodIndex`.
-    BoardOutcome upload(const Sequence& sequence, int basePeriodIndex);
+    // --- Board commands: false when another command holds the line ---
+    bool identifyBoard(); // opens the port; the identification shows in "CARTE"
+    bool testBoard();     // the same, then the test window shows the reply
+    bool resetBoard();
+    // Writes records 0..250 of `sequence`, as it is now, at the base period `basePeriodIndex`.
+    bool upload(const Sequence& sequence, int basePeriodIndex);
+    // An upload under way ends after the block on the line; anything else runs to its end.
+    void stop();
+    bool busy() const { return m_busy; }
 
     // "?" until the board first said who it is, then the last identification found.
     QString identification() const;
 
 signals:
+    void finished(const BoardOutcome& outcome);
     void identificationChanged(const QString& identification);
     void testAnswered(const QString& text); // the test window shows this text
     void resettingChanged(bool resetting);  // "CARTE" turns yellow, then light grey
     void uploadingChanged(bool uploading);  // the navigator gives way to the progress bar
-    // 0 of `blocks` as the bar appears, then each block while it crosses the line, so that
-    // the bar may be repainted at no cost to the upload.
+    // 0 of `blocks` as the bar appears, then each block while it crosses the line.
     void uploadProgress(int blocksSent, int blocks);
-    // The one moment of a command when pending events may run (before an upload's blocks,
-    // at the start of a reset, once the yellow shows).
-    void eventsMayRun();
     // The port in force changed (the COM ticked in the menu, or a device chosen by name).
     void portChanged();
 
 private:
-    template <typename Command> BoardOutcome run(Command command);
-    bool showIdentification();
+    using Opened = std::function<void(bool opened)>;
+
+    bool begin(const std::function<void()>& command);
+    void end(BoardOutcome::Result result, const QList<Report>& more = {});
+    void openAndIdentify(Opened then);
+    void noteIdentification();
     BoardOutcome::Result judgeIdentification(bool opened) const;
-    BoardOutcome::Result runTest();
-    BoardOutcome::Result runReset();
-    BoardOutcome::Result runUpload(const Sequence& sequence, int basePeriodIndex);
+    void runReset();
+    void endReset(bool opened);
+    void runUpload();
+    void uploadEnded(Upload::End end);
     void setPort(const PortChoice& port);
 
     BoardLink m_link;
+    Upload m_upload;
     PortChoice m_port;
     QString m_identification = QStringLiteral("?");
     bool m_busy = false;

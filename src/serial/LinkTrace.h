@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <utility>
 
 // A message as one line: control characters, which may break it, become blanks.
 QString singleLine(QString s);
@@ -43,7 +44,7 @@ public:
     void close() override;
     int write(const QByteArray& bytes) override;
     int bytesWaiting() override { return m_line.bytesWaiting(); }
-    void waitForData(int ms) override { m_line.waitForData(ms); }
+    void listen(Listener listener) override { m_line.listen(std::move(listener)); }
     void clearInput() override;
     QByteArray readAll() override;
     // A command that finds the port still open from the last one closes it first: that

@@ -13,7 +13,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString Fault = u"DEFAUT DE DIALOGUE"_s;
-const char* const Results[] = {"Done", "NothingToDo", "Busy", "PortUnavailable", "NoAnswer"};
+const char* const Results[] = {"Done", "NothingToDo", "PortUnavailable", "NoAnswer", "Stopped"};
+const QString Stopped = u"48:Programmation interrompue : la carte ne contient qu'une partie de la séquence."_s;
 
 // A session on a scripted board; its signals logged, some with the number of writes made.
 struct Bench {
@@ -22,6 +23,7 @@ struct Bench {
     BoardSession session{line, clock};
     QStringList log;
     QByteArray stream; // the upload stream expected, whose blocks the writes are named after
+    BoardOutcome outcome;
 
     Bench() {
         const auto on = [this](auto s, auto f) { QObject::connect(&session, s, f); };
@@ -30,7 +32,14 @@ struct Bench {
         on(&BoardSession::testAnswered, [this](const QString& text) { log << "test=" + text; });
         on(&BoardSession::resettingChanged, [=](bool in) { at(in ? "reset" : "/reset"); });
         on(&BoardSession::uploadingChanged, [&](bool in) { log << (in ? "upload" : "/upload"); });
-        on(&BoardSession::eventsMayRun, [=] { at(u"events"_s); });
+        on(&BoardSession::finished, [this](const BoardOutcome& o) { outcome = o; });
+    }
+    // The command started runs to its end.
+    BoardOutcome done(bool started) {
+        if (!started)
+            log << u"refused"_s;
+        clock.run();
+        return outcome;
     }
     qsizetype writes() const { return line.written.size(); }
     // A block is named after its place in the stream, `next` being the next one's.
@@ -50,10 +59,10 @@ struct Bench {
 QString render(Bench& b, const BoardOutcome& o) {
     QStringList writes, reports;
     int next = 0;
-    for (const QByteArray& w : b.line.written)
-        writes << b.name(w, next);
+    for (const QByteArray& w : b.line.written) // each upload begins with "?"
+        writes << b.name(w, next = w == "?" ? 0 : next);
     for (const Report& r : o.reports)
-        reports << u"%1%2:%3"_s.arg(r.icon == Report::Icon::Critical ? 16 : 0)
+        reports << u"%1%2:%3"_s.arg(QList{0, 16, 48}[int(r.icon)])
                        .arg(r.title == titles::Application ? u"@"_s : QString(),
                             QString(r.text).replace(u": n'est pas disponible. Changez dans la "
                                                     "propriété Option pour un autre port."_s,
@@ -71,8 +80,8 @@ using Command = std::function<BoardOutcome(Bench&)>;
 Command identifyAt(double timeOfDay) {
     return [=](Bench& b) {
         b.clock.timeOfDaySeconds = timeOfDay;
-        const BoardOutcome o = b.session.identifyBoard();
-        for (int w : b.line.waits)
+        const BoardOutcome o = b.done(b.session.identifyBoard());
+        for (int w : b.clock.alarms)
             b.log << u"w"_s + QString::number(w);
         return o;
     };
@@ -104,7 +113,7 @@ Command uploadOf(const Sequence& s, const QList<int>& cleared, const QString& ta
         else if (!target.isEmpty())
             b.line.when(target == u"end" ? QByteArray(32, '\0') : target.toLatin1(), reaction);
         b.line.soundBoard();
-        return b.session.upload(s, 3);
+        return b.done(b.session.upload(s, 3));
     };
 }
 
@@ -134,7 +143,7 @@ private slots:
         // Each sending waits until the whole second after the next, also across midnight.
         row("silent board, 23:59:59.7", silent + u"w1300,w1000,w1000,w1000"_s, identifyAt(86399.7));
         row("reply in two parts, then one byte too many, kept for later",
-            u"Done 'LT840:V1.02 ' ? [] 'F' open o1 | id=LT840:V1.02 ,w1500,w1495"_s, [](Bench& b) {
+            u"Done 'LT840:V1.02 ' ? [] 'F' open o1 | id=LT840:V1.02 ,w1500"_s, [](Bench& b) {
                 b.line.when("?", {{"LT8", 5}, {"40:V1.02 ", 900}, {"F", 950}}, 1);
                 return identifyAt(36000.5)(b);
             });
@@ -146,27 +155,27 @@ private slots:
                 return identifyAt(36000)(b);
             });
         row("COM0 never reaches the line", u"PortUnavailable ''  [0@:COM0~] '' closed o | "_s,
-            [](Bench& b) { return b.session.chooseCom(-1), b.session.testBoard(); });
+            [](Bench& b) { return b.session.chooseCom(-1), b.done(b.session.testBoard()); });
         row("a device chosen by name is opened by that name",
             u"PortUnavailable ''  [0@:/dev/ttyUSB9~] '' closed o/dev/ttyUSB9 | by name"_s,
             [](Bench& b) {
                 b.line.openError = 8005;
                 b.session.chooseDevice(u"/dev/ttyUSB9"_s);
                 b.log << (b.session.port().byName ? u"by name"_s : u"COM"_s);
-                return b.session.identifyBoard();
+                return b.done(b.session.identifyBoard());
             });
         // The open port stays until the next board command, which empties the new one.
         row("choosing a port",
             u"Done 'LT840:V1.02 ' ?,? [] '' open o1,3 | id=LT840:V1.02 ,COM3 /dev/ttyS2 open"_s,
             [](Bench& b) {
                 b.line.soundBoard();
-                b.session.identifyBoard();
+                b.done(b.session.identifyBoard());
                 b.session.chooseCom(2);
                 const PortInForce port = b.session.port();
                 b.log << port.name + ' ' + port.device + (port.byName ? " by name" : "") +
                              (b.line.isOpen() ? " open" : " closed");
                 b.line.deposit("stale");
-                return b.session.identifyBoard();
+                return b.done(b.session.identifyBoard());
             });
         // Answered once: the identification stays; the test shows only a reply that carries it.
         row("test: 20 bytes, signature fifth, then a silent board",
@@ -174,22 +183,22 @@ private slots:
                                 "id=LT840:V2.00 ,test= Carte    \xe9xyzLT840:V2.00 abc\xff"),
             [](Bench& b) {
                 b.line.answer("?", "\xe9xyzLT840:V2.00 abc\xff", 1);
-                b.session.testBoard();
-                return b.session.testBoard();
+                b.done(b.session.testBoard());
+                return b.done(b.session.testBoard());
             });
         row("a reply without the signature", u"NoAnswer 'HELLO WORLD!' ? [] '' open o1 | "_s,
-            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.session.testBoard(); });
+            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.done(b.session.testBoard()); });
         // The yellow shows before any exchange.
         row("reset, answering board",
-            u"Done '' ?,?,R [] '' open o1,1 | reset@0,events@0,id=LT840:V1.02 ,/reset@3"_s,
-            [](Bench& b) { return b.line.soundBoard(), b.session.resetBoard(); });
-        row("reset, silent board: no R", silent + u"reset@0,events@0,/reset@5"_s,
-            [](Bench& b) { return b.session.resetBoard(); });
+            u"Done '' ?,?,R [] '' open o1,1 | reset@0,id=LT840:V1.02 ,/reset@3"_s,
+            [](Bench& b) { return b.line.soundBoard(), b.done(b.session.resetBoard()); });
+        row("reset, silent board: no R", silent + u"reset@0,/reset@5"_s,
+            [](Bench& b) { return b.done(b.session.resetBoard()); });
         // No exchange yet, so no silence: the reset opens twice, then tries its "R".
         row("reset, port not available",
             u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible] '' "
-            "closed o1,1 | reset@0,events@0,/reset@0"_s,
-            [](Bench& b) { return b.line.openError = 8005, b.session.resetBoard(); });
+            "closed o1,1 | reset@0,/reset@0"_s,
+            [](Bench& b) { return b.line.openError = 8005, b.done(b.session.resetBoard()); });
 
         // An upload opens twice, the identification lacking the signature; the codes of the four
         // records after the length go out as 0. Events run while the first "P" is on the line.
@@ -198,9 +207,9 @@ private slots:
         };
         const QString sent = u"?,?,"_s + blocks(2) + "P,end,F";
         const QString done = "Done '' " + sent + ",R [] '' closed";
-        const QString log = u" o1,1 | upload,id=LT840:V1.02 ,events@3,/upload"_s;
+        const QString log = u" o1,1 | upload,id=LT840:V1.02 ,/upload"_s;
         row("upload to a sound board",
-            done + u" o1,1 | upload,id=LT840:V1.02 ,0/3@2,events@3,1/3@4,2/3@6,3/3@8,/upload"_s,
+            done + u" o1,1 | upload,id=LT840:V1.02 ,0/3@2,1/3@4,2/3@6,3/3@8,/upload"_s,
             [=](Bench& b) {
                 QObject::connect(&b.session, &BoardSession::uploadProgress, [&b](int n, int of) {
                     b.log << u"%1/%2@%3"_s.arg(n).arg(of).arg(b.writes());
@@ -222,13 +231,39 @@ private slots:
             uploadOf(recorded(250, 1022), {}));
         row("upload of length 0", u"NothingToDo ''  [] '' closed o | "_s,
             uploadOf(recorded(0), {}));
-        row("upload asked for while events run",
-            done + u" o1,1 | upload,id=LT840:V1.02 ,events@3,Busy,/upload"_s, [=](Bench& b) {
-                QObject::connect(&b.session, &BoardSession::eventsMayRun, [&b] {
-                    b.log << Results[int(b.session.upload(recorded(27), 3).result)];
+        // A second command is refused while the first holds the line; a stop ends the upload
+        // between two blocks, or before the first, and is forgotten by the next upload.
+        const auto stopAt = [=](int block, int uploads = 1) {
+            return [=](Bench& b) {
+                const auto stop = [&b] {
+                    b.log << (b.session.identifyBoard() ? u"?"_s : u"busy"_s);
+                    b.session.stop();
+                };
+                QObject::connect(&b.session, &BoardSession::uploadingChanged, [=](bool on) {
+                    if (on && block < 0)
+                        stop();
                 });
-                return upload27()(b);
-            });
+                QObject::connect(&b.session, &BoardSession::uploadProgress, [=, &b](int n) {
+                    if (n == block && !b.log.contains(u"busy"_s))
+                        stop();
+                });
+                BoardOutcome o = upload27()(b);
+                for (int u = 1; u < uploads; ++u)
+                    o = b.done(b.session.upload(recorded(27), 3));
+                return o;
+            };
+        };
+        const QString stopped =
+            " [" + Stopped + "] '' open o1,1 | upload,busy,id=LT840:V1.02 ,/upload";
+        row("stopped while the board is asked who it is", "Stopped 'LT840:V1.02 ' ?,?" + stopped,
+            stopAt(-1));
+        row("stopped as block 0 leaves",
+            "Stopped '?' ?,?,P,b0" + QString(stopped).replace(u"busy,id=LT840:V1.02 "_s, u"id=LT840:V1.02 ,busy"_s),
+            stopAt(0));
+        row("stopped, then programmed",
+            "Done '' ?,?,P,b0,?," + blocks(2) +
+                "P,end,F,R [] '' closed o1,1,1 | upload,id=LT840:V1.02 ,busy,/upload,upload,/upload",
+            stopAt(1, 2));
         // Each exchange on the closed port is told, then judged on what the last one left.
         row("upload, port not available",
             u"PortUnavailable ''  [0@:COM1~;0@:COM1~;0:PORT de communication non disponible;"

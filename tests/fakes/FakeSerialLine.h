@@ -11,8 +11,8 @@
 #include <utility>
 
 // A scripted board: the first rule matching a message written (with uses left) says what
-// comes back and how many ms after, on the fake clock, which a wait moves on instead of
-// sleeping. Logs what the session asked of the line.
+// comes back and how many ms after, on the fake clock, whose run() delivers it. Logs what
+// the session asked of the line.
 class FakeSerialLine : public ISerialLine {
 public:
     struct Delivery {
@@ -40,12 +40,19 @@ public:
     }
     // Stale bytes, waiting whatever is written.
     void deposit(const QByteArray& bytes) { m_pending.emplace(m_clock.monotonic, bytes); }
+    // The bytes arrive at `when` and the listener hears of it.
+    void deliver(const Delivery& d, qint64 when) {
+        m_pending.emplace(when, d.bytes);
+        m_clock.at(when, [this] {
+            if (m_listener)
+                m_listener();
+        });
+    }
 
     int openError = 0;         // when not 0, every open fails with it
     QQueue<int> writeErrors;   // one per write; a failed write does not reach the board
     QList<QByteArray> written; // every write, failed ones included
     QStringList opened;        // the COM number of every open, or the device opened by name
-    QList<int> waits;          // the bound of every wait, in ms
 
     int open(int number) override { return opened.append(QString::number(number)), openLine(); }
     int openDevice(const QString& device) override { return opened.append(device), openLine(); }
@@ -57,16 +64,11 @@ public:
         if (!m_open || code != 0)
             return m_open ? code : PortStateError;
         for (const Delivery& d : reactionTo(bytes))
-            m_pending.emplace(m_clock.monotonic + d.delayMs, d.bytes);
+            deliver(d, m_clock.monotonic + d.delayMs);
         return 0;
     }
     int bytesWaiting() override { return int(delivered().size()); }
-    void waitForData(int ms) override {
-        waits.append(ms);
-        const qint64 next = m_pending.empty() ? ms : m_pending.begin()->first - m_clock.monotonic;
-        if (ms > 0)
-            m_clock.advance(std::clamp(next, qint64(0), qint64(ms)));
-    }
+    void listen(Listener listener) override { m_listener = std::move(listener); }
     void clearInput() override { delivered().clear(); }
     QByteArray readAll() override { return std::exchange(delivered(), {}); }
     void noteFailure(const QString&) override {}
@@ -96,4 +98,5 @@ private:
     std::multimap<qint64, QByteArray> m_pending; // by arrival time, first come first served
     QByteArray m_buffer;
     bool m_open = false;
+    Listener m_listener;
 };
