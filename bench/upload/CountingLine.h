@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <QList>
 
+#include <utility>
+
 // Passes everything to a real line, counts the bytes that cross it each way and the time
 // spent opening and closing, which no byte on the line accounts for. It also times the
 // session's turnaround: from the moment a reply's last byte has become readable to the next
@@ -47,14 +49,14 @@ public:
         bytesSent += bytes.size();
         return m_line.write(bytes);
     }
-    // The session looks at the count as soon as a wait returns: the first look that sees more
-    // bytes is when they became readable.
+    // The session looks at the count as soon as the line announces bytes: the first look that sees
+    // more bytes is when they became readable.
     int bytesWaiting() override {
         const int n = m_line.bytesWaiting();
         arrived(n);
         return n;
     }
-    void waitForData(int ms) override { m_line.waitForData(ms); }
+    void listen(Listener listener) override { m_line.listen(std::move(listener)); }
     void clearInput() override {
         bytesReceived += m_line.bytesWaiting();
         m_line.clearInput();

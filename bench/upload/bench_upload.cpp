@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QTextStream>
 #include <algorithm>
 #include <ctime>
@@ -109,7 +110,14 @@ Measure upload(const Sequence& sequence) {
     QElapsedTimer wall;
     const double processor = processorTime();
     wall.start();
-    const BoardOutcome outcome = session.upload(sequence, BasePeriodIndex);
+    BoardOutcome outcome;
+    QEventLoop loop;
+    QObject::connect(&session, &BoardSession::finished, &loop, [&](const BoardOutcome& o) {
+        outcome = o;
+        loop.quit();
+    });
+    session.upload(sequence, BasePeriodIndex);
+    loop.exec();
     m.wall = double(wall.nsecsElapsed()) / 1e6;
     m.processor = (processorTime() - processor) * 1000;
     takeLineFigures(m, line);

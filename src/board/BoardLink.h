@@ -51,8 +51,7 @@ public:
     // Writes `message` (its first 32 bytes) and awaits `replyLength` bytes until the deadline,
     // sending it a second time when they do not come; the reply is everything waiting once
     // they have. `afterFirstWrite` runs once the message is first on its way.
-    void exchange(const QByteArray& message, int replyLength, Then then,
-                  Then afterFirstWrite = {});
+    void exchange(const QByteArray& message, int replyLength, Then then, Then afterFirstWrite = {});
     // "?" until the board answers, twice at most, with a line of asterisks between to bring
     // a board that missed the start of the query back in step.
     void queryIdentification(Then then);

@@ -64,9 +64,8 @@ void BoardSession::end(BoardOutcome::Result result, const QList<Report>& more) {
 }
 
 bool BoardSession::identifyBoard() {
-    return begin([this] {
-        openAndIdentify([this](bool opened) { end(judgeIdentification(opened)); });
-    });
+    return begin(
+        [this] { openAndIdentify([this](bool opened) { end(judgeIdentification(opened)); }); });
 }
 
 // A silent board has already been reported by the query; a reply without the signature

@@ -29,8 +29,9 @@ CommandRunner::CommandRunner(const Request& request)
       m_files(m_editor, m_platform.fileDialog, m_platform.questions, m_platform.folders) {
     m_board.chooseDevice(request.device);
     m_editor.chooseBasePeriod(request.basePeriodIndex);
-    QObject::connect(&m_board, &BoardSession::uploadProgress, &m_board,
-                     [this](int sent, int blocks) { m_output.showProgress(sent, blocks); });
+    connect(&m_board, &BoardSession::uploadProgress, this,
+            [this](int sent, int blocks) { m_output.showProgress(sent, blocks); });
+    connect(&m_board, &BoardSession::finished, this, &CommandRunner::boardEnded);
 }
 
 ISerialLine& CommandRunner::line(bool trace) {
@@ -40,7 +41,7 @@ ISerialLine& CommandRunner::line(bool trace) {
                            [this](const QString& line) { m_output.traceLine(line); });
 }
 
-ExitStatus CommandRunner::run() {
+void CommandRunner::start() {
     switch (m_request.command) {
     case Request::Command::Identify:
         return identify();
@@ -51,7 +52,7 @@ ExitStatus CommandRunner::run() {
     case Request::Command::Check:
         break;
     }
-    return check();
+    emit finished(check());
 }
 
 // The exchange still open in the trace is told before the command's messages.
@@ -64,16 +65,23 @@ ExitStatus CommandRunner::finish(const BoardOutcome& outcome) {
     return exitStatusOf(outcome.result);
 }
 
+void CommandRunner::boardEnded(const BoardOutcome& outcome) {
+    if (m_afterBoard)
+        std::exchange(m_afterBoard, {})(outcome);
+}
+
 // A board that answers without its identification is not silent: its reply is shown.
-ExitStatus CommandRunner::askIdentification() {
-    const BoardOutcome outcome = m_board.identifyBoard();
-    const ExitStatus status = finish(outcome);
-    if (outcome.result == BoardOutcome::Result::NoAnswer && !outcome.reply.isEmpty())
-        m_output.tell(QCoreApplication::translate(
-                          "CommandRunner",
-                          "la réponse ne porte pas l'identification d'une carte LT840 : «%1»")
-                          .arg(QString::fromLatin1(outcome.reply)));
-    return status;
+void CommandRunner::askIdentification(Then then) {
+    m_afterBoard = [this, then = std::move(then)](const BoardOutcome& outcome) {
+        const ExitStatus status = finish(outcome);
+        if (outcome.result == BoardOutcome::Result::NoAnswer && !outcome.reply.isEmpty())
+            m_output.tell(QCoreApplication::translate(
+                              "CommandRunner",
+                              "la réponse ne porte pas l'identification d'une carte LT840 : «%1»")
+                              .arg(QString::fromLatin1(outcome.reply)));
+        then(status);
+    };
+    m_board.identifyBoard();
 }
 
 ExitStatus CommandRunner::openFile() {
@@ -87,54 +95,70 @@ QString CommandRunner::baseText() const {
     return timebase::basePeriodTexts().at(m_editor.basePeriodIndex());
 }
 
-ExitStatus CommandRunner::identify() {
-    const ExitStatus status = askIdentification();
-    if (status == ExitStatus::Done)
-        m_output.result(m_board.identification().trimmed());
-    return status;
+void CommandRunner::identify() {
+    askIdentification([this](ExitStatus status) {
+        if (status == ExitStatus::Done)
+            m_output.result(m_board.identification().trimmed());
+        emit finished(status);
+    });
 }
 
 // The board is asked who it is before the upload, which asks again: a board that does not
 // answer is thus told once, and the upload itself starts only with a board at the end.
-ExitStatus CommandRunner::program() {
+void CommandRunner::program() {
     if (const ExitStatus status = openFile(); status != ExitStatus::Done)
-        return status;
-    const int length = m_editor.sequence().length();
-    if (length == 0) {
+        return emit finished(status);
+    if (m_editor.sequence().length() == 0) {
         m_output.tellAbout(m_request.file,
                            QCoreApplication::translate("CommandRunner",
                                                        "la séquence est vide, rien à programmer"));
-        return ExitStatus::FileRefused;
+        return emit finished(ExitStatus::FileRefused);
     }
-    if (const ExitStatus status = askIdentification(); status != ExitStatus::Done)
-        return status;
-    const ExitStatus status =
-        finish(m_board.upload(m_editor.sequence(), m_editor.basePeriodIndex()));
-    if (status != ExitStatus::Done)
-        return status;
-    // The board holds the first records only; a longer sequence is cut there, as from the window.
-    const int programmed = qMin(length, Sequence::BoardCapacity);
-    if (programmed < length)
-        m_output.tellAbout(
-            m_request.file,
-            QCoreApplication::translate("CommandRunner",
-                                        "seuls les enregistrements 0 à %1 tiennent dans la carte")
-                .arg(Sequence::LastBoardRecord));
-    m_output.result(
-        QCoreApplication::translate("CommandRunner",
-                                    "%1 enregistrements programmés, base %2, carte %3")
-            .arg(QString::number(programmed), baseText(), m_board.identification().trimmed()));
-    return ExitStatus::Done;
+    askIdentification([this](ExitStatus status) {
+        if (status != ExitStatus::Done)
+            return emit finished(status);
+        upload();
+    });
 }
 
-ExitStatus CommandRunner::reset() {
-    if (const ExitStatus status = askIdentification(); status != ExitStatus::Done)
-        return status;
-    const ExitStatus status = finish(m_board.resetBoard());
-    if (status == ExitStatus::Done)
-        m_output.result(QCoreApplication::translate("CommandRunner", "carte %1 réinitialisée")
-                            .arg(m_board.identification().trimmed()));
-    return status;
+void CommandRunner::upload() {
+    m_afterBoard = [this](const BoardOutcome& outcome) {
+        const ExitStatus status = finish(outcome);
+        if (status != ExitStatus::Done)
+            return emit finished(status);
+        // The board holds the first records only; a longer sequence is cut there, as from the
+        // window.
+        const int length = m_editor.sequence().length();
+        const int programmed = qMin(length, Sequence::BoardCapacity);
+        if (programmed < length)
+            m_output.tellAbout(m_request.file,
+                               QCoreApplication::translate(
+                                   "CommandRunner", "seuls les enregistrements 0 à %1 tiennent "
+                                                    "dans la carte")
+                                   .arg(Sequence::LastBoardRecord));
+        m_output.result(
+            QCoreApplication::translate("CommandRunner",
+                                        "%1 enregistrements programmés, base %2, carte %3")
+                .arg(QString::number(programmed), baseText(), m_board.identification().trimmed()));
+        emit finished(ExitStatus::Done);
+    };
+    m_board.upload(m_editor.sequence(), m_editor.basePeriodIndex());
+}
+
+void CommandRunner::reset() {
+    askIdentification([this](ExitStatus status) {
+        if (status != ExitStatus::Done)
+            return emit finished(status);
+        m_afterBoard = [this](const BoardOutcome& outcome) {
+            const ExitStatus status = finish(outcome);
+            if (status == ExitStatus::Done)
+                m_output.result(
+                    QCoreApplication::translate("CommandRunner", "carte %1 réinitialisée")
+                        .arg(m_board.identification().trimmed()));
+            emit finished(status);
+        };
+        m_board.resetBoard();
+    });
 }
 
 ExitStatus CommandRunner::check() {

@@ -11,25 +11,38 @@
 #include "serial/QtClock.h"
 #include "serial/QtSerialLine.h"
 
+#include <QObject>
+
+#include <functional>
 #include <optional>
 
 // The board session on the serial line, and a sequence file opened as "Ouvrir" opens it, for
 // one command from a terminal. Its results go to standard output, its progress, messages and
-// trace to standard error; each command gives the program's exit status.
-class CommandRunner {
+// trace to standard error; each command ends with the program's exit status. The board's
+// dialogue runs on the event loop.
+class CommandRunner : public QObject {
+    Q_OBJECT
+
 public:
     // The trace, when asked for, tells the line from now on.
     explicit CommandRunner(const Request& request);
 
-    ExitStatus run();
+    void start();
+
+signals:
+    void finished(ExitStatus status);
 
 private:
-    ExitStatus identify();
-    ExitStatus program();
-    ExitStatus reset();
+    using Then = std::function<void(ExitStatus status)>;
+
+    void identify();
+    void program();
+    void upload();
+    void reset();
     ExitStatus check();
 
-    ExitStatus askIdentification();
+    void askIdentification(Then then);
+    void boardEnded(const BoardOutcome& outcome);
     ExitStatus finish(const BoardOutcome& outcome);
     ExitStatus openFile();
     QString baseText() const; // the base period in force, as the list shows it
@@ -45,4 +58,5 @@ private:
     BoardSession m_board;
     SequenceEditor m_editor;
     FileCommands m_files;
+    std::function<void(const BoardOutcome&)> m_afterBoard; // the board command's continuation
 };

@@ -9,6 +9,7 @@ enum class ExitStatus : int {
     FileRefused = 2, // missing, unreadable, not a sequence, or empty
     PortUnavailable = 3,
     BoardSilent = 4, // the board did not answer, or not as a board does
+    Stopped = 5,     // an upload stopped by Ctrl+C: the board holds part of the sequence
 };
 
 // What a board command's outcome means for the program.
@@ -18,9 +19,10 @@ inline ExitStatus exitStatusOf(BoardOutcome::Result result) {
         return ExitStatus::Done;
     case BoardOutcome::Result::NothingToDo: // an empty sequence
         return ExitStatus::FileRefused;
-    case BoardOutcome::Result::Busy: // the line held elsewhere: as good as a port that is not there
     case BoardOutcome::Result::PortUnavailable:
         return ExitStatus::PortUnavailable;
+    case BoardOutcome::Result::Stopped:
+        return ExitStatus::Stopped;
     case BoardOutcome::Result::NoAnswer:
         break;
     }

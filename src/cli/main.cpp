@@ -19,5 +19,10 @@ int main(int argc, char* argv[]) {
     if (const auto* generation = std::get_if<Generation>(&request))
         return int(writeGeneration(*generation));
     CommandRunner runner(std::get<Request>(request));
-    return int(runner.run());
+    // Queued, so that a command that ends before the event loop runs still ends it.
+    QObject::connect(
+        &runner, &CommandRunner::finished, &app,
+        [](ExitStatus status) { QCoreApplication::exit(int(status)); }, Qt::QueuedConnection);
+    runner.start();
+    return app.exec();
 }

@@ -18,7 +18,6 @@
 #include "window/widgets/Twips.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMimeData>
@@ -71,9 +70,6 @@ MainWindow::MainWindow(const EditorServices& services, QWidget* parent)
     connect(&services.files, &FileCommands::titleChanged, this, &QMainWindow::setWindowTitle);
     connect(&services.board, &BoardSession::testAnswered, m_testWindow,
             &BoardTestWindow::showAnswer);
-    // Pending events run once where a board command lets them (a playback step among them).
-    connect(&services.board, &BoardSession::eventsMayRun, this,
-            [] { QCoreApplication::processEvents(); });
     connect(m_commands, &WindowCommands::quitAccepted, this, [this] {
         m_ending = true;
         close();

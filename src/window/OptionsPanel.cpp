@@ -26,8 +26,8 @@ OptionsPanel::OptionsPanel(SequenceEditor& editor, const BoardSession& board,
     presses.watch(m_autoRecord);
     connect(m_autoRecord, &QCheckBox::clicked, &editor, &SequenceEditor::setAutoRecord);
     m_reset->setAutoDefault(true);
-    connect(m_reset, &QPushButton::clicked, this, [this, &commands] { reset(commands); });
-    follow(editor, board);
+    connect(m_reset, &QPushButton::clicked, &commands, &WindowCommands::resetBoard);
+    follow(editor, board, commands);
 }
 
 void OptionsPanel::build(QWidget* background) {
@@ -43,7 +43,9 @@ void OptionsPanel::build(QWidget* background) {
 }
 
 // The identification, which the user may type into, is shown again only when it changes.
-void OptionsPanel::follow(SequenceEditor& editor, const BoardSession& board) {
+// The yellow stays behind the reset's reports until the user has read them.
+void OptionsPanel::follow(SequenceEditor& editor, const BoardSession& board,
+                          WindowCommands& commands) {
     connect(&editor, &SequenceEditor::autoRecordChanged, m_autoRecord, &QCheckBox::setChecked);
     connect(&board, &BoardSession::identificationChanged, m_board, [this](const QString& text) {
         m_board->setText(text);
@@ -54,13 +56,10 @@ void OptionsPanel::follow(SequenceEditor& editor, const BoardSession& board) {
             showResetting(true);
         m_resetEnded = !resetting;
     });
-}
-
-// The yellow stays behind the reset's reports until the user has read them.
-void OptionsPanel::reset(WindowCommands& commands) {
-    commands.resetBoard();
-    if (std::exchange(m_resetEnded, false))
-        showResetting(false);
+    connect(&commands, &WindowCommands::boardReportsRead, this, [this] {
+        if (std::exchange(m_resetEnded, false))
+            showResetting(false);
+    });
 }
 
 void OptionsPanel::showResetting(bool resetting) {
@@ -68,6 +67,4 @@ void OptionsPanel::showResetting(bool resetting) {
     QPalette palette = m_board->palette();
     palette.setColor(QPalette::Base, desktopColour(colour, QApplication::palette(m_board)));
     m_board->setPalette(palette);
-    // The yellow shows before the board's exchanges hold the window up.
-    m_board->repaint();
 }

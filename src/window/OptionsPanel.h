@@ -27,8 +27,7 @@ public:
 
 private:
     void build(QWidget* background);
-    void follow(SequenceEditor& editor, const BoardSession& board);
-    void reset(WindowCommands& commands);
+    void follow(SequenceEditor& editor, const BoardSession& board, WindowCommands& commands);
     void showResetting(bool resetting);
 
     QCheckBox* m_autoRecord = nullptr;

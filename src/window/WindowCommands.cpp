@@ -15,7 +15,9 @@
 
 WindowCommands::WindowCommands(const EditorServices& services, QWidget* window)
     : QObject(window), m_services(services), m_window(window),
-      m_languageInForce(interfaceLanguage(chosenLanguage())) {}
+      m_languageInForce(interfaceLanguage(chosenLanguage())) {
+    connect(&services.board, &BoardSession::finished, this, &WindowCommands::showReports);
+}
 
 void WindowCommands::newSequence() {
     m_services.files.newSequence();
@@ -137,17 +139,18 @@ void WindowCommands::chooseLanguage(Language language) {
             tr("La langue choisie s'affichera au prochain démarrage de LT840."), titles::Main});
 }
 
+// A board command asked for while another runs does nothing.
 void WindowCommands::testBoard() {
-    showReports(m_services.board.testBoard());
+    m_services.board.testBoard();
 }
 
 void WindowCommands::upload() {
     const SequenceEditor& editor = m_services.editor;
-    showReports(m_services.board.upload(editor.sequence(), editor.basePeriodIndex()));
+    m_services.board.upload(editor.sequence(), editor.basePeriodIndex());
 }
 
 void WindowCommands::resetBoard() {
-    showReports(m_services.board.resetBoard());
+    m_services.board.resetBoard();
 }
 
 void WindowCommands::showHelp() {
@@ -169,4 +172,5 @@ void WindowCommands::about() {
 
 void WindowCommands::showReports(const BoardOutcome& outcome) {
     m_services.messages.show(outcome.reports);
+    emit boardReportsRead();
 }

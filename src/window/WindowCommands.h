@@ -65,6 +65,8 @@ public:
 signals:
     // "Quitter" was answered: the program ends.
     void quitAccepted();
+    // A board command has ended and the user has read its reports.
+    void boardReportsRead();
 
 private:
     void chooseColours(LedColour scheme);

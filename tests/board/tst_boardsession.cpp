@@ -14,7 +14,8 @@ namespace {
 
 const QString Fault = u"DEFAUT DE DIALOGUE"_s;
 const char* const Results[] = {"Done", "NothingToDo", "PortUnavailable", "NoAnswer", "Stopped"};
-const QString Stopped = u"48:Programmation interrompue : la carte ne contient qu'une partie de la séquence."_s;
+const QString Stopped =
+    u"48:Programmation interrompue : la carte ne contient qu'une partie de la séquence."_s;
 
 // A session on a scripted board; its signals logged, some with the number of writes made.
 struct Bench {
@@ -187,7 +188,9 @@ private slots:
                 return b.done(b.session.testBoard());
             });
         row("a reply without the signature", u"NoAnswer 'HELLO WORLD!' ? [] '' open o1 | "_s,
-            [](Bench& b) { return b.line.answer("?", "HELLO WORLD!"), b.done(b.session.testBoard()); });
+            [](Bench& b) {
+                return b.line.answer("?", "HELLO WORLD!"), b.done(b.session.testBoard());
+            });
         // The yellow shows before any exchange.
         row("reset, answering board",
             u"Done '' ?,?,R [] '' open o1,1 | reset@0,id=LT840:V1.02 ,/reset@3"_s,
@@ -258,11 +261,13 @@ private slots:
         row("stopped while the board is asked who it is", "Stopped 'LT840:V1.02 ' ?,?" + stopped,
             stopAt(-1));
         row("stopped as block 0 leaves",
-            "Stopped '?' ?,?,P,b0" + QString(stopped).replace(u"busy,id=LT840:V1.02 "_s, u"id=LT840:V1.02 ,busy"_s),
+            "Stopped '?' ?,?,P,b0" +
+                QString(stopped).replace(u"busy,id=LT840:V1.02 "_s, u"id=LT840:V1.02 ,busy"_s),
             stopAt(0));
         row("stopped, then programmed",
             "Done '' ?,?,P,b0,?," + blocks(2) +
-                "P,end,F,R [] '' closed o1,1,1 | upload,id=LT840:V1.02 ,busy,/upload,upload,/upload",
+                "P,end,F,R [] '' closed o1,1,1 | upload,id=LT840:V1.02 "
+                ",busy,/upload,upload,/upload",
             stopAt(1, 2));
         // Each exchange on the closed port is told, then judged on what the last one left.
         row("upload, port not available",

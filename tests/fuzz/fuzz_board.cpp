@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                (id.startsWith(signature) && id.size() <= boardformat::IdentificationLength);
     };
     session.testBoard();
+    clock.run();
     if (!identified() || (!testText.isNull() &&
                           !(testText.startsWith(u" Carte    ") && testText.contains(signature))))
         std::abort();
@@ -35,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         sequence.at(k).code = 1;
     sequence.setLength(20);
     session.upload(sequence, 0);
+    clock.run();
     session.resetBoard();
+    clock.run();
     if (!identified() || changing != 0)
         std::abort();
     return 0;

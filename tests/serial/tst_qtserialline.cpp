@@ -8,6 +8,25 @@
 #include <QSerialPort>
 #include <QTest>
 
+#include <optional>
+
+namespace {
+
+// The link's dialogue on the event loop, run to its end.
+bool opened(BoardLink& link) {
+    std::optional<bool> opened;
+    link.openPort({}, [&](bool o) { opened = o; });
+    return QTest::qWaitFor([&] { return opened.has_value(); }, 10000) && *opened;
+}
+
+void exchange(BoardLink& link, const QByteArray& message, int replyLength) {
+    bool done = false;
+    link.exchange(message, replyLength, [&] { done = true; });
+    QVERIFY(QTest::qWaitFor([&] { return done; }, 10000));
+}
+
+} // namespace
+
 // What only the real adapter on a real line shows: bursts, the drain at close, a lost line.
 // The board is reached on COM 1, which the virtual board makes lead to its pseudo-terminal.
 class TstQtSerialLine : public QObject {
@@ -22,12 +41,12 @@ private slots:
         QtClock clock;
         QtSerialLine line;
         BoardLink link(line, clock);
-        QVERIFY(link.openPort({}));
+        QVERIFY(opened(link));
         QCOMPARE(link.reply(), QByteArray(boardformat::Identification));
-        link.exchange("?", 1);
+        exchange(link, "?", 1);
         QCOMPARE(link.reply(), QByteArray("L"));
         QTRY_COMPARE_WITH_TIMEOUT(line.bytesWaiting(), 11, 10000);
-        link.exchange("R", 0);
+        exchange(link, "R", 0);
         QCOMPARE(link.reply(), QByteArray("T840:V1.02 "));
         const QByteArray last = QByteArray(32, '*') + "R";
         QCOMPARE(line.write(last), 0);
@@ -51,14 +70,14 @@ private slots:
         QtClock clock;
         QtSerialLine line;
         BoardLink link(line, clock);
-        QVERIFY(link.openPort({}));
-        link.exchange("P", 1);
+        QVERIFY(opened(link));
+        exchange(link, "P", 1);
         if (stop)
             QVERIFY(board.stop());
-        link.exchange(QByteArray(32, char(0xA5)), 1);
-        link.exchange("F", 1);
+        exchange(link, QByteArray(32, char(0xA5)), 1);
+        exchange(link, "F", 1);
         QCOMPARE(link.state(), BoardLink::State::Silent);
-        QVERIFY(!link.openPort({}));
+        QVERIFY(!opened(link));
         QStringList seen;
         for (const Report& r : link.takeReports())
             seen << r.text;

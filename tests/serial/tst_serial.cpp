@@ -82,10 +82,12 @@ private slots:
             session.testBoard();
             clock.advance(5000);
             session.testBoard();
+            clock.run();
             lines = lines.mid(3, 2);
         } else {
             session.identifyBoard();
         }
+        clock.run();
         qunsetenv("LT840_COM1");
         if (board == Upload) // the names of the messages sent
             for (QString& l : lines = lines.filter(u"→"_s))

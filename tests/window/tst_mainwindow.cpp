@@ -338,15 +338,17 @@ private slots:
         recordTwo(r.editor);
         BoardTestWindow* test = r.window.testWindow();
         r.window.menus()->action(Command::TestBoard)->trigger();
+        r.clock.run();
         QLineEdit* board = r.area().optionsPanel()->boardField();
         QString seen = words(test->isVisible(), test->answerField()->text(), board->text()) + u'|';
-        QColor during;
-        QTimer::singleShot(0, board, [&] { during = board->palette().color(QPalette::Base); });
         r.area().optionsPanel()->resetButton()->click();
+        QColor during = board->palette().color(QPalette::Base);
+        r.clock.run();
         seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
         r.line.openError = 1; // the port refuses: a report, read while "CARTE" is still yellow
         r.boxes.onShow = [&] { during = board->palette().color(QPalette::Base); };
         r.area().optionsPanel()->resetButton()->click();
+        r.clock.run();
         seen += during.name() + u' ' + board->palette().color(QPalette::Base).name() + u'|';
         r.line.openError = 0;
         QStringList progress;
@@ -357,6 +359,7 @@ private slots:
         connect(&r.board, &BoardSession::uploadProgress, bar,
                 [&] { progress << words(bar->value(), bar->maximum(), shown()); });
         r.window.menus()->action(Command::Upload)->trigger();
+        r.clock.run();
         QCOMPARE(seen + progress.join(u',') + u'|' + shown(),
                  u"1  Carte    LT840:V1.02  LT840:V1.02 |#ffff00 #e0e0e0|#ffff00 #e0e0e0|"
                  u"0 2 1 0,1 2 1 0,2 2 1 0|0 1");
