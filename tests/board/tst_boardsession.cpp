@@ -1,5 +1,6 @@
 #include "FakeSerialLine.h"
 #include "board/BoardSession.h"
+#include "board/MultiBoardUpload.h"
 #include "board/UploadStream.h"
 #include "model/Sequence.h"
 #include "model/TimeBase.h"
@@ -279,6 +280,58 @@ private slots:
         QFETCH(Command, command);
         Bench b;
         QTEST(render(b, command(b)), "expected");
+    }
+
+    // Three boards at once, the second silent: each sound one gets the whole stream, the
+    // silent one is reported once; a stop ends every upload between two blocks.
+    void severalBoards_data() {
+        QTest::addColumn<int>("stopAtBlock");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("all the way") << -1 << u"Done 8 stream|NoAnswer 0 |Done 8 stream"_s;
+        QTest::newRow("stopped") << 1 << u"Stopped 2 |NoAnswer 0 |Stopped 2 "_s;
+    }
+    void severalBoards() {
+        QFETCH(int, stopAtBlock);
+        FakeClock clock;
+        QList<FakeSerialLine*> lines;
+        MultiBoardUpload boards(
+            [&] {
+                auto line = std::make_unique<FakeSerialLine>(clock);
+                if (!lines.isEmpty() && lines.size() % 2 == 1)
+                    line->answer("?", "?");
+                else
+                    line->soundBoard();
+                lines << line.get();
+                return line;
+            },
+            clock);
+        QObject::connect(&boards, &MultiBoardUpload::progress, [&](int, int sent) {
+            if (sent == stopAtBlock)
+                boards.stop();
+        });
+        int ends = 0;
+        QObject::connect(&boards, &MultiBoardUpload::finished, [&] { ++ends; });
+        const Sequence s = recorded(27);
+        QVERIFY(boards.start({u"/dev/a"_s, u"/dev/b"_s, u"/dev/c"_s}, s, 3));
+        QVERIFY(!boards.start({u"/dev/d"_s}, s, 3));
+        clock.run();
+        QStringList seen;
+        const QByteArray stream = uploadstream::build(s, timebase::basePeriod(3));
+        for (int b = 0; b < 3; ++b) {
+            QByteArray blocks;
+            int upload = 0; // writes other than the identification's
+            for (const QByteArray& w : lines[b]->written) {
+                blocks += w.size() == 32 && w != QByteArray(32, '\0') ? w : QByteArray();
+                upload += w != "?" && w != QByteArray(32, '*');
+            }
+            seen << u"%1 %2 %3"_s.arg(Results[int(boards.boards()[b].outcome.result)])
+                        .arg(upload)
+                        .arg(stream.startsWith(blocks) && blocks.size() == 64 ? u"stream"_s
+                                                                              : QString());
+        }
+        QTEST(seen.join(u'|'), "expected");
+        QCOMPARE(ends, 1);
+        QCOMPARE(boards.recordsWritten(), 27);
     }
 
     // "base period|record|its lamps|its code|time base, duration and lamp bytes": record k
