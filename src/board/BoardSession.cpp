@@ -49,10 +49,12 @@ QString BoardSession::identification() const {
 }
 
 // The line is held until the command ends, and the line's trace told that a command begins.
+// A port chosen meanwhile serves the next command.
 bool BoardSession::begin(const std::function<void()>& command) {
     if (m_busy)
         return false;
     m_busy = true;
+    m_portInUse = m_port;
     m_link.line().beginCommand();
     command();
     return true;
@@ -103,7 +105,7 @@ void BoardSession::stop() {
 // The reply is looked at even when the port did not open: it then still holds what an
 // earlier exchange left.
 void BoardSession::openAndIdentify(Opened then) {
-    m_link.openPort(m_port, [this, then = std::move(then)](bool opened) {
+    m_link.openPort(m_portInUse, [this, then = std::move(then)](bool opened) {
         noteIdentification();
         then(opened);
     });
@@ -133,7 +135,7 @@ BoardOutcome::Result BoardSession::judgeIdentification(bool opened) const {
 // leaves the last exchange's outcome, and the reset goes on unless that outcome was a silence.
 void BoardSession::runReset() {
     emit resettingChanged(true);
-    m_link.openPort(m_port, [this](bool opened) {
+    m_link.openPort(m_portInUse, [this](bool opened) {
         if (m_link.state() == BoardLink::State::Silent)
             return endReset(opened);
         openAndIdentify([this](bool reopened) {
@@ -155,7 +157,7 @@ void BoardSession::endReset(bool opened) {
 // its first exchange.
 void BoardSession::runUpload() {
     emit uploadingChanged(true);
-    m_link.openPort(m_port, [this](bool) {
+    m_link.openPort(m_portInUse, [this](bool) {
         if (m_identification.contains(QLatin1String(boardformat::Signature)))
             return m_upload.start();
         openAndIdentify([this](bool) { m_upload.start(); });

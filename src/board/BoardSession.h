@@ -89,6 +89,7 @@ private:
     BoardLink m_link;
     Upload m_upload;
     PortChoice m_port;
+    PortChoice m_portInUse; // the port in force when the command began
     QString m_identification = QStringLiteral("?");
     bool m_busy = false;
 };

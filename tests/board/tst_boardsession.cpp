@@ -235,12 +235,14 @@ private slots:
             uploadOf(recorded(250, 1022), {}));
         row("upload of length 0", u"NothingToDo ''  [] '' closed o | "_s,
             uploadOf(recorded(0), {}));
-        // A second command is refused while the first holds the line; a stop ends the upload
-        // between two blocks, or before the first, and is forgotten by the next upload.
+        // A second command is refused while the first holds the line, a port chosen meanwhile
+        // serves the next one; a stop ends the upload between two blocks, or before the first,
+        // and is forgotten by the next upload.
         const auto stopAt = [=](int block, int uploads = 1) {
             return [=](Bench& b) {
                 const auto stop = [&b] {
                     b.log << (b.session.identifyBoard() ? u"?"_s : u"busy"_s);
+                    b.session.chooseCom(2);
                     b.session.stop();
                 };
                 QObject::connect(&b.session, &BoardSession::uploadingChanged, [=](bool on) {
@@ -267,7 +269,7 @@ private slots:
             stopAt(0));
         row("stopped, then programmed",
             "Done '' ?,?,P,b0,?," + blocks(2) +
-                "P,end,F,R [] '' closed o1,1,1 | upload,id=LT840:V1.02 "
+                "P,end,F,R [] '' closed o1,1,3 | upload,id=LT840:V1.02 "
                 ",busy,/upload,upload,/upload",
             stopAt(1, 2));
         // Each exchange on the closed port is told, then judged on what the last one left.
