@@ -119,6 +119,8 @@ QString boardsRefusal(const CommandEntry& command, const QCommandLineParser& par
     if (parser.isSet(options.trace))
         return QCoreApplication::translate("CommandLine",
                                            "--trace ne suit qu'une carte : un seul --port");
+    if (ports.contains(QString())) // would fall back on COM 1, which no one asked for
+        return QCoreApplication::translate("CommandLine", "un --port est vide");
     for (const QString& port : ports)
         if (ports.count(port) > 1)
             return QCoreApplication::translate("CommandLine", "le port %1 est donné deux fois")

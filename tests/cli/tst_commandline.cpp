@@ -98,6 +98,7 @@ private slots:
             {"-", "program seq%2.DAT --port a --port b --port a", 1, "^$",
              "^lt840-cli: le port a est donné deux fois\n"},
             {"-", "program seq%2.DAT --port a --port b --trace", 1, "^$", "--trace ne suit qu'une"},
+            {"-", "program seq%2.DAT --port  --port a", 1, "^$", ": un --port est vide\n"},
             {"-", "reset --port a --port b", 1, "^$", "seul program prend plusieurs ports"},
             {"--ident AB\x1b[2J\r\nXYZ12", "reset --port DEV", 4, "^$", // shown on one line
              "^lt840-cli: la réponse ne porte pas l'identification d'une carte LT840 : «AB "
