@@ -123,7 +123,6 @@ void MultiUploadDialog::listAdapters() {
         row.bar->setTextVisible(false);
         row.bar->setValue(0);
         row.status->setMinimumWidth(160);
-        row.status->setWordWrap(true);
         const int r = int(m_rows.size());
         m_grid->addWidget(row.check, r, 0);
         m_grid->addWidget(row.bar, r, 1);
@@ -207,6 +206,8 @@ void MultiUploadDialog::showEnded(int board) {
     if (ended.outcome.result == BoardOutcome::Result::Done)
         row.bar->setValue(row.bar->maximum());
     row.status->setText(endText(ended));
+    // A failure's text is shown whole: the dialog widens to it.
+    resize(qMax(width(), sizeHint().width()), height());
 }
 
 // One line for all the boards in place of a box for each failure. The upload is let go (its
