@@ -103,7 +103,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_commands->waitForBoardCommand()) {
+    if (m_commands->closeAfterBoardCommand()) {
         m_ending = true; // asked already
         event->ignore();
         return;

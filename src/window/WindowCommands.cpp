@@ -52,7 +52,7 @@ bool WindowCommands::mayClose() {
 }
 
 // The board is never left mid-exchange without the user being told what it holds.
-bool WindowCommands::waitForBoardCommand() {
+bool WindowCommands::closeAfterBoardCommand() {
     if (!m_services.board.busy())
         return false;
     m_services.board.stop();

@@ -37,7 +37,7 @@ public:
     bool mayClose();
     // Closing the window while a board command runs: true when the window must wait for its
     // end (an upload is stopped first) and then closes itself, once the reports were read.
-    bool waitForBoardCommand();
+    bool closeAfterBoardCommand();
 
     // --- Édition ---
     void undo();
