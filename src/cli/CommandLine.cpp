@@ -46,8 +46,13 @@ struct Options {
                                QCoreApplication::translate("CommandLine", "Affiche la version.")};
     QCommandLineOption port{QStringLiteral("port"),
                             QCoreApplication::translate(
-                                "CommandLine", "Le port série de la carte (/dev/ttyUSB0, COM7)."),
+                                "CommandLine", "Le port série de la carte (/dev/ttyUSB0, COM7) ; "
+                                               "program en prend plusieurs, une carte par port."),
                             QCoreApplication::translate("CommandLine", "PÉRIPHÉRIQUE")};
+    QCommandLineOption allAdapters{
+        QStringLiteral("all"), QCoreApplication::translate(
+                                   "CommandLine", "program : toutes les cartes, une par adaptateur "
+                                                  "série que le système signale.")};
     QCommandLineOption base{
         QStringLiteral("base"),
         QCoreApplication::translate("CommandLine",
@@ -58,7 +63,9 @@ struct Options {
         QCoreApplication::translate("CommandLine",
                                     "Montre chaque échange avec la carte sur la sortie d'erreur.")};
 
-    QList<QCommandLineOption> all() const { return {help, version, port, base, trace}; }
+    QList<QCommandLineOption> all() const {
+        return {help, version, port, allAdapters, base, trace};
+    }
 };
 
 constexpr char Generate[] = "generate";
@@ -96,6 +103,31 @@ QString deviceAsked(const QCommandLineParser& parser, const Options& options) {
     return variable.isEmpty() ? rememberedDevice() : variable;
 }
 
+// Why the boards asked for do not suit the command; "" when they do. Two sessions on one
+// device would mix their bytes on the line, and the trace follows one board only.
+QString boardsRefusal(const CommandEntry& command, const QCommandLineParser& parser,
+                      const Options& options) {
+    const QStringList ports = parser.values(options.port);
+    const bool all = parser.isSet(options.allAdapters);
+    if (!all && ports.size() < 2)
+        return {};
+    if (command.command != Request::Command::Program)
+        return QCoreApplication::translate("CommandLine",
+                                           "seul program prend plusieurs ports ou --all");
+    if (all && !ports.isEmpty())
+        return QCoreApplication::translate("CommandLine", "--all ou --port, pas les deux");
+    if (parser.isSet(options.trace))
+        return QCoreApplication::translate("CommandLine",
+                                           "--trace ne suit qu'une carte : un seul --port");
+    if (ports.contains(QString())) // would fall back on COM 1, which no one asked for
+        return QCoreApplication::translate("CommandLine", "un --port est vide");
+    for (const QString& port : ports)
+        if (ports.count(port) > 1)
+            return QCoreApplication::translate("CommandLine", "le port %1 est donné deux fois")
+                .arg(port);
+    return {};
+}
+
 // The command and its arguments, once the options are read.
 std::variant<Request, Generation, ExitStatus> readCommand(const QCommandLineParser& parser,
                                                           const Options& options) {
@@ -128,8 +160,10 @@ std::variant<Request, Generation, ExitStatus> readCommand(const QCommandLinePars
                 ? QCoreApplication::translate("CommandLine", "%1 attend un fichier .dat").arg(name)
                 : QCoreApplication::translate("CommandLine", "%1 n'attend pas de fichier")
                       .arg(name));
+    if (const QString refusal = boardsRefusal(command, parser, options); !refusal.isEmpty())
+        return usage(refusal);
     QString device;
-    if (command.talksToBoard) {
+    if (command.talksToBoard && !parser.isSet(options.allAdapters)) {
         device = deviceAsked(parser, options);
         if (device.isEmpty())
             return usage(QCoreApplication::translate(
@@ -140,8 +174,14 @@ std::variant<Request, Generation, ExitStatus> readCommand(const QCommandLinePars
     if (!baseIndex)
         return usage(
             QCoreApplication::translate("CommandLine", "base de temps inconnue : %1").arg(base));
-    return Request{command.command, arguments.value(1), device, *baseIndex,
-                   parser.isSet(options.trace)};
+    const QStringList ports = parser.values(options.port);
+    return Request{command.command,
+                   arguments.value(1),
+                   device,
+                   *baseIndex,
+                   parser.isSet(options.trace),
+                   ports.size() > 1 ? ports : QStringList(),
+                   parser.isSet(options.allAdapters)};
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "board/BoardSession.h"
+#include "board/MultiBoardUpload.h"
 #include "cli/CommandLine.h"
 #include "cli/ConsoleOutput.h"
 #include "cli/ExitStatus.h"
+#include "cli/InterruptWatch.h"
 #include "cli/TerminalPlatform.h"
 #include "editing/FileCommands.h"
 #include "editing/SequenceEditor.h"
@@ -19,7 +21,7 @@
 // The board session on the serial line, and a sequence file opened as "Ouvrir" opens it, for
 // one command from a terminal. Its results go to standard output, its progress, messages and
 // trace to standard error; each command ends with the program's exit status. The board's
-// dialogue runs on the event loop.
+// dialogue runs on the event loop. Several boards are programmed together, one line each.
 class CommandRunner : public QObject {
     Q_OBJECT
 
@@ -28,6 +30,8 @@ public:
     explicit CommandRunner(const Request& request);
 
     void start();
+    // An upload under way ends after the block on the line; one not begun does not begin.
+    void stop();
 
 signals:
     void finished(ExitStatus status);
@@ -38,6 +42,10 @@ private:
     void identify();
     void program();
     void upload();
+    void programSeveral();
+    QStringList boardDevices(); // none, and that told, when --all finds no adapter
+    void severalEnded();
+    void noteCut();
     void reset();
     ExitStatus check();
 
@@ -46,6 +54,7 @@ private:
     ExitStatus finish(const BoardOutcome& outcome);
     ExitStatus openFile();
     QString baseText() const; // the base period in force, as the list shows it
+    QString summary(const QString& identification) const; // of a board programmed
     // The line the session talks through: the trace in front of the port when asked for.
     ISerialLine& line(bool trace);
 
@@ -59,4 +68,7 @@ private:
     SequenceEditor m_editor;
     FileCommands m_files;
     std::function<void(const BoardOutcome&)> m_afterBoard; // the board command's continuation
+    MultiBoardUpload m_boards;
+    std::optional<InterruptWatch> m_interrupts; // while a program command runs
+    bool m_stopping = false;
 };

@@ -15,6 +15,11 @@ QString progressText(int blocksSent, int blocks) {
     return QCoreApplication::translate("ConsoleOutput", "bloc %1/%2").arg(blocksSent).arg(blocks);
 }
 
+QString about(const QString& name, const QString& text) {
+    //: Between a file's or a port's name and what is said about it.
+    return name + QCoreApplication::translate("ConsoleOutput", " : ") + text;
+}
+
 } // namespace
 
 QString shownFileName(const QString& file) {
@@ -26,13 +31,16 @@ void ConsoleOutput::result(const QString& line) {
     QTextStream(stdout) << line << Qt::endl;
 }
 
+void ConsoleOutput::boardResult(const QString& device, const QString& text) {
+    result(singleLine(about(device, text)));
+}
+
 void ConsoleOutput::tell(const QString& text) {
     traceLine(QStringLiteral("lt840-cli: ") + singleLine(text));
 }
 
 void ConsoleOutput::tellAbout(const QString& file, const QString& text) {
-    //: Between a file's name and what is said about it.
-    tell(shownFileName(file) + QCoreApplication::translate("ConsoleOutput", " : ") + text);
+    tell(about(shownFileName(file), text));
 }
 
 void ConsoleOutput::traceLine(const QString& line) {
@@ -47,6 +55,21 @@ void ConsoleOutput::showProgress(int blocksSent, int blocks) {
         drawBar(blocksSent, blocks);
     else
         traceLine(progressText(blocksSent, blocks));
+}
+
+void ConsoleOutput::showProgress(int board, int boards, const QString& device, int blocksSent,
+                                 int blocks) {
+    if (blocksSent <= 0 || blocks <= 0)
+        return;
+    if (!m_barInPlace)
+        return traceLine(about(singleLine(device), progressText(blocksSent, blocks)));
+    m_counts.resize(boards, QStringLiteral("-"));
+    m_counts[board] = QStringLiteral("%1/%2").arg(blocksSent).arg(blocks);
+    QTextStream(stderr) << u'\r'
+                        << QCoreApplication::translate("ConsoleOutput", "blocs : %1")
+                               .arg(m_counts.join(QStringLiteral("  ")))
+                        << Qt::flush;
+    m_barOpen = true;
 }
 
 void ConsoleOutput::drawBar(int blocksSent, int blocks) {

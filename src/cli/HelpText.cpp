@@ -36,7 +36,9 @@ HelpRows exitStatuses() {
         {number(ExitStatus::PortUnavailable),
          QCoreApplication::translate("HelpText", "port non disponible")},
         {number(ExitStatus::BoardSilent),
-         QCoreApplication::translate("HelpText", "la carte n'a pas répondu (défaut de dialogue)")}};
+         QCoreApplication::translate("HelpText", "la carte n'a pas répondu (défaut de dialogue)")},
+        {number(ExitStatus::Stopped),
+         QCoreApplication::translate("HelpText", "programmation arrêtée par Ctrl+C")}};
 }
 
 // `text` cut into lines of at most HelpWidth columns, every line after the first indented
@@ -120,6 +122,14 @@ QString helpText(const QList<CommandHelp>& commands, const QList<QCommandLineOpt
            wrapped(QCoreApplication::translate("HelpText",
                                                "Sans --port : la variable LT840_PORT, sinon le "
                                                "port choisi en dernier dans la fenêtre."),
+                   0) +
+           u'\n' +
+           wrapped(QCoreApplication::translate(
+                       "HelpText",
+                       "Avec plusieurs --port, ou --all, program programme les cartes ensemble "
+                       "et écrit une ligne par carte, « PORT : résultat », dans l'ordre des "
+                       "ports ; le code de sortie est le plus grand des cartes. Ctrl+C arrête "
+                       "la programmation après le bloc en cours (code 5)."),
                    0) +
            section(QCoreApplication::translate("HelpText", "Options"), optionRows(options)) +
            section(QCoreApplication::translate("HelpText", "Options de generate"),

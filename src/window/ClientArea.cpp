@@ -15,8 +15,8 @@
 #include "window/widgets/LampGrid.h"
 #include "window/widgets/Overview.h"
 #include "window/widgets/Twips.h"
+#include "window/widgets/UploadProgress.h"
 
-#include <QProgressBar>
 #include <QScrollBar>
 
 namespace {
@@ -89,11 +89,12 @@ void ClientArea::buildLampsAndNavigator(const EditorServices& services) {
     m_navigator->setAccessibleName(tr("Enregistrement"));
     m_navigator->setTracking(false);
     m_navigator->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_progress = designed::placed(new QProgressBar(this), "uploadProgressBar",
-                                  twipsRect(720, 3630, 5745, 225));
-    m_progress->setAccessibleName(tr("Programmation"));
-    m_progress->setTextVisible(false);
-    m_progress->hide();
+    m_progress = designed::placed(new UploadProgress(services.board, this), "uploadProgress",
+                                  twipsRect(720, 3570, 5745, 345));
+}
+
+QProgressBar* ClientArea::uploadProgressBar() const {
+    return m_progress->bar();
 }
 
 void ClientArea::buildOverview(const EditorServices& services) {
@@ -129,8 +130,6 @@ void ClientArea::followNavigation(const EditorServices& services) {
     showCurrentRecord(editor.currentRecord());
     connect(&services.board, &BoardSession::uploadingChanged, this,
             [this](bool uploading) { showUploading(uploading); });
-    connect(&services.board, &BoardSession::uploadProgress, this,
-            [this](int sent, int blocks) { showProgress(sent, blocks); });
 }
 
 void ClientArea::showRecordRange(int length) {
@@ -147,12 +146,4 @@ void ClientArea::showCurrentRecord(int record) {
 
 void ClientArea::showUploading(bool uploading) {
     m_navigator->setVisible(!uploading);
-    m_progress->setVisible(uploading);
-}
-
-// The bar is repainted at once: the upload holds the window up between its blocks.
-void ClientArea::showProgress(int blocksSent, int blocks) {
-    m_progress->setRange(0, blocks);
-    m_progress->setValue(qBound(0, blocksSent, blocks));
-    m_progress->repaint();
 }

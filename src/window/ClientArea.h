@@ -15,6 +15,7 @@ class SequencePanel;
 class SimulatorPanel;
 class TimeBasePanel;
 class TransformPanel;
+class UploadProgress;
 class WindowCommands;
 struct EditorServices;
 
@@ -33,7 +34,8 @@ public:
     TransformPanel* transformPanel() const { return m_transforms; }
     LampGrid* lampGrid() const { return m_lamps; }
     QScrollBar* recordNavigator() const { return m_navigator; }
-    QProgressBar* uploadProgressBar() const { return m_progress; }
+    QProgressBar* uploadProgressBar() const;
+    UploadProgress* uploadProgress() const { return m_progress; }
     OptionsPanel* optionsPanel() const { return m_options; }
     SimulatorPanel* simulatorPanel() const { return m_simulator; }
     TimeBasePanel* timeBasePanel() const { return m_timeBase; }
@@ -51,14 +53,13 @@ private:
     void showRecordRange(int length);
     void showCurrentRecord(int record);
     void showUploading(bool uploading);
-    void showProgress(int blocksSent, int blocks);
     void arrange();
 
     SequencePanel* m_sequence = nullptr;
     TransformPanel* m_transforms = nullptr;
     LampGrid* m_lamps = nullptr;
     QScrollBar* m_navigator = nullptr;
-    QProgressBar* m_progress = nullptr;
+    UploadProgress* m_progress = nullptr;
     OptionsPanel* m_options = nullptr;
     SimulatorPanel* m_simulator = nullptr;
     TimeBasePanel* m_timeBase = nullptr;

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <memory>
+
 class BoardSession;
 class Configuration;
 class FileCommands;
@@ -24,4 +27,6 @@ struct EditorServices {
     LineSwitch& lineSwitch; // the board session talks through it
     ISerialLine& line;      // the line behind the switch
     IClock& clock;
+    // A line of its own for each board programmed at once beside the session's.
+    std::function<std::unique_ptr<ISerialLine>()> makeLine;
 };

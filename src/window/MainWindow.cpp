@@ -103,6 +103,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    if (m_commands->closeAfterBoardCommand()) {
+        m_ending = true; // asked already
+        event->ignore();
+        return;
+    }
     event->accept();
     end();
 }

@@ -6,10 +6,12 @@
 #include "editing/SequenceEditor.h"
 #include "files/Configuration.h"
 #include "i18n/Language.h"
+#include "serial/LineSwitch.h"
 #include "serial/UserSettings.h"
 #include "window/platform/MessageBoxes.h"
 #include "window/widgets/EffectsDialog.h"
 #include "window/widgets/HelpWindow.h"
+#include "window/widgets/MultiUploadDialog.h"
 
 #include <QFileInfo>
 
@@ -47,6 +49,16 @@ bool WindowCommands::mayClose() {
     const FileCommands::Outcome outcome = m_services.files.quit(false);
     m_services.messages.show(outcome.report);
     return outcome.done;
+}
+
+// The board is never left mid-exchange without the user being told what it holds.
+bool WindowCommands::closeAfterBoardCommand() {
+    if (!m_services.board.busy())
+        return false;
+    m_services.board.stop();
+    connect(this, &WindowCommands::boardReportsRead, m_window, &QWidget::close,
+            Qt::ConnectionType(Qt::SingleShotConnection | Qt::UniqueConnection));
+    return true;
 }
 
 void WindowCommands::undo() {
@@ -147,6 +159,18 @@ void WindowCommands::testBoard() {
 void WindowCommands::upload() {
     const SequenceEditor& editor = m_services.editor;
     m_services.board.upload(editor.sequence(), editor.basePeriodIndex());
+}
+
+// Refused, as a board command is, while one runs. The session's port is let go first: a
+// device it holds open would refuse to open for the boards programmed at once.
+void WindowCommands::uploadSeveralBoards() {
+    if (m_services.board.busy())
+        return;
+    m_services.lineSwitch.close();
+    if (!m_severalBoards)
+        m_severalBoards = new MultiUploadDialog(m_services.editor, m_services.ports,
+                                                m_services.makeLine, m_services.clock, m_window);
+    m_severalBoards->open();
 }
 
 void WindowCommands::resetBoard() {

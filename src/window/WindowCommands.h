@@ -10,6 +10,7 @@
 
 class EffectsDialog;
 class HelpWindow;
+class MultiUploadDialog;
 struct BoardOutcome;
 struct Frame;
 enum class Language;
@@ -34,6 +35,9 @@ public:
     void quit(); // asks whether to save, then ends the program
     // Closing the window: true when it may close (asked only about unsaved work).
     bool mayClose();
+    // Closing the window while a board command runs: true when the window must wait for its
+    // end (an upload is stopped first) and then closes itself, once the reports were read.
+    bool closeAfterBoardCommand();
 
     // --- Édition ---
     void undo();
@@ -58,6 +62,7 @@ public:
     // --- Transfert, the board's buttons, "?" ---
     void testBoard();
     void upload();
+    void uploadSeveralBoards();
     void resetBoard();
     void showHelp();
     void about();
@@ -75,8 +80,9 @@ private:
 
     EditorServices m_services;
     QWidget* m_window;
-    EffectsDialog* m_effects = nullptr; // made on first use, kept with its choices
-    HelpWindow* m_help = nullptr;       // made on first use
+    EffectsDialog* m_effects = nullptr;           // made on first use, kept with its choices
+    HelpWindow* m_help = nullptr;                 // made on first use
+    MultiUploadDialog* m_severalBoards = nullptr; // made on first use
     // The window's language: the program installs its translation just before making the
     // window, and a language chosen since takes effect at the next start.
     const QString m_languageInForce;

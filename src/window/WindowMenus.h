@@ -43,6 +43,7 @@ public:
         Green,
         TestBoard,
         Upload,
+        UploadSeveral,
         Help,
         About,
     };

@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <deque>
 #include <unistd.h>
 
 namespace {
@@ -17,15 +19,42 @@ const std::pair<const char*, QByteArray> Files[] = {
     {"empty.dat", "LT840\r\n 0 \r\n"},
     {"long.dat", "LT840\r\n 300 \r\n" + QByteArray("100000001\r\n").repeated(300)}};
 
-// The virtual board's options ("-": none); the arguments (DEV: its device; an empty word stays;
-// 2>tty: the errors to a terminal); the exit status; patterns for the output and the errors;
-// the bytes the board received; the start of the stream it took in; out.dat afterwards.
+// seq%2.DAT as a board takes it in at the base 0.01.
+const QByteArray SeqStream = QByteArray::fromHex("a50101fe027d05fb") + QByteArray(24, 0);
+
+// The virtual boards' options, a comma between boards ("-": none); the arguments (DEV: each
+// board's device in turn; an empty word stays; 2>tty: the errors to a terminal); the exit
+// status; patterns for the output (DEV as in the arguments) and the errors; the bytes the
+// first board received; the start of the stream each sound board took in; out.dat afterwards.
 struct Run {
     const char *board, *arguments;
     int status;
     const char *output, *errors;
     QByteArray received = {}, stream = {}, written = {};
 };
+
+bool matches(const QString& pattern, const QString& text) {
+    return QRegularExpression("(?s)" + pattern).match(text).hasMatch();
+}
+
+// Each "DEV" of `text` in turn stands for the next device.
+QString withDevices(QString text, const QStringList& devices) {
+    for (const QString& device : devices)
+        if (const qsizetype at = text.indexOf("DEV"); at >= 0)
+            text.replace(at, 3, device);
+    return text;
+}
+
+// The files, and lt840-cli's settings and language, for a run in `folder`.
+void prepare(const QTemporaryDir& folder) {
+    for (const auto& [name, bytes] : Files) {
+        QFile f(folder.filePath(name));
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    }
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config"))); // not the user's
+    qunsetenv("LT840_PORT");
+    qputenv("LC_ALL", "C.UTF-8");
+}
 
 QString readAll(int terminal) {
     char bytes[4096];
@@ -62,6 +91,15 @@ private slots:
             {"--fault silent", "program seq%2.DAT --port DEV", 4, "^$",
              "^lt840-cli: DEFAUT DE DIALOGUE\n$", silent},
             {"--fault wrongack", "program seq%2.DAT --port DEV", 4, "", "DEFAUT DE DIALOGUE\n$"},
+            {"--fault silent,,", "program seq%2.DAT --port DEV --port DEV --port DEV", 4,
+             "^DEV : DEFAUT DE DIALOGUE\nDEV : 3 enregistrements programmés, base 0.01, carte "
+             "LT840:V1.02\nDEV : 3 enregistrements programmés, base 0.01, carte LT840:V1.02\n$",
+             "^(/dev/\\S+ : bloc [12]/2\n){4}$", silent, SeqStream},
+            {"-", "program seq%2.DAT --port a --port b --port a", 1, "^$",
+             "^lt840-cli: le port a est donné deux fois\n"},
+            {"-", "program seq%2.DAT --port a --port b --trace", 1, "^$", "--trace ne suit qu'une"},
+            {"-", "program seq%2.DAT --port  --port a", 1, "^$", ": un --port est vide\n"},
+            {"-", "reset --port a --port b", 1, "^$", "seul program prend plusieurs ports"},
             {"--ident AB\x1b[2J\r\nXYZ12", "reset --port DEV", 4, "^$", // shown on one line
              "^lt840-cli: la réponse ne porte pas l'identification d'une carte LT840 : «AB "
              "\\[2J  XYZ12»\n$"},
@@ -110,20 +148,19 @@ private slots:
     void command() {
         QFETCH(Run, run);
         QTemporaryDir folder;
-        for (const auto& [name, bytes] : Files) {
-            QFile f(folder.filePath(name));
-            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        prepare(folder);
+        const QStringList options =
+            QString(run.board) == "-" ? QStringList() : QString(run.board).split(',');
+        std::deque<VirtualBoard> boards(size_t(options.size()));
+        QStringList devices;
+        for (qsizetype b = 0; b < options.size(); ++b) {
+            QCOMPARE(boards[b].start(options[b].split(' ', Qt::SkipEmptyParts)), QString());
+            devices << boards[b].device();
         }
-        VirtualBoard board;
-        QString device = "/dev/lt840-absent";
-        if (QString(run.board) != "-") {
-            QCOMPARE(board.start(QString(run.board).split(' ', Qt::SkipEmptyParts)), QString());
-            device = qEnvironmentVariable("LT840_COM1");
-        }
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.filePath("config"))); // not the user's
-        qunsetenv("LT840_PORT");
-        qputenv("LC_ALL", "C.UTF-8");
-        QStringList arguments = QString(run.arguments).replace("DEV", device).split(' ');
+        QStringList arguments =
+            withDevices(run.arguments,
+                        devices.isEmpty() ? QStringList{"/dev/lt840-absent"} : devices)
+                .split(' ');
         QProcess cli;
         QString error;
         const auto terminal = arguments.first() == "2>tty"
@@ -142,17 +179,61 @@ private slots:
             terminal ? readAll(terminal->master()) : QString::fromUtf8(cli.readAllStandardError());
         QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == run.status,
                  qPrintable(QString::number(cli.exitCode()) + "\n" + err));
-        const auto matches = [](const char* pattern, const QString& text) {
-            return QRegularExpression("(?s)" + QString(pattern)).match(text).hasMatch();
-        };
-        QVERIFY2(matches(run.output, out), qPrintable(out));
+        QVERIFY2(matches(withDevices(run.output, devices), out), qPrintable(out));
         QVERIFY2(matches(run.errors, err), qPrintable(err));
         if (!run.received.isEmpty())
-            QVERIFY2(board.waitForReceivedTail(run.received, 10000),
-                     board.received().toHex().constData());
-        QCOMPARE(board.receivedStream().left(run.stream.size()), run.stream);
+            QVERIFY2(boards[0].waitForReceivedTail(run.received, 10000),
+                     boards[0].received().toHex().constData());
+        for (qsizetype b = 0; b < options.size(); ++b)
+            QCOMPARE(boards[b].receivedStream().left(run.stream.size()),
+                     options[b].isEmpty() ? run.stream : QByteArray());
         QFile written(folder.filePath("out.dat"));
         QCOMPARE(written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray(), run.written);
+    }
+
+    // Ctrl+C in the middle of an upload; the boards then take the next one.
+    void interrupt_data() {
+        QTest::addColumn<int>("boards");
+        QTest::addColumn<QString>("output");
+        QTest::addColumn<QString>("errors");
+        const QString stopped = "Programmation interrompue : la carte ne contient qu'une partie "
+                                "de la séquence\\.\n";
+        QTest::newRow("one board") << 1 << "^$"
+                                   << "bloc 1/16\n.*lt840-cli: " + stopped + "$";
+        QTest::newRow("two boards") << 2 << "^(/dev/\\S+ : " + stopped + "){2}$"
+                                    << "bloc 1/16\n";
+    }
+    void interrupt() {
+        QFETCH(int, boards);
+        QTemporaryDir folder;
+        prepare(folder);
+        std::deque<VirtualBoard> board(static_cast<size_t>(boards));
+        QStringList arguments{"program", folder.filePath("long.dat")};
+        for (VirtualBoard& b : board) {
+            QCOMPARE(b.start(), QString());
+            arguments << "--port" << b.device();
+        }
+        QProcess cli;
+        cli.setReadChannel(QProcess::StandardError);
+        cli.start(LT840_CLI_EXE, arguments);
+        QString err;
+        while (!err.contains("bloc 1/16") && cli.waitForReadyRead(20000))
+            err += cli.readAllStandardError();
+        QCOMPARE(::kill(pid_t(cli.processId()), SIGINT), 0);
+        QVERIFY(cli.waitForFinished(20000));
+        err += cli.readAllStandardError();
+        QVERIFY2(cli.exitStatus() == QProcess::NormalExit && cli.exitCode() == 5, qPrintable(err));
+        const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+        QFETCH(QString, output);
+        QFETCH(QString, errors);
+        QVERIFY2(matches(output, out), qPrintable(out));
+        QVERIFY2(matches(errors, err), qPrintable(err));
+        for (VirtualBoard& b : board) {
+            QCOMPARE(QProcess::execute(LT840_CLI_EXE, {"program", folder.filePath("seq%2.DAT"),
+                                                       "--port", b.device()}),
+                     0);
+            QCOMPARE(b.receivedStream(), SeqStream);
+        }
     }
 };
 

@@ -14,6 +14,8 @@ public:
     QString start(const QStringList& options = {});
     // Closes as a pulled cable would, COM 1 still leading there; true on a clean end.
     bool stop();
+    // The pseudo-terminal the board serves on, once started.
+    QString device() const { return m_device; }
 
     QByteArray received() const { return read(LogFile); }
     QByteArray receivedStream() const { return read(StreamFile); }
@@ -26,4 +28,5 @@ private:
 
     QTemporaryDir m_folder;
     QProcess m_process;
+    QString m_device;
 };

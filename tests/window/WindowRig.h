@@ -19,8 +19,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-struct NoPorts : IPortEnumerator {
-    QList<PortInfo> ports() override { return {}; }
+struct FixedPorts : IPortEnumerator {
+    QList<PortInfo> adapters;
+    QList<PortInfo> ports() override { return adapters; }
 };
 
 // The real main window over the services, the outside world faked.
@@ -32,7 +33,7 @@ struct WindowRig {
     FakeClock clock;
     FakeSerialLine line{clock};
     LineSwitch lineSwitch{line};
-    NoPorts ports;
+    FixedPorts ports;
     FakeTimer timer;
     MessageBoxes messages;
     SequenceEditor editor{clipboard};
@@ -40,8 +41,14 @@ struct WindowRig {
     FileCommands files{editor, fileDialog, messages, folders};
     Configuration configuration{folders};
     BoardSession board{lineSwitch, clock};
+    // Scripts each line made for the boards programmed at once, in the order they are made.
+    std::function<void(FakeSerialLine&)> scriptBoard = [](FakeSerialLine& l) { l.soundBoard(); };
     MainWindow window{EditorServices{editor, player, files, board, configuration, messages, ports,
-                                     lineSwitch, line, clock}};
+                                     lineSwitch, line, clock, [this] {
+                                         auto made = std::make_unique<FakeSerialLine>(clock);
+                                         scriptBoard(*made);
+                                         return made;
+                                     }}};
 
     WindowRig() {
         messages.setParentWindow(&window);

@@ -14,10 +14,12 @@
 #include "window/widgets/HelpWindow.h"
 #include "window/widgets/LampGrid.h"
 #include "window/widgets/LinkJournal.h"
+#include "window/widgets/MultiUploadDialog.h"
 #include "window/widgets/Overview.h"
 #include "window/widgets/PortMenu.h"
 #include "window/widgets/RecentFilesMenu.h"
 #include "window/widgets/Twips.h"
+#include "window/widgets/UploadProgress.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -367,6 +369,116 @@ private slots:
         QCOMPARE(r.boxes.shown.size(), 3);
     }
 
+    // "Arrêter" shows beside the bar during an upload: a click, Space once Tab has reached
+    // it, Escape in a field, or closing the window stop the upload after its first block, and
+    // the stop is reported; the closed window waits for that report, then ends.
+    void stopUpload_data() {
+        QTest::addColumn<QString>("how");
+        for (const char* how : {"click", "Tab Space", "Escape", "close"})
+            QTest::newRow(how) << QString::fromLatin1(how);
+    }
+    void stopUpload() {
+        QFETCH(QString, how);
+        WindowRig r;
+        r.line.soundBoard();
+        recordTwo(r.editor);
+        QPushButton* stop = r.area().uploadProgress()->stopButton();
+        QString seen = words(stop->isVisible());
+        connect(&r.board, &BoardSession::uploadProgress, stop, [&](int sent) {
+            if (sent != 1)
+                return;
+            seen += u' ' + words(stop->isVisible(), r.area().recordNavigator()->isVisible());
+            if (how == u"click")
+                QTest::mouseClick(stop, Qt::LeftButton);
+            else if (how == u"close")
+                r.boxes.answers << u"Non"_s, r.window.close();
+            QWidget* field = r.area().sequencePanel()->startAddressField();
+            QWidget* focus = how == u"Escape" ? field : static_cast<QWidget*>(r.area().lampGrid());
+            focus->setFocus();
+            if (how == u"Escape")
+                QTest::keyClick(focus, Qt::Key_Escape);
+            else if (how == u"Tab Space")
+                QTest::keyClick(focus, Qt::Key_Tab), QTest::keyClick(stop, Qt::Key_Space);
+        });
+        r.window.menus()->action(Command::Upload)->trigger();
+        r.clock.run();
+        const auto blocks = std::ranges::count_if(r.line.written, [](const QByteArray& w) {
+            return w.size() == 32 && w != QByteArray(32, '*');
+        });
+        QCOMPARE(words(seen, blocks, stop->isVisible(), r.window.isVisible(), r.boxes.shown.last()),
+                 u"0 1 0 1 0 %1 * LT840 *|Programmation interrompue : la carte ne contient "
+                 u"qu'une partie de la séquence.|2|OK"_s.arg(how == u"close" ? 0 : 1));
+    }
+
+    // Three adapters at once, the middle one silent, the first and last ticked from the last
+    // run and the middle one ticked now: each board's status while they run and at their end,
+    // one summary; an Escape stops them, closing the dialog too, then closes it.
+    void severalBoards_data() {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("ended");
+        QTest::newRow("to the end") << QString() << u"Programmée (LT840:V1.02)"_s;
+        QTest::newRow("Escape") << u"Escape"_s << u"Programmation interrompue"_s;
+        QTest::newRow("closed") << u"close"_s << u"Programmation interrompue"_s;
+    }
+    void severalBoards() {
+        QFETCH(QString, how);
+        QFETCH(QString, ended);
+        WindowRig r;
+        recordTwo(r.editor);
+        for (const char* name : {"ttyUSB0", "ttyUSB1", "ttyUSB2"})
+            r.ports.adapters << PortInfo{QString::fromLatin1(name), u"/dev/"_s + name, {}, {}, {}};
+        userSettings().setValue("programmation/cartes",
+                                QStringList{u"/dev/ttyUSB2"_s, u"/dev/gone"_s, u"/dev/ttyUSB0"_s});
+        int made = 0;
+        r.scriptBoard = [&made](FakeSerialLine& l) {
+            if (made++ != 1)
+                l.soundBoard();
+        };
+        r.window.menus()->action(Command::UploadSeveral)->trigger();
+        auto* dialog = r.window.findChild<MultiUploadDialog*>();
+        QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
+        const auto ticks = [dialog] {
+            QString t;
+            for (int i = 0; i < dialog->adapterCount(); ++i)
+                t += dialog->adapterCheck(i)->isChecked() ? u'1' : u'0';
+            return t;
+        };
+        QString seen = ticks();
+        const auto statuses = [dialog] {
+            QStringList s;
+            for (int i = 0; i < dialog->adapterCount(); ++i)
+                s << dialog->adapterStatus(i)->text();
+            return s.join(u'|');
+        };
+        connect(dialog->adapterBar(0), &QProgressBar::valueChanged, dialog, [&](int sent) {
+            if (sent != 1)
+                return;
+            seen += u' ' + statuses() + u' ' +
+                    words(dialog->stopButton()->isEnabled(), dialog->startButton()->isEnabled());
+            if (how == u"Escape")
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            else if (how == u"close")
+                dialog->close();
+        });
+        for (auto key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return})
+            QTest::keyClick(dialog->focusWidget(), key);
+        r.clock.run();
+        QCOMPARE(seen, u"101 bloc 1/2|Identification…|bloc 0/2 1 0"_s);
+        QCOMPARE(statuses().section(u'|', 1, 1), u"DEFAUT DE DIALOGUE"_s);
+        for (int board : {0, 2})
+            QVERIFY(statuses().section(u'|', board, board).startsWith(ended));
+        QCOMPARE(dialog->summary()->text(), how.isEmpty()
+                                                ? u"2 cartes programmées, 1 en échec"_s
+                                                : u"0 carte programmée, 1 en échec, 2 arrêtées"_s);
+        QCOMPARE(dialog->isVisible(), how != u"close");
+        dialog->close();
+        dialog->open();
+        QCOMPARE(ticks() + u' ' +
+                     userSettings().value("programmation/cartes").toStringList().join(u','),
+                 u"111 /dev/gone,/dev/ttyUSB0,/dev/ttyUSB1,/dev/ttyUSB2"_s);
+        QVERIFY(r.boxes.shown.isEmpty());
+    }
+
     // A COM is kept in lt840.cfg, a device chosen by name in the user's settings.
     void portChoices() {
         WindowRig r;
@@ -429,7 +541,8 @@ private slots:
             u"&Dupliquer l'enregistrement Ctrl+D#, -, &Effets… Ctrl+E], &Option [&Port série [COM "
             u"1*, COM 2, COM 3, COM 4], &Couleur LED# [&Jaune Ctrl+J, &Rouge Ctrl+R, &Vert "
             u"Ctrl+V], &Journal de la liaison, &Langue [Selon le bureau, Français*, English]], "
-            u"&Transfert [&TestCarte, &Programmation], &? [&Aide F1, À &propos de LT840], Nouveau "
+            u"&Transfert [&TestCarte, &Programmation, Programmer plusieurs &cartes…], &? "
+            u"[&Aide F1, À &propos de LT840], Nouveau "
             u"(Ctrl+N), Ouvrir (Ctrl+O), Sauvegarder (Ctrl+S), -, Annuler (Ctrl+Z), Rétablir "
             u"(Ctrl+Y), -, TestCarte, Programmation, 1, 1, * LT840 *|La langue choisie "
             u"s'affichera au prochain démarrage de LT840.|0|OK"_s);
