@@ -24,6 +24,7 @@ QString VirtualBoard::start(const QStringList& options) {
     if (!device.startsWith("/dev/"))
         return "no device: " + device + ' ' + m_process.readAllStandardError();
     qputenv("LT840_COM1", device);
+    m_device = QString::fromLocal8Bit(device);
     return {};
 }
 

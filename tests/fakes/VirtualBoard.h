@@ -15,6 +15,9 @@ public:
     // Closes as a pulled cable would, COM 1 still leading there; true on a clean end.
     bool stop();
 
+    // The board's pseudo-terminal once it serves; its process, for its processor time.
+    const QString& device() const { return m_device; }
+    qint64 processId() const { return m_process.processId(); }
     QByteArray received() const { return read(LogFile); }
     QByteArray receivedStream() const { return read(StreamFile); }
     // False when what the board received still does not end with `tail` after `ms`.
@@ -26,4 +29,5 @@ private:
 
     QTemporaryDir m_folder;
     QProcess m_process;
+    QString m_device;
 };

@@ -1,0 +1,195 @@
+#include "CountingLine.h"
+#include "UploadBench.h"
+#include "VirtualBoard.h"
+#include "board/MultiBoardUpload.h"
+#include "board/UploadStream.h"
+#include "model/TimeBase.h"
+#include "serial/QtClock.h"
+#include "serial/QtSerialLine.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTextStream>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+// Times one full sequence programmed into 1, 4 and 8 virtual boards at once, as the window
+// does it (each board asked who it is, then programmed, every line on the one event loop),
+// and compares the wall time of 4 and 8 boards with that of one: the line is the same for
+// each board, so a perfect editor takes no longer for 8 than for 1. The board processes and
+// the editor share the machine's processors, so the processor time of each side is shown
+// apart, per board: what the editor spends is what it can save.
+
+namespace {
+
+constexpr int Passes = 7;
+constexpr int BasePeriodIndex = 3; // "0.1"
+constexpr int Records = Sequence::BoardCapacity;
+constexpr int BoardCounts[] = {1, 4, 8};
+
+double processorSecondsOf(const VirtualBoard& board) {
+    clockid_t clock{};
+    if (clock_getcpuclockid(pid_t(board.processId()), &clock) != 0)
+        return 0;
+    return processorSeconds(clock);
+}
+
+double boardsProcessorSeconds(const std::vector<std::unique_ptr<VirtualBoard>>& boards) {
+    double sum = 0;
+    for (const auto& board : boards)
+        sum += processorSecondsOf(*board);
+    return sum;
+}
+
+QList<double> milliseconds(const QList<qint64>& ns) {
+    QList<double> ms;
+    for (qint64 n : ns)
+        ms.append(double(n) / 1e6);
+    return ms;
+}
+
+// Times in milliseconds; processor times per board.
+struct Measure {
+    double wall = 0;
+    double firstEnd = 0; // when the first board was done
+    double editor = 0;
+    double board = 0;
+    double turnaroundMedian = 0; // the editor's, over every board's replies
+    double lineMedian = 0;       // the same from the reply's end on the wire
+    QString failure;
+};
+
+// Every board must hold the whole stream, or the time means nothing.
+QString judge(const MultiBoardUpload& upload,
+              const std::vector<std::unique_ptr<VirtualBoard>>& boards, const QByteArray& stream) {
+    for (qsizetype b = 0; b < upload.boards().size(); ++b) {
+        const BoardOutcome& outcome = upload.boards().at(b).outcome;
+        if (outcome.result != BoardOutcome::Result::Done)
+            return outcome.reports.isEmpty() ? QStringLiteral("?") : outcome.reports.first().text;
+        if (boards[size_t(b)]->receivedStream() != stream)
+            return QStringLiteral("board %1 holds another stream").arg(b + 1);
+    }
+    return {};
+}
+
+void takeLineFigures(Measure& m, const QList<CountingLine*>& lines) {
+    QList<qint64> turnarounds, onLine;
+    for (const CountingLine* line : lines) {
+        turnarounds += line->turnaroundsNs;
+        onLine += line->lineTurnaroundsNs;
+    }
+    m.turnaroundMedian = median(milliseconds(turnarounds));
+    m.lineMedian = median(milliseconds(onLine));
+}
+
+// Fresh boards, lines and upload for each run.
+Measure programBoards(int count, const Sequence& sequence) {
+    Measure m;
+    std::vector<std::unique_ptr<VirtualBoard>> boards;
+    QStringList devices;
+    for (int b = 0; b < count; ++b) {
+        boards.push_back(std::make_unique<VirtualBoard>());
+        m.failure = boards.back()->start();
+        if (!m.failure.isEmpty())
+            return m;
+        devices << boards.back()->device();
+    }
+    std::vector<std::unique_ptr<QtSerialLine>> serialLines; // outlive the upload's sessions
+    QList<CountingLine*> lines;
+    QtClock clock;
+    MultiBoardUpload upload(
+        [&] {
+            serialLines.push_back(std::make_unique<QtSerialLine>());
+            auto line = std::make_unique<CountingLine>(*serialLines.back());
+            lines << line.get();
+            return line;
+        },
+        clock);
+    QEventLoop loop;
+    QElapsedTimer wall;
+    QObject::connect(&upload, &MultiBoardUpload::boardEnded, [&] {
+        if (m.firstEnd == 0)
+            m.firstEnd = double(wall.nsecsElapsed()) / 1e6;
+    });
+    QObject::connect(&upload, &MultiBoardUpload::finished, &loop, &QEventLoop::quit);
+
+    const double editor = processorSeconds();
+    const double board = boardsProcessorSeconds(boards);
+    wall.start();
+    if (upload.start(devices, sequence, BasePeriodIndex) && upload.running())
+        loop.exec();
+    m.wall = double(wall.nsecsElapsed()) / 1e6;
+    m.editor = (processorSeconds() - editor) * 1000 / count;
+    m.board = (boardsProcessorSeconds(boards) - board) * 1000 / count;
+    takeLineFigures(m, lines);
+    m.failure =
+        judge(upload, boards, uploadstream::build(sequence, timebase::basePeriod(BasePeriodIndex)));
+    return m;
+}
+
+QString row(int count, const QString& pass, const Measure& m, const QString& ratio) {
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
+        .arg(count, 6)
+        .arg(pass, 6)
+        .arg(m.wall, 8, 'f', 1)
+        .arg(ratio, 6)
+        .arg(m.firstEnd, 9, 'f', 1)
+        .arg(m.editor, 10, 'f', 2)
+        .arg(m.board, 10, 'f', 2)
+        .arg(m.turnaroundMedian, 8, 'f', 3)
+        .arg(m.lineMedian, 8, 'f', 3);
+}
+
+// Each figure's own median over the runs.
+Measure medians(const QList<Measure>& measures) {
+    const auto of = [&measures](double Measure::*field) {
+        QList<double> values;
+        for (const Measure& m : measures)
+            values.append(m.*field);
+        return median(values);
+    };
+    Measure m;
+    for (double Measure::*field :
+         {&Measure::wall, &Measure::firstEnd, &Measure::editor, &Measure::board,
+          &Measure::turnaroundMedian, &Measure::lineMedian})
+        m.*field = of(field);
+    return m;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    out << "boards    run     wall  ratio first end  editor cpu  board cpu turn med line med\n"
+           "                  (ms)    /1      (ms)  (ms/board) (ms/board)     (ms)     (ms)\n";
+    const Sequence sequence = composed(Records);
+    std::map<int, QList<Measure>> measures;
+    bool ok = true;
+    // The counts take turns, so that a busier moment of the machine weighs on each alike.
+    for (int pass = 1; pass <= Passes; ++pass) {
+        for (int count : BoardCounts) {
+            const Measure m = programBoards(count, sequence);
+            if (!m.failure.isEmpty()) {
+                out << count << " boards: upload failed: " << m.failure << Qt::endl;
+                ok = false;
+                continue;
+            }
+            out << row(count, QString::number(pass), m, QString()) << Qt::flush;
+            measures[count].append(m);
+        }
+    }
+    const double single = medians(measures[1]).wall;
+    for (const auto& [count, runs] : measures) {
+        const Measure m = medians(runs);
+        out << row(count, QStringLiteral("median"), m, QString::number(m.wall / single, 'f', 3));
+    }
+    out << "ratio = median wall / median wall of one board; goal: 8 boards <= 1.15\n"
+           "cpu: processor time of the editor (this program) and of the board processes, per "
+           "board; turn: from the editor's first sight of a reply to its next write; line: "
+           "from the reply's end on the wire, board and kernel wake-up included\n";
+    return ok ? 0 : 1;
+}
