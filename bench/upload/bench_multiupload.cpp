@@ -25,7 +25,7 @@
 
 namespace {
 
-constexpr int Passes = 7;
+constexpr int DefaultPasses = 7;
 constexpr int BasePeriodIndex = 3; // "0.1"
 constexpr int Records = Sequence::BoardCapacity;
 constexpr int BoardCounts[] = {1, 4, 8};
@@ -57,9 +57,15 @@ struct Measure {
     double firstEnd = 0; // when the first board was done
     double editor = 0;
     double board = 0;
+    double openClose = 0;        // per board: the event loop waits meanwhile
     double turnaroundMedian = 0; // the editor's, over every board's replies
     double lineMedian = 0;       // the same from the reply's end on the wire
+    int count = 0;
     QString failure;
+
+    // Percent of one processor over the wall time, all boards together.
+    double editorLoad() const { return 100 * editor * count / wall; }
+    double boardsLoad() const { return 100 * board * count / wall; }
 };
 
 // Every board must hold the whole stream, or the time means nothing.
@@ -78,6 +84,7 @@ QString judge(const MultiBoardUpload& upload,
 void takeLineFigures(Measure& m, const QList<CountingLine*>& lines) {
     QList<qint64> turnarounds, onLine;
     for (const CountingLine* line : lines) {
+        m.openClose += double(line->openCloseNs) / 1e6 / double(lines.size());
         turnarounds += line->turnaroundsNs;
         onLine += line->lineTurnaroundsNs;
     }
@@ -88,6 +95,7 @@ void takeLineFigures(Measure& m, const QList<CountingLine*>& lines) {
 // Fresh boards, lines and upload for each run.
 Measure programBoards(int count, const Sequence& sequence) {
     Measure m;
+    m.count = count;
     std::vector<std::unique_ptr<VirtualBoard>> boards;
     QStringList devices;
     for (int b = 0; b < count; ++b) {
@@ -130,15 +138,18 @@ Measure programBoards(int count, const Sequence& sequence) {
     return m;
 }
 
-QString row(int count, const QString& pass, const Measure& m, const QString& ratio) {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9\n")
-        .arg(count, 6)
+QString row(const QString& pass, const Measure& m, const QString& ratio) {
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12\n")
+        .arg(m.count, 6)
         .arg(pass, 6)
         .arg(m.wall, 8, 'f', 1)
         .arg(ratio, 6)
         .arg(m.firstEnd, 9, 'f', 1)
         .arg(m.editor, 10, 'f', 2)
         .arg(m.board, 10, 'f', 2)
+        .arg(m.openClose, 8, 'f', 2)
+        .arg(m.editorLoad(), 7, 'f', 1)
+        .arg(m.boardsLoad(), 7, 'f', 1)
         .arg(m.turnaroundMedian, 8, 'f', 3)
         .arg(m.lineMedian, 8, 'f', 3);
 }
@@ -152,9 +163,10 @@ Measure medians(const QList<Measure>& measures) {
         return median(values);
     };
     Measure m;
+    m.count = measures.first().count;
     for (double Measure::*field :
          {&Measure::wall, &Measure::firstEnd, &Measure::editor, &Measure::board,
-          &Measure::turnaroundMedian, &Measure::lineMedian})
+          &Measure::openClose, &Measure::turnaroundMedian, &Measure::lineMedian})
         m.*field = of(field);
     return m;
 }
@@ -163,14 +175,17 @@ Measure medians(const QList<Measure>& measures) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
+    const int passes = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : DefaultPasses;
     QTextStream out(stdout);
-    out << "boards    run     wall  ratio first end  editor cpu  board cpu turn med line med\n"
-           "                  (ms)    /1      (ms)  (ms/board) (ms/board)     (ms)     (ms)\n";
+    out << "boards    run     wall  ratio first end  editor cpu  board cpu  open+cl  editor  "
+           "boards turn med line med\n"
+           "                  (ms)    /1      (ms)  (ms/board) (ms/board) ms/board   % cpu   "
+           "% cpu     (ms)     (ms)\n";
     const Sequence sequence = composed(Records);
     std::map<int, QList<Measure>> measures;
     bool ok = true;
     // The counts take turns, so that a busier moment of the machine weighs on each alike.
-    for (int pass = 1; pass <= Passes; ++pass) {
+    for (int pass = 1; pass <= passes; ++pass) {
         for (int count : BoardCounts) {
             const Measure m = programBoards(count, sequence);
             if (!m.failure.isEmpty()) {
@@ -178,18 +193,21 @@ int main(int argc, char* argv[]) {
                 ok = false;
                 continue;
             }
-            out << row(count, QString::number(pass), m, QString()) << Qt::flush;
+            out << row(QString::number(pass), m, QString()) << Qt::flush;
             measures[count].append(m);
         }
     }
-    const double single = medians(measures[1]).wall;
+    const double single = measures.contains(1) ? medians(measures[1]).wall : 0;
     for (const auto& [count, runs] : measures) {
         const Measure m = medians(runs);
-        out << row(count, QStringLiteral("median"), m, QString::number(m.wall / single, 'f', 3));
+        out << row(QStringLiteral("median"), m, QString::number(m.wall / single, 'f', 3));
     }
     out << "ratio = median wall / median wall of one board; goal: 8 boards <= 1.15\n"
            "cpu: processor time of the editor (this program) and of the board processes, per "
-           "board; turn: from the editor's first sight of a reply to its next write; line: "
+           "board, and all together in percent of one processor over the wall time; open+cl: the "
+           "editor's wait for the port to open and close, during which no line is served; turn: "
+           "from the "
+           "editor's first sight of a reply to its next write; line: "
            "from the reply's end on the wire, board and kernel wake-up included\n";
     return ok ? 0 : 1;
 }
