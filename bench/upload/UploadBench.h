@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <ctime>
 
-// What the upload benchmarks share: the sequence they program, the processor clocks and
+// What the upload benchmarks share: the sequence they program, the processor clock and
 // medians.
 
-// The processor time `clock` has counted, in seconds.
-inline double processorSeconds(clockid_t clock = CLOCK_PROCESS_CPUTIME_ID) {
+// The processor time of this process so far, in seconds.
+inline double processorSeconds() {
     timespec t{};
-    clock_gettime(clock, &t);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
 }
 

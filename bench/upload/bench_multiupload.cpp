@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTextStream>
 
 #include <map>
@@ -30,17 +31,36 @@ constexpr int BasePeriodIndex = 3; // "0.1"
 constexpr int Records = Sequence::BoardCapacity;
 constexpr int BoardCounts[] = {1, 4, 8};
 
-double processorSecondsOf(const VirtualBoard& board) {
-    clockid_t clock{};
-    if (clock_getcpuclockid(pid_t(board.processId()), &clock) != 0)
-        return 0;
-    return processorSeconds(clock);
+// What a process's main thread, where the editor and the board do all their work, has spent so
+// far, in milliseconds: running, and ready to run but waiting for a processor.
+struct Spent {
+    double running = 0;
+    double waiting = 0;
+
+    Spent& operator+=(const Spent& other) {
+        running += other.running;
+        waiting += other.waiting;
+        return *this;
+    }
+    Spent operator-(const Spent& other) const {
+        return {running - other.running, waiting - other.waiting};
+    }
+};
+
+Spent spentBy(qint64 pid) {
+    QFile file(QStringLiteral("/proc/%1/schedstat").arg(pid));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QList<QByteArray> fields = file.readAll().split(' ');
+    if (fields.size() < 2)
+        return {};
+    return {fields[0].toDouble() / 1e6, fields[1].toDouble() / 1e6};
 }
 
-double boardsProcessorSeconds(const std::vector<std::unique_ptr<VirtualBoard>>& boards) {
-    double sum = 0;
+Spent spentByBoards(const std::vector<std::unique_ptr<VirtualBoard>>& boards) {
+    Spent sum;
     for (const auto& board : boards)
-        sum += processorSecondsOf(*board);
+        sum += spentBy(board->processId());
     return sum;
 }
 
@@ -51,12 +71,14 @@ QList<double> milliseconds(const QList<qint64>& ns) {
     return ms;
 }
 
-// Times in milliseconds; processor times per board.
+// Times in milliseconds. The editor's processor time is shared out among the boards; its
+// wait for a processor is whole, as it holds up every board.
 struct Measure {
     double wall = 0;
-    double firstEnd = 0; // when the first board was done
-    double editor = 0;
-    double board = 0;
+    double editorCpu = 0; // per board
+    double editorWait = 0;
+    double boardCpu = 0;         // per board
+    double boardWait = 0;        // per board
     double openClose = 0;        // per board: the event loop waits meanwhile
     double turnaroundMedian = 0; // the editor's, over every board's replies
     double lineMedian = 0;       // the same from the reply's end on the wire
@@ -64,8 +86,8 @@ struct Measure {
     QString failure;
 
     // Percent of one processor over the wall time, all boards together.
-    double editorLoad() const { return 100 * editor * count / wall; }
-    double boardsLoad() const { return 100 * board * count / wall; }
+    double editorLoad() const { return 100 * editorCpu * count / wall; }
+    double boardsLoad() const { return 100 * boardCpu * count / wall; }
 };
 
 // Every board must hold the whole stream, or the time means nothing.
@@ -118,20 +140,21 @@ Measure programBoards(int count, const Sequence& sequence) {
         clock);
     QEventLoop loop;
     QElapsedTimer wall;
-    QObject::connect(&upload, &MultiBoardUpload::boardEnded, [&] {
-        if (m.firstEnd == 0)
-            m.firstEnd = double(wall.nsecsElapsed()) / 1e6;
-    });
     QObject::connect(&upload, &MultiBoardUpload::finished, &loop, &QEventLoop::quit);
 
-    const double editor = processorSeconds();
-    const double board = boardsProcessorSeconds(boards);
+    const qint64 editorPid = QCoreApplication::applicationPid();
+    const Spent editorBefore = spentBy(editorPid);
+    const Spent boardsBefore = spentByBoards(boards);
     wall.start();
     if (upload.start(devices, sequence, BasePeriodIndex) && upload.running())
         loop.exec();
     m.wall = double(wall.nsecsElapsed()) / 1e6;
-    m.editor = (processorSeconds() - editor) * 1000 / count;
-    m.board = (boardsProcessorSeconds(boards) - board) * 1000 / count;
+    const Spent editor = spentBy(editorPid) - editorBefore;
+    const Spent board = spentByBoards(boards) - boardsBefore;
+    m.editorCpu = editor.running / count;
+    m.editorWait = editor.waiting;
+    m.boardCpu = board.running / count;
+    m.boardWait = board.waiting / count;
     takeLineFigures(m, lines);
     m.failure =
         judge(upload, boards, uploadstream::build(sequence, timebase::basePeriod(BasePeriodIndex)));
@@ -139,19 +162,20 @@ Measure programBoards(int count, const Sequence& sequence) {
 }
 
 QString row(const QString& pass, const Measure& m, const QString& ratio) {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12\n")
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10 %11 %12 %13\n")
         .arg(m.count, 6)
         .arg(pass, 6)
-        .arg(m.wall, 8, 'f', 1)
+        .arg(m.wall, 7, 'f', 1)
         .arg(ratio, 6)
-        .arg(m.firstEnd, 9, 'f', 1)
-        .arg(m.editor, 10, 'f', 2)
-        .arg(m.board, 10, 'f', 2)
-        .arg(m.openClose, 8, 'f', 2)
-        .arg(m.editorLoad(), 7, 'f', 1)
-        .arg(m.boardsLoad(), 7, 'f', 1)
-        .arg(m.turnaroundMedian, 8, 'f', 3)
-        .arg(m.lineMedian, 8, 'f', 3);
+        .arg(m.editorCpu, 7, 'f', 2)
+        .arg(m.editorWait, 7, 'f', 2)
+        .arg(m.boardCpu, 7, 'f', 2)
+        .arg(m.boardWait, 7, 'f', 2)
+        .arg(m.openClose, 7, 'f', 2)
+        .arg(m.editorLoad(), 6, 'f', 1)
+        .arg(m.boardsLoad(), 6, 'f', 1)
+        .arg(m.turnaroundMedian, 7, 'f', 3)
+        .arg(m.lineMedian, 7, 'f', 3);
 }
 
 // Each figure's own median over the runs.
@@ -164,9 +188,9 @@ Measure medians(const QList<Measure>& measures) {
     };
     Measure m;
     m.count = measures.first().count;
-    for (double Measure::*field :
-         {&Measure::wall, &Measure::firstEnd, &Measure::editor, &Measure::board,
-          &Measure::openClose, &Measure::turnaroundMedian, &Measure::lineMedian})
+    for (double Measure::*field : {&Measure::wall, &Measure::editorCpu, &Measure::editorWait,
+                                   &Measure::boardCpu, &Measure::boardWait, &Measure::openClose,
+                                   &Measure::turnaroundMedian, &Measure::lineMedian})
         m.*field = of(field);
     return m;
 }
@@ -177,10 +201,9 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     const int passes = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : DefaultPasses;
     QTextStream out(stdout);
-    out << "boards    run     wall  ratio first end  editor cpu  board cpu  open+cl  editor  "
-           "boards turn med line med\n"
-           "                  (ms)    /1      (ms)  (ms/board) (ms/board) ms/board   % cpu   "
-           "% cpu     (ms)     (ms)\n";
+    out << "                        editor (ms)    board (ms)   open+cl   % cpu       (ms)\n"
+           "boards    run    wall  ratio    cpu    wait     cpu    wait    (ms) editor boards "
+           "turn med line med\n";
     const Sequence sequence = composed(Records);
     std::map<int, QList<Measure>> measures;
     bool ok = true;
@@ -203,11 +226,11 @@ int main(int argc, char* argv[]) {
         out << row(QStringLiteral("median"), m, QString::number(m.wall / single, 'f', 3));
     }
     out << "ratio = median wall / median wall of one board; goal: 8 boards <= 1.15\n"
-           "cpu: processor time of the editor (this program) and of the board processes, per "
-           "board, and all together in percent of one processor over the wall time; open+cl: the "
-           "editor's wait for the port to open and close, during which no line is served; turn: "
-           "from the "
-           "editor's first sight of a reply to its next write; line: "
-           "from the reply's end on the wire, board and kernel wake-up included\n";
+           "editor, board: processor time running and ready but waiting for a processor; per "
+           "board, except the editor's wait, which holds up every board\n"
+           "open+cl: per board, the editor's wait for the port to open and close, during which "
+           "no line is served; % cpu: all boards together, of one processor over the wall time\n"
+           "turn: from the editor's first sight of a reply to its next write; line: from the "
+           "reply's end on the wire, board and kernel wake-up included\n";
     return ok ? 0 : 1;
 }
