@@ -21,8 +21,8 @@
 // does it (each board asked who it is, then programmed, every line on the one event loop),
 // and compares the wall time of 4 and 8 boards with that of one: the line is the same for
 // each board, so a perfect editor takes no longer for 8 than for 1. The board processes and
-// the editor share the machine's processors, so the processor time of each side is shown
-// apart, per board: what the editor spends is what it can save.
+// the editor share the machine's processors, so the time each side runs and the time it waits
+// for a processor are shown apart: only the editor's share is the editor's to save.
 
 namespace {
 
