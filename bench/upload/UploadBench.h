@@ -5,17 +5,8 @@
 #include <QList>
 
 #include <algorithm>
-#include <ctime>
 
-// What the upload benchmarks share: the sequence they program, the processor clock and
-// medians.
-
-// The processor time of this process so far, in seconds.
-inline double processorSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
-}
+// What the upload benchmarks share: the sequence they program and medians.
 
 inline double median(QList<double> values) {
     if (values.isEmpty())
