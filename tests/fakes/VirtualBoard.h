@@ -17,6 +17,9 @@ public:
     // The pseudo-terminal the board serves on, once started.
     QString device() const { return m_device; }
 
+    // The board's pseudo-terminal once it serves; its process, for its processor time.
+    const QString& device() const { return m_device; }
+    qint64 processId() const { return m_process.processId(); }
     QByteArray received() const { return read(LogFile); }
     QByteArray receivedStream() const { return read(StreamFile); }
     // False when what the board received still does not end with `tail` after `ms`.
