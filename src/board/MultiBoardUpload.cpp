@@ -5,18 +5,15 @@
 
 struct MultiBoardUpload::Link {
     std::unique_ptr<ISerialLine> line;
-    std::unique_ptr<BoardSession> session;
+    std::unique_ptr<BoardSession> session; // goes before its line
+
     bool uploading = false;
 };
 
 MultiBoardUpload::MultiBoardUpload(LineMaker makeLine, IClock& clock, QObject* parent)
     : QObject(parent), m_makeLine(std::move(makeLine)), m_clock(clock) {}
 
-// The sessions go before their lines.
-MultiBoardUpload::~MultiBoardUpload() {
-    for (auto& link : m_links)
-        link->session.reset();
-}
+MultiBoardUpload::~MultiBoardUpload() = default;
 
 bool MultiBoardUpload::running() const {
     return std::ranges::any_of(m_boards, [](const Board& b) { return !b.ended; });
@@ -26,6 +23,10 @@ bool MultiBoardUpload::start(const QStringList& devices, const Sequence& sequenc
                              int basePeriodIndex) {
     if (running() || devices.isEmpty() || sequence.length() == 0)
         return false;
+    // The last upload's sessions may be the ones telling of its end: they go once that is told.
+    auto retired = std::make_shared<decltype(m_links)>(std::move(m_links));
+    QMetaObject::invokeMethod(
+        this, [retired] {}, Qt::QueuedConnection);
     m_links.clear();
     m_boards.clear();
     m_sequence = std::make_unique<Sequence>(sequence);

@@ -14,9 +14,6 @@ public:
     QString start(const QStringList& options = {});
     // Closes as a pulled cable would, COM 1 still leading there; true on a clean end.
     bool stop();
-    // The pseudo-terminal the board serves on, once started.
-    QString device() const { return m_device; }
-
     // The board's pseudo-terminal once it serves; its process, for its processor time.
     const QString& device() const { return m_device; }
     qint64 processId() const { return m_process.processId(); }
