@@ -26,6 +26,10 @@
         <source> Carte    </source>
         <translation> Board    </translation>
     </message>
+    <message>
+        <source>Programmation interrompue : la carte ne contient qu&apos;une partie de la séquence.</source>
+        <translation>Programming interrupted: the board holds only part of the sequence.</translation>
+    </message>
 </context>
 <context>
     <name>BoardTestWindow</name>
@@ -43,10 +47,6 @@
     <message>
         <source>Enregistrement</source>
         <translation>Record</translation>
-    </message>
-    <message>
-        <source>Programmation</source>
-        <translation>Programming</translation>
     </message>
 </context>
 <context>
@@ -81,10 +81,6 @@
     <message>
         <source>Affiche la version.</source>
         <translation>Shows the version.</translation>
-    </message>
-    <message>
-        <source>Le port série de la carte (/dev/ttyUSB0, COM7).</source>
-        <translation>The board&apos;s serial port (/dev/ttyUSB0, COM7).</translation>
     </message>
     <message>
         <source>PÉRIPHÉRIQUE</source>
@@ -142,6 +138,34 @@
         <source>base de temps inconnue : %1</source>
         <translation>unknown time base: %1</translation>
     </message>
+    <message>
+        <source>Le port série de la carte (/dev/ttyUSB0, COM7) ; program en prend plusieurs, une carte par port.</source>
+        <translation>The board&apos;s serial port (/dev/ttyUSB0, COM7); program takes several, one board per port.</translation>
+    </message>
+    <message>
+        <source>program : toutes les cartes, une par adaptateur série que le système signale.</source>
+        <translation>program: every board, one per serial adapter the system reports.</translation>
+    </message>
+    <message>
+        <source>seul program prend plusieurs ports ou --all</source>
+        <translation>only program takes several ports or --all</translation>
+    </message>
+    <message>
+        <source>--all ou --port, pas les deux</source>
+        <translation>--all or --port, not both</translation>
+    </message>
+    <message>
+        <source>--trace ne suit qu&apos;une carte : un seul --port</source>
+        <translation>--trace follows one board only: a single --port</translation>
+    </message>
+    <message>
+        <source>un --port est vide</source>
+        <translation>a --port is empty</translation>
+    </message>
+    <message>
+        <source>le port %1 est donné deux fois</source>
+        <translation>port %1 is given twice</translation>
+    </message>
 </context>
 <context>
     <name>CommandRunner</name>
@@ -169,6 +193,14 @@
         <source>%1 : %2 enregistrements, un tour dure %3 s à la base %4</source>
         <translation>%1: %2 records, one loop takes %3 s at time base %4</translation>
     </message>
+    <message>
+        <source>Programmation interrompue avant son début : la carte garde sa séquence.</source>
+        <translation>Programming interrupted before it began: the board keeps its sequence.</translation>
+    </message>
+    <message>
+        <source>aucun adaptateur série trouvé : branchez les cartes, ou donnez --port</source>
+        <translation>no serial adapter found: plug the boards in, or give --port</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleOutput</name>
@@ -183,8 +215,12 @@
     </message>
     <message>
         <source> : </source>
-        <extracomment>Between a file&apos;s name and what is said about it.</extracomment>
+        <extracomment>Between a file&apos;s or a port&apos;s name and what is said about it.</extracomment>
         <translation>: </translation>
+    </message>
+    <message>
+        <source>blocs : %1</source>
+        <translation>blocks: %1</translation>
     </message>
 </context>
 <context>
@@ -586,6 +622,14 @@ Programs an LT840 light-chaser board over its serial link, without a window.
         <source>Codes de sortie</source>
         <translation>Exit codes</translation>
     </message>
+    <message>
+        <source>programmation arrêtée par Ctrl+C</source>
+        <translation>programming stopped by Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Avec plusieurs --port, ou --all, program programme les cartes ensemble et écrit une ligne par carte, « PORT : résultat », dans l&apos;ordre des ports ; le code de sortie est le plus grand des cartes. Ctrl+C arrête la programmation après le bloc en cours (code 5).</source>
+        <translation>With several --port, or --all, program programs the boards together and writes one line per board, &quot;PORT: result&quot;, in the order of the ports; the exit status is the highest of the boards&apos;. Ctrl+C stops programming after the block under way (status 5).</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -709,6 +753,73 @@ Programs an LT840 light-chaser board over its serial link, without a window.
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>MultiUploadDialog</name>
+    <message>
+        <source>Programmée (%1)</source>
+        <translation>Programmed (%1)</translation>
+    </message>
+    <message>
+        <source>Arrêtée avant la programmation</source>
+        <translation>Stopped before programming</translation>
+    </message>
+    <message>
+        <source>La carte ne répond pas</source>
+        <translation>The board does not answer</translation>
+    </message>
+    <message>
+        <source>&amp;Programmer</source>
+        <translation>&amp;Program</translation>
+    </message>
+    <message>
+        <source>&amp;Arrêter</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Programmer plusieurs cartes</source>
+        <translation>Program several boards</translation>
+    </message>
+    <message>
+        <source>&amp;Fermer</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Cochez les cartes à programmer avec la séquence en cours :</source>
+        <translation>Tick the boards to program with the current sequence:</translation>
+    </message>
+    <message>
+        <source>Aucun adaptateur série n&apos;a été trouvé.</source>
+        <translation>No serial adapter was found.</translation>
+    </message>
+    <message>
+        <source>Identification…</source>
+        <translation>Identification…</translation>
+    </message>
+    <message>
+        <source>bloc %1/%2</source>
+        <translation>block %1/%2</translation>
+    </message>
+    <message>
+        <source>%1 carte programmée</source>
+        <translation>%1 board programmed</translation>
+    </message>
+    <message>
+        <source>%1 cartes programmées</source>
+        <translation>%1 boards programmed</translation>
+    </message>
+    <message>
+        <source>%1 en échec</source>
+        <translation>%1 failed</translation>
+    </message>
+    <message>
+        <source>%1 arrêtée</source>
+        <translation>%1 stopped</translation>
+    </message>
+    <message>
+        <source>%1 arrêtées</source>
+        <translation>%1 stopped</translation>
     </message>
 </context>
 <context>
@@ -987,6 +1098,21 @@ Programs an LT840 light-chaser board over its serial link, without a window.
     </message>
 </context>
 <context>
+    <name>UploadProgress</name>
+    <message>
+        <source>&amp;Arrêter</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Programmation</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source>Arrêter</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
     <name>WindowCommands</name>
     <message>
         <source>La langue choisie s&apos;affichera au prochain démarrage de LT840.</source>
@@ -1128,6 +1254,10 @@ License: GNU GPL version 3 or later
     <message>
         <source>Selon le bureau</source>
         <translation>Desktop default</translation>
+    </message>
+    <message>
+        <source>Programmer plusieurs &amp;cartes…</source>
+        <translation>Program several &amp;boards…</translation>
     </message>
 </context>
 <context>
