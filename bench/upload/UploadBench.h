@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <algorithm>
+#include <initializer_list>
 
 // What the upload benchmarks share: the sequence they program and medians.
 
@@ -13,6 +14,26 @@ inline double median(QList<double> values) {
         return 0;
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+// The first measure, with each of `fields` the median over all of them.
+template <typename Measure>
+Measure medians(const QList<Measure>& measures, std::initializer_list<double Measure::*> fields) {
+    Measure m = measures.first();
+    for (double Measure::*field : fields) {
+        QList<double> values;
+        for (const Measure& each : measures)
+            values.append(each.*field);
+        m.*field = median(values);
+    }
+    return m;
+}
+
+inline QList<double> milliseconds(const QList<qint64>& ns) {
+    QList<double> ms;
+    for (qint64 n : ns)
+        ms.append(double(n) / 1e6);
+    return ms;
 }
 
 // `n` frames as a user would record them: frame k lights the lamps of the bits of 37k + 1 and

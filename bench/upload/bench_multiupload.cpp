@@ -64,13 +64,6 @@ Spent spentByBoards(const std::vector<std::unique_ptr<VirtualBoard>>& boards) {
     return sum;
 }
 
-QList<double> milliseconds(const QList<qint64>& ns) {
-    QList<double> ms;
-    for (qint64 n : ns)
-        ms.append(double(n) / 1e6);
-    return ms;
-}
-
 // Times in milliseconds. The editor's processor time is shared out among the boards; its
 // wait for a processor is whole, as it holds up every board.
 struct Measure {
@@ -180,19 +173,9 @@ QString row(const QString& pass, const Measure& m, const QString& ratio) {
 
 // Each figure's own median over the runs.
 Measure medians(const QList<Measure>& measures) {
-    const auto of = [&measures](double Measure::*field) {
-        QList<double> values;
-        for (const Measure& m : measures)
-            values.append(m.*field);
-        return median(values);
-    };
-    Measure m;
-    m.count = measures.first().count;
-    for (double Measure::*field : {&Measure::wall, &Measure::editorCpu, &Measure::editorWait,
-                                   &Measure::boardCpu, &Measure::boardWait, &Measure::openClose,
-                                   &Measure::turnaroundMedian, &Measure::lineMedian})
-        m.*field = of(field);
-    return m;
+    return medians(measures, {&Measure::wall, &Measure::editorCpu, &Measure::editorWait,
+                              &Measure::boardCpu, &Measure::boardWait, &Measure::openClose,
+                              &Measure::turnaroundMedian, &Measure::lineMedian});
 }
 
 } // namespace

@@ -37,13 +37,6 @@ double maximum(const QList<double>& values) {
     return values.isEmpty() ? 0 : *std::max_element(values.begin(), values.end());
 }
 
-QList<double> milliseconds(const QList<qint64>& ns) {
-    QList<double> ms;
-    for (qint64 n : ns)
-        ms.append(double(n) / 1e6);
-    return ms;
-}
-
 // Times in milliseconds.
 struct Measure {
     double wall = 0;
@@ -123,19 +116,10 @@ QString row(const QString& name, const QString& pass, const Measure& m, double r
 
 // Each figure's own median over the runs.
 Measure medians(const QList<Measure>& measures) {
-    const auto of = [&measures](double Measure::*field) {
-        QList<double> values;
-        for (const Measure& m : measures)
-            values.append(m.*field);
-        return median(values);
-    };
-    Measure m;
-    for (double Measure::*field :
-         {&Measure::wall, &Measure::openClose, &Measure::bound, &Measure::turnaroundSum,
-          &Measure::turnaroundMedian, &Measure::turnaroundMax, &Measure::lineMedian,
-          &Measure::lineMax, &Measure::processor})
-        m.*field = of(field);
-    return m;
+    return medians(measures,
+                   {&Measure::wall, &Measure::openClose, &Measure::bound, &Measure::turnaroundSum,
+                    &Measure::turnaroundMedian, &Measure::turnaroundMax, &Measure::lineMedian,
+                    &Measure::lineMax, &Measure::processor});
 }
 
 } // namespace
