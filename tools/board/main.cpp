@@ -1,5 +1,6 @@
 #include "board/BoardService.h"
 #include "board/ReceivedStream.h"
+#include "model/BoardFormat.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -19,8 +20,10 @@ int decodeFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return usageError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    // One byte past a whole stream is enough to tell one too long, and an endless device such
+    // as /dev/zero is not read for ever.
     QString error;
-    const auto stream = virtualboard::decodeStream(file.readAll(), &error);
+    const auto stream = virtualboard::decodeStream(file.read(boardformat::StreamSize + 1), &error);
     if (!stream)
         return usageError(QStringLiteral("%1: %2").arg(path, error));
     QTextStream(stdout) << virtualboard::describeStream(*stream);
