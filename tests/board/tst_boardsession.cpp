@@ -267,6 +267,8 @@ private slots:
             "Stopped '?' ?,?,P,b0" +
                 QString(stopped).replace(u"busy,id=LT840:V1.02 "_s, u"id=LT840:V1.02 ,busy"_s),
             stopAt(0));
+        row("stopped as the end block leaves: no F",
+            "Stopped '?' ?,?," + blocks(2) + "P,end" + refusedLater, stopAt(3));
         row("stopped, then programmed",
             "Done '' ?,?,P,b0,?," + blocks(2) +
                 "P,end,F,R [] '' closed o1,1,3 | upload,id=LT840:V1.02 "
