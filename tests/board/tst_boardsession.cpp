@@ -263,10 +263,10 @@ private slots:
             " [" + Stopped + "] '' open o1,1 | upload,busy,id=LT840:V1.02 ,/upload";
         row("stopped while the board is asked who it is", "Stopped 'LT840:V1.02 ' ?,?" + stopped,
             stopAt(-1));
-        row("stopped as block 0 leaves",
-            "Stopped '?' ?,?,P,b0" +
-                QString(stopped).replace(u"busy,id=LT840:V1.02 "_s, u"id=LT840:V1.02 ,busy"_s),
-            stopAt(0));
+        // Once the board has said who it is, a second command is refused after its answer.
+        const QString refusedLater =
+            QString(stopped).replace(u"busy,id=LT840:V1.02 "_s, u"id=LT840:V1.02 ,busy"_s);
+        row("stopped as block 0 leaves", "Stopped '?' ?,?,P,b0" + refusedLater, stopAt(0));
         row("stopped as the end block leaves: no F",
             "Stopped '?' ?,?," + blocks(2) + "P,end" + refusedLater, stopAt(3));
         row("stopped, then programmed",
