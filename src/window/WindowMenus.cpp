@@ -7,6 +7,7 @@
 #include "window/WindowCommands.h"
 #include "window/platform/MessageBoxes.h"
 #include "window/platform/QtProgramFolders.h"
+#include "window/widgets/AfterFirstPaint.h"
 #include "window/widgets/LinkJournal.h"
 #include "window/widgets/PortMenu.h"
 #include "window/widgets/RecentFilesMenu.h"
@@ -22,7 +23,6 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -116,50 +116,22 @@ QString toolTip(const QAction* action) {
     return text;
 }
 
-// Rendering the toolbar's icons costs more than the rest of the menus together: they are
-// loaded once the toolbar has been painted for the first time, so that the window appears
-// without waiting for them. The buttons keep their size meanwhile (icon only, fixed icon size).
-class ToolBarIcons : public QObject {
-public:
-    struct Pending {
-        QAction* action;
-        const char* themeIcon;
-        const char* ownIcon;
-    };
-
-    explicit ToolBarIcons(QToolBar* toolBar) : QObject(toolBar), m_toolBar(toolBar) {
-        toolBar->installEventFilter(this);
-    }
-    void add(const Pending& pending) { m_pending.push_back(pending); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == m_toolBar && event->type() == QEvent::Paint) {
-            m_toolBar->removeEventFilter(this);
-            QTimer::singleShot(0, this, &ToolBarIcons::load);
-        }
-        return false;
-    }
-
-private:
-    void load() {
-        for (const Pending& p : m_pending)
-            setIcon(p);
-        deleteLater();
-    }
-    void setIcon(const Pending& p) const {
-        const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(p.ownIcon)));
-        const QIcon icon = QIcon::fromTheme(QLatin1String(p.themeIcon), own);
-        p.action->setIcon(icon);
-        // Without Qt's SVG support and without a theme icon, the caption stands in.
-        if (icon.pixmap(m_toolBar->iconSize()).isNull())
-            qobject_cast<QToolButton*>(m_toolBar->widgetForAction(p.action))
-                ->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    }
-
-    QToolBar* m_toolBar;
-    std::vector<Pending> m_pending;
+// A toolbar command's icon: the desktop theme's, else the program's own.
+struct ToolBarIcon {
+    QAction* action;
+    const char* themeIcon;
+    const char* ownIcon;
 };
+
+void setIcon(QToolBar* toolBar, const ToolBarIcon& wanted) {
+    const QIcon own(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(wanted.ownIcon)));
+    const QIcon icon = QIcon::fromTheme(QLatin1String(wanted.themeIcon), own);
+    wanted.action->setIcon(icon);
+    // Without Qt's SVG support and without a theme icon, the caption stands in.
+    if (icon.pixmap(toolBar->iconSize()).isNull())
+        qobject_cast<QToolButton*>(toolBar->widgetForAction(wanted.action))
+            ->setToolButtonStyle(Qt::ToolButtonTextOnly);
+}
 
 void offerOnToolBar(QToolBar* toolBar, QAction* action) {
     action->setToolTip(toolTip(action));
@@ -193,7 +165,7 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
     QMenu* menus[] = {file, edit, m_colourMenu, transfer, help};
     toolBar->setIconSize({24, 24});
     toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    auto* icons = new ToolBarIcons(toolBar);
+    std::vector<ToolBarIcon> icons;
     const Row* lastOnToolBar = nullptr;
     for (const Row& row : Rows) {
         Q_ASSERT(std::size_t(row.command) == m_actions.size());
@@ -204,9 +176,15 @@ void WindowMenus::build(QMainWindow* window, QToolBar* toolBar) {
         if (lastOnToolBar && lastOnToolBar->place != row.place)
             toolBar->addSeparator();
         offerOnToolBar(toolBar, a);
-        icons->add({a, row.themeIcon, row.ownIcon});
+        icons.push_back({a, row.themeIcon, row.ownIcon});
         lastOnToolBar = &row;
     }
+    // Rendering the icons costs more than the rest of the menus together: the window appears
+    // without waiting for them. The buttons keep their size meanwhile (icon only, fixed size).
+    afterFirstPaint(toolBar, [toolBar, icons] {
+        for (const ToolBarIcon& icon : icons)
+            setIcon(toolBar, icon);
+    });
     // The colour menu is greyed, as designed, so that it never opens; its shortcuts stay
     // live through the window itself.
     m_colourMenu->menuAction()->setEnabled(false);

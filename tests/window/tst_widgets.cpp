@@ -5,6 +5,7 @@
 #include "editing/SequenceEditor.h"
 #include "serial/LineSwitch.h"
 #include "serial/PortList.h"
+#include "window/widgets/AfterFirstPaint.h"
 #include "window/widgets/BoardTestWindow.h"
 #include "window/widgets/LampGrid.h"
 #include "window/widgets/LinkJournal.h"
@@ -391,6 +392,23 @@ private slots:
         QVERIFY(!journal.isVisible() && !journal.isOpen());
         QCOMPARE(rig.line.written, QList<QByteArray>({"?", "P"}));
         QCOMPARE(rig.log, QStringList({"open true", "open false"}));
+    }
+
+    // What waits for a widget's first paint runs once, when that paint is over.
+    void firstPaintTask() {
+        struct Painted : QWidget {
+            int paints = 0;
+            void paintEvent(QPaintEvent*) override { ++paints; }
+        } widget;
+        QList<int> paintsSeen;
+        afterFirstPaint(&widget, [&] { paintsSeen << widget.paints; });
+        QCoreApplication::processEvents();
+        QVERIFY(paintsSeen.isEmpty());
+        widget.show();
+        QTRY_COMPARE(paintsSeen, QList<int>({1}));
+        widget.repaint();
+        QCoreApplication::processEvents();
+        QCOMPARE(paintsSeen, QList<int>({1}));
     }
 };
 

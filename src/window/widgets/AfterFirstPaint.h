@@ -1,0 +1,9 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+// Runs `task` once `widget` has been painted for the first time, when that paint is over: what
+// the first frame does not show (icons, mostly) then does not hold the window back.
+void afterFirstPaint(QWidget* widget, std::function<void()> task);
