@@ -57,25 +57,6 @@ std::jthread startFontconfig() {
     return {};
 }
 
-// Ends the event loop once `window` has been painted for the first time: the start-up
-// benchmark times the editor up to its first frame, and not what that frame left for later.
-class QuitAfterFirstFrame : public QObject {
-public:
-    explicit QuitAfterFirstFrame(QWidget* window) : QObject(window) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    // The loop ends once the paint, which has only begun, is over.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QCoreApplication::exit(0);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -111,7 +92,9 @@ int main(int argc, char* argv[]) {
     // Opened once the window is up, so that its questions and reports have a window to sit on.
     if (!file.isEmpty())
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
+    // The start-up benchmark times the editor up to its first frame, not what that frame left
+    // for later.
     if (qEnvironmentVariableIntValue("LT840_QUIT_WHEN_SHOWN") == 1)
-        new QuitAfterFirstFrame(&window);
+        afterFirstPaint(&window, [] { QCoreApplication::exit(0); });
     return app.exec();
 }
