@@ -57,7 +57,9 @@ private slots:
     }
 
     // A board that hangs up in a block, or goes between two exchanges, makes the reads fail;
-    // the user is told once why the line went, and the next opening finds the port gone.
+    // the user is told once why the line went, and the line stays silent until it is closed.
+    // (Whether the port opens again is the system's affair: a pseudo-terminal's number is
+    // soon given to another.)
     void boardThatHangsUp_data() {
         QTest::addColumn<bool>("stop");
         QTest::newRow("hangs up in a block") << false;
@@ -77,14 +79,15 @@ private slots:
         exchange(link, QByteArray(32, char(0xA5)), 1);
         exchange(link, "F", 1);
         QCOMPARE(link.state(), BoardLink::State::Silent);
-        QVERIFY(!opened(link));
+        QVERIFY(line.isOpen());
+        line.close();
+        QVERIFY(!line.isOpen());
         QStringList seen;
         for (const Report& r : link.takeReports())
             seen << r.text;
         const QString read = "ERREUR :" + QString::number(QSerialPort::ReadError);
         const QString gone = "ERREUR :" + QString::number(QSerialPort::ResourceError);
-        QVERIFY2(seen.size() == 2 && (seen[0] == read || seen[0] == gone) &&
-                     seen[1].startsWith("COM1: n'est pas disponible"),
+        QVERIFY2(seen.size() == 1 && (seen[0] == read || seen[0] == gone),
                  qPrintable(seen.join(u'\n')));
     }
 };
