@@ -22,10 +22,9 @@ const std::pair<const char*, QByteArray> Files[] = {
 // seq%2.DAT as a board takes it in at the base 0.01.
 const QByteArray SeqStream = QByteArray::fromHex("a50101fe027d05fb") + QByteArray(24, 0);
 
-// The virtual boards' options, a comma between boards ("-": none); the arguments (DEV: each
-// board's device in turn; an empty word stays; 2>tty: the errors to a terminal); the exit
-// status; patterns for the output (DEV as in the arguments) and the errors; the bytes the
-// first board received; the start of the stream each sound board took in; out.dat afterwards.
+// Boards' options, comma-separated ("-": none); arguments (DEV: the next board's device, an
+// empty word kept, 2>tty: errors to a terminal); status; output and error patterns; the tail
+// the first board received; the stream's start each sound board took in; out.dat afterwards.
 struct Run {
     const char *board, *arguments;
     int status;

@@ -163,8 +163,7 @@ private slots:
         QVERIFY(e.sequence() == before);
     }
 
-    // The oldest steps go; a setting is no step, a change drops what may be redone; only the state
-    // last saved is free of unsaved work; New starts afresh; a recording that only moves is a step.
+    // The step limit, settings, redo dropped, the saved state, New, a recording that only moves.
     void bounds() {
         EditorRig rig;
         E& e = rig.editor;

@@ -10,10 +10,8 @@
 #include <map>
 #include <utility>
 
-// A clock that moves only when told, with what is due at each moment: the time of day
-// (10:00:00 to begin with) and the monotonic count move together, the time of day wrapping
-// at midnight. Alarms and a scripted line's deliveries wait in it until run() or advance()
-// reaches their time.
+// A clock that moves only when told; the time of day (from 10:00:00) wraps at midnight.
+// Alarms and deliveries wait in it until run() or advance() reaches their time.
 struct FakeClock : IClock {
     double timeOfDaySeconds = 36000.0;
     qint64 monotonic = 1000;

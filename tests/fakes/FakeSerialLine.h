@@ -10,9 +10,8 @@
 #include <map>
 #include <utility>
 
-// A scripted board: the first rule matching a message written (with uses left) says what
-// comes back and how many ms after, on the fake clock, whose run() delivers it. Logs what
-// the session asked of the line.
+// A scripted board: the first rule with uses left matching a message written says what comes
+// back and how many ms after, on the fake clock; what was asked of the line is logged.
 class FakeSerialLine : public ISerialLine {
 public:
     struct Delivery {

@@ -6,8 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// The given paths take the given modes while this lives; root, which passes every permission
-// check, runs meanwhile as "nobody" (the saved id stays root, which brings it back).
+// While this lives the paths take the modes given and root, which passes every check, is "nobody".
 class PlainUser {
 public:
     explicit PlainUser(const QList<std::pair<QString, mode_t>>& modes) {

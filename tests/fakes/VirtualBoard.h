@@ -4,8 +4,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-// The virtual board in a child process, on a pseudo-terminal that COM 1 leads to while this
-// lives; it logs every byte received and keeps the last upload stream.
+// The virtual board in a child process on a pseudo-terminal that COM 1 leads to while this lives.
 class VirtualBoard {
 public:
     ~VirtualBoard();

@@ -106,8 +106,7 @@ private slots:
         QTEST(shown(lines ? readRecordLines(bytes) : readSequenceFile(bytes)), "read");
     }
 
-    // "list|path opened|files gone|list afterwards": the path first, once, however written; six
-    // at most; the files gone dropped.
+    // "list|path opened|files gone|list afterwards": at most six, the path first and once.
     void recentList_data() {
         QTest::addColumn<QStringList>("c");
         for (const char* c : {"/a /b /c|/c||/c /a /b", "/d/a.dat /b|/d/./x/../a.dat||/d/a.dat /b",

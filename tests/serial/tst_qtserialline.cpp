@@ -28,7 +28,6 @@ void exchange(BoardLink& link, const QByteArray& message, int replyLength) {
 } // namespace
 
 // What only the real adapter on a real line shows: bursts, the drain at close, a lost line.
-// The board is reached on COM 1, which the virtual board makes lead to its pseudo-terminal.
 class TstQtSerialLine : public QObject {
     Q_OBJECT
 
@@ -58,8 +57,6 @@ private slots:
 
     // A board that hangs up in a block, or goes between two exchanges, makes the reads fail;
     // the user is told once why the line went, and the line stays silent until it is closed.
-    // (Whether the port opens again is the system's affair: a pseudo-terminal's number is
-    // soon given to another.)
     void boardThatHangsUp_data() {
         QTest::addColumn<bool>("stop");
         QTest::newRow("hangs up in a block") << false;

@@ -4,8 +4,7 @@
 #include <QMessageBox>
 #include <QtTest>
 
-// The real message boxes, answered as they show with the button named ("Oui", "Non", "OK")
-// or, when none is queued, with Escape. Each box shown is logged as "title|text|icon|buttons".
+// Boxes answered with the button queued, else Escape; logged as "title|text|icon|buttons".
 class BoxAnswers : public QObject {
 public:
     QQueue<QString> answers;

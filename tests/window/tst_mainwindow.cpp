@@ -1,3 +1,4 @@
+#include "../editing/EditorRig.h"
 #include "WindowRig.h"
 #include "files/DiskFile.h"
 #include "files/SequenceFile.h"
@@ -40,17 +41,6 @@ using Command = WindowMenus::Command;
 
 namespace {
 
-QString recordLine(const Frame& f) {
-    return QString::fromLatin1(writeRecordLines({&f, 1})).trimmed();
-}
-
-QString lampText(const SequenceEditor& e) {
-    QString s;
-    for (bool lit : e.lamps())
-        s += lit ? u'1' : u'0';
-    return s;
-}
-
 template <class W> QList<QWidget*> widgets(const QList<W*>& list) {
     return {list.begin(), list.end()};
 }
@@ -71,8 +61,7 @@ void recordTwo(SequenceEditor& e) {
     e.showRecord(0);
 }
 
-// An item: its caption, its shortcuts, "#" when greyed, "*" when ticked, its submenu's
-// visible items ("-" a separator).
+// Caption, shortcuts, "#" greyed, "*" ticked, then the visible submenu ("-" a separator).
 QString describe(const QAction* a) {
     QStringList sub;
     for (const QAction* item : a->menu() ? a->menu()->actions() : QList<QAction*>())
@@ -127,13 +116,11 @@ private slots:
     }
     void init() { userSettings().clear(); }
 
-    // A right press records on these 25 controls and the overview, and nowhere else; the
-    // overview shows a record clicked and takes "Départ" from a Shift+click.
+    // A right press records on these 25 controls and the overview only; Shift+click: "Départ".
     void rightPressesAndOverview() {
         WindowRig r;
         ClientArea& a = r.area();
         const SequencePanel* s = a.sequencePanel();
-        // The background, its frames (the lamp grid among them) and the buttons on them.
         QList<QWidget*> recording{&a, s->recordButton(), a.optionsPanel()->autoRecordCheck()};
         recording += widgets(a.findChildren<QGroupBox*>(Qt::FindDirectChildrenOnly));
         recording += widgets(a.transformPanel()->findChildren<QPushButton*>());
@@ -150,14 +137,13 @@ private slots:
         QTest::mouseClick(strip, Qt::LeftButton, Qt::ShiftModifier,
                           Overview::columnRect(1).center());
         QTest::mouseClick(strip, Qt::LeftButton, {}, Overview::columnRect(2).center());
-        QCOMPARE(words(recording.size(), s->recordCountField()->text(), lampText(r.editor),
+        QCOMPARE(words(recording.size(), s->recordCountField()->text(), grid(r.editor),
                        r.player.isPlaying(), s->startAddressField()->text(),
                        r.editor.currentRecord()),
                  u"25 26 00100000 0 1 2");
     }
 
-    // From records 0 and 1, lamp 2 lit, record 0 shown: "count record lamps multiplier
-    // playing autoRecord".
+    // From recordTwo: "count record lamps multiplier playing autoRecord".
     void presses_data() {
         QTest::addColumn<int>("control"); // in the order below
         QTest::addColumn<Qt::MouseButton>("button");
@@ -187,13 +173,13 @@ private slots:
             a.optionsPanel()->autoRecordCheck(),     a.lampGrid()}[control];
         WindowRig::press(w, button, control == 7 ? QPoint(px(4680), px(600)) : QPoint());
         const SequenceEditor& e = r.editor;
-        QTEST(words(e.sequence().length(), e.currentRecord(), lampText(e), e.multiplierIndex(),
+        QTEST(words(e.sequence().length(), e.currentRecord(), grid(e), e.multiplierIndex(),
                     r.player.isPlaying(), a.optionsPanel()->autoRecordCheck()->isChecked()),
               "expected");
     }
 
-    // Typed text reaches the editor at once and stays as typed until committed, the period's
-    // until the next computation: "field range".
+    // Typed text acts at once and stays as typed until committed (the period's until
+    // computed again): "field range".
     void addressFields_data() {
         QTest::addColumn<int>("field"); // Départ, En cours, Maximum, the period
         QTest::addColumn<QString>("typed");
@@ -243,22 +229,21 @@ private slots:
         QTEST(words(f->text(), r.area().recordNavigator()->maximum()), "expected");
     }
 
-    // The keyboard alone: Tab reaches the lamps; 1..8, and Space on the lamp marked with the
-    // arrows, switch lamps as a left press does; Space or Enter on a button that acts on a press
-    // acts once; a multiplier checked by an arrow is put back.
+    // Tab reaches the lamps; digits and Space switch lamps; Space or Enter on a button acts
+    // once; a multiplier checked by an arrow is put back.
     void keyboard() {
         WindowRig r;
         const SequencePanel* s = r.area().sequencePanel();
         const TimeBasePanel* b = r.area().timeBasePanel();
-        LampGrid* grid = r.area().lampGrid();
+        LampGrid* lamps = r.area().lampGrid();
         s->startAddressField()->setFocus();
-        for (int tabs = 0; !grid->hasFocus() && tabs < 40; ++tabs)
+        for (int tabs = 0; !lamps->hasFocus() && tabs < 40; ++tabs)
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(grid->hasFocus());
+        QVERIFY(lamps->hasFocus());
         for (auto key : {Qt::Key_3, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space, Qt::Key_End,
                          Qt::Key_Space, Qt::Key_Left, Qt::Key_Space})
-            QTest::keyClick(grid, key);
-        const QString seen = lampText(r.editor);
+            QTest::keyClick(lamps, key);
+        const QString seen = grid(r.editor);
         QTest::keyClick(s->recordButton(), Qt::Key_Space);
         QTest::keyClick(r.area().transformPanel()->invertButton(), Qt::Key_Return);
         QTest::keyClick(b->multiplierButton(5), Qt::Key_Space);
@@ -267,8 +252,8 @@ private slots:
         QString marked;
         for (int i = 0; i < timebase::ButtonCount; ++i)
             marked += b->multiplierButton(i)->isChecked() ? u'1' : u'0';
-        QCOMPARE(words(seen, r.editor.sequence().length(), lampText(r.editor), marked,
-                       recordLine(r.editor.sequence().at(1))),
+        QCOMPARE(words(seen, r.editor.sequence().length(), grid(r.editor), marked,
+                       line(r.editor.sequence().at(1))),
                  u"00000011 2 11111100 000001 611111100"_s);
         const Frame endMark; // a record without a duration: no multiplier marked
         r.editor.replaceSequence(Sequence::loaded({&endMark, 1}));
@@ -279,8 +264,7 @@ private slots:
         QTRY_VERIFY(edit->isVisible());
     }
 
-    // Menu shortcuts win in text fields, where Shift+Insert still pastes; the greyed colour
-    // menu's shortcuts act.
+    // Menu shortcuts, the greyed colour menu's too, win in fields; Shift+Insert still pastes.
     void menuShortcutsInFields() {
         WindowRig r;
         WindowMenus* m = r.window.menus();
@@ -312,8 +296,7 @@ private slots:
                  u"1 0 x0");
     }
 
-    // Closing with work unsaved, by the window or by "Quitter", asks once; Escape keeps the
-    // editor open.
+    // Closing with work unsaved asks once; Escape keeps the editor open.
     void closing_data() {
         QTest::addColumn<bool>("ends");
         for (const char* how : {"close Escape", "Quitter Escape", "close Non", "Quitter Non"})
@@ -362,19 +345,17 @@ private slots:
                 [&] { progress << words(bar->value(), bar->maximum(), shown()); });
         r.window.menus()->action(Command::Upload)->trigger();
         r.clock.run();
-        QCOMPARE(seen + progress.join(u',') + u'|' + shown(),
+        // The refused reset's three reports: the port refused twice, the "R" unsent.
+        QCOMPARE(seen + progress.join(u',') + u'|' + words(shown(), r.boxes.shown.size()),
                  u"1  Carte    LT840:V1.02  LT840:V1.02 |#ffff00 #e0e0e0|#ffff00 #e0e0e0|"
-                 u"0 2 1 0,1 2 1 0,2 2 1 0|0 1");
-        // The reset's reports: the port refused twice, the "R" unsent.
-        QCOMPARE(r.boxes.shown.size(), 3);
+                 u"0 2 1 0,1 2 1 0,2 2 1 0|0 1 3");
     }
 
-    // "Arrêter" shows beside the bar during an upload: a click, Space once Tab has reached
-    // it, Escape in a field, or closing the window stop the upload after its first block, and
-    // the stop is reported; the closed window waits for that report, then ends.
+    // A click on "Arrêter", Escape in a field or closing the window stop the upload after its
+    // first block; the closed window waits for the stop's report, then ends.
     void stopUpload_data() {
         QTest::addColumn<QString>("how");
-        for (const char* how : {"click", "Tab Space", "Escape", "close"})
+        for (const char* how : {"click", "Escape", "close"})
             QTest::newRow(how) << QString::fromLatin1(how);
     }
     void stopUpload() {
@@ -392,27 +373,19 @@ private slots:
                 QTest::mouseClick(stop, Qt::LeftButton);
             else if (how == u"close")
                 r.boxes.answers << u"Non"_s, r.window.close();
-            QWidget* field = r.area().sequencePanel()->startAddressField();
-            QWidget* focus = how == u"Escape" ? field : static_cast<QWidget*>(r.area().lampGrid());
-            focus->setFocus();
-            if (how == u"Escape")
-                QTest::keyClick(focus, Qt::Key_Escape);
-            else if (how == u"Tab Space")
-                QTest::keyClick(focus, Qt::Key_Tab), QTest::keyClick(stop, Qt::Key_Space);
+            else if (QWidget* field = r.area().sequencePanel()->startAddressField();
+                     how == u"Escape")
+                field->setFocus(), QTest::keyClick(field, Qt::Key_Escape);
         });
         r.window.menus()->action(Command::Upload)->trigger();
         r.clock.run();
-        const auto blocks = std::ranges::count_if(r.line.written, [](const QByteArray& w) {
-            return w.size() == 32 && w != QByteArray(32, '*');
-        });
-        QCOMPARE(words(seen, blocks, stop->isVisible(), r.window.isVisible(), r.boxes.shown.last()),
-                 u"0 1 0 1 0 %1 * LT840 *|Programmation interrompue : la carte ne contient "
+        QCOMPARE(words(seen, stop->isVisible(), r.window.isVisible(), r.boxes.shown.last()),
+                 u"0 1 0 0 %1 * LT840 *|Programmation interrompue : la carte ne contient "
                  u"qu'une partie de la séquence.|2|OK"_s.arg(how == u"close" ? 0 : 1));
     }
 
-    // Three adapters at once, the middle one silent, the first and last ticked from the last
-    // run and the middle one ticked now: each board's status while they run and at their end,
-    // one summary; an Escape stops them, closing the dialog too, then closes it.
+    // Three adapters, the middle one silent and ticked now, the others ticked last time: the
+    // statuses while running and at the end, the summary; Escape or closing stops them.
     void severalBoards_data() {
         QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("ended");
@@ -429,31 +402,25 @@ private slots:
             r.ports.adapters << PortInfo{QString::fromLatin1(name), u"/dev/"_s + name, {}, {}, {}};
         userSettings().setValue("programmation/cartes",
                                 QStringList{u"/dev/ttyUSB2"_s, u"/dev/gone"_s, u"/dev/ttyUSB0"_s});
-        int made = 0;
-        r.scriptBoard = [&made](FakeSerialLine& l) {
+        r.scriptBoard = [made = 0](FakeSerialLine& l) mutable {
             if (made++ != 1)
                 l.soundBoard();
         };
         r.window.menus()->action(Command::UploadSeveral)->trigger();
         auto* dialog = r.window.findChild<MultiUploadDialog*>();
         QVERIFY(dialog && QTest::qWaitForWindowActive(dialog));
-        const auto ticks = [dialog] {
-            QString t;
-            for (int i = 0; i < dialog->adapterCount(); ++i)
-                t += dialog->adapterCheck(i)->isChecked() ? u'1' : u'0';
-            return t;
-        };
-        QString seen = ticks();
-        const auto statuses = [dialog] {
+        const auto column = [dialog](bool statuses) { // the ticks, else the statuses
             QStringList s;
             for (int i = 0; i < dialog->adapterCount(); ++i)
-                s << dialog->adapterStatus(i)->text();
-            return s.join(u'|');
+                s << (statuses ? dialog->adapterStatus(i)->text()
+                               : words(dialog->adapterCheck(i)->isChecked()));
+            return s.join(statuses ? u"|"_s : QString());
         };
+        QString seen = column(false);
         connect(dialog->adapterBar(0), &QProgressBar::valueChanged, dialog, [&](int sent) {
             if (sent != 1)
                 return;
-            seen += u' ' + statuses() + u' ' +
+            seen += u' ' + column(true) + u' ' +
                     words(dialog->stopButton()->isEnabled(), dialog->startButton()->isEnabled());
             if (how == u"Escape")
                 QTest::keyClick(dialog, Qt::Key_Escape);
@@ -464,16 +431,16 @@ private slots:
             QTest::keyClick(dialog->focusWidget(), key);
         r.clock.run();
         QCOMPARE(seen, u"101 bloc 1/2|Identification…|bloc 0/2 1 0"_s);
-        QCOMPARE(statuses().section(u'|', 1, 1), u"DEFAUT DE DIALOGUE"_s);
+        QCOMPARE(column(true).section(u'|', 1, 1), u"DEFAUT DE DIALOGUE"_s);
         for (int board : {0, 2})
-            QVERIFY(statuses().section(u'|', board, board).startsWith(ended));
+            QVERIFY(column(true).section(u'|', board, board).startsWith(ended));
         QCOMPARE(dialog->summary()->text(), how.isEmpty()
                                                 ? u"2 cartes programmées, 1 en échec"_s
                                                 : u"0 carte programmée, 1 en échec, 2 arrêtées"_s);
         QCOMPARE(dialog->isVisible(), how != u"close");
         dialog->close();
         dialog->open();
-        QCOMPARE(ticks() + u' ' +
+        QCOMPARE(column(false) + u' ' +
                      userSettings().value("programmation/cartes").toStringList().join(u','),
                  u"111 /dev/gone,/dev/ttyUSB0,/dev/ttyUSB1,/dev/ttyUSB2"_s);
         QVERIFY(r.boxes.shown.isEmpty());
@@ -494,8 +461,7 @@ private slots:
         QCOMPARE(seen, u"2 2 |/dev/ttyUSB7 /dev/ttyUSB7|COM1 ''");
     }
 
-    // The record the user moves the navigator to is shown: at once by the arrows, when its
-    // thumb is released (a change meanwhile leaves the thumb where it is).
+    // The navigator shows its record at once by arrows, by the thumb once it is released.
     void navigator() {
         WindowRig r;
         recordTwo(r.editor);
@@ -526,7 +492,6 @@ private slots:
             seen << (a->isSeparator() ? u"-"_s : a->toolTip());
         r.window.menus()->journalAction()->trigger();
         seen << QString::number(r.window.menus()->journal()->isVisible());
-        // English is kept for the next start, which the user is told once.
         for (int i = 0; i < 2; ++i)
             r.window.menus()->languageAction(Language::English)->trigger();
         seen << QString::number(chosenLanguage() == Language::English) << r.boxes.shown;
@@ -570,8 +535,7 @@ private slots:
         QCOMPARE(r.window.width(), r.window.centralWidget()->width());
     }
 
-    // From the keyboard: Ctrl+E, a chase of two lamps at x5 inserted by Enter before record 0,
-    // undone and redone, then saved; the example of a chase opens from its menu.
+    // A chase made with the keyboard in the effects dialog, undone, redone, saved; an example.
     void effects() {
         WindowRig r;
         QTest::keySequence(&r.window, QKeySequence(u"Ctrl+E"_s));
@@ -584,7 +548,7 @@ private slots:
         const auto records = [&r] {
             QStringList lines;
             for (int k = 0; k < r.editor.sequence().length(); ++k)
-                lines << recordLine(r.editor.sequence().at(k));
+                lines << line(r.editor.sequence().at(k));
             return words(r.editor.currentRecord(), lines.join(u','));
         };
         const QString chase = records();
@@ -607,8 +571,7 @@ private slots:
         QVERIFY(r.window.windowTitle().endsWith(u"/chenillard.dat"));
     }
 
-    // F1 opens the guide in the interface's language, pictures of the window included, beside
-    // the editor; the about box names the version, the licence and the home page.
+    // F1: the guide in the interface's language with its pictures, beside the editor; About.
     void help_data() {
         QTest::addColumn<Language>("language");
         QTest::addColumn<QString>("title");
@@ -637,8 +600,7 @@ private slots:
                     .hasMatch());
     }
 
-    // Larger than designed, the lamps and the overview take the room and the other controls
-    // keep their size and their places to one another; back at the design, all is as before.
+    // Grown, only the lamps and the overview grow, the rest keeps its places; shrunk, as before.
     void resizing() {
         WindowRig r;
         ClientArea& a = r.area();

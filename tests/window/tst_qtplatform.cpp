@@ -115,8 +115,7 @@ private slots:
         QTEST(QtProgramFolders::isInstalled(folder), "installed");
     }
 
-    // A build keeps lt840.cfg beside itself; an lt840.cfg in the earlier installations' folder
-    // comes over once, bytes unchanged, and that folder goes.
+    // A build keeps lt840.cfg beside itself; the earlier folder's lt840.cfg moves over once.
     void folders() {
         QCOMPARE(QtProgramFolders().programFolder() + QtProgramFolders::documentsIfInstalled(),
                  QCoreApplication::applicationDirPath());
