@@ -31,7 +31,6 @@ bool MultiBoardUpload::start(const QStringList& devices, const Sequence& sequenc
     m_boards.clear();
     m_sequence = std::make_unique<Sequence>(sequence);
     m_basePeriodIndex = basePeriodIndex;
-    m_records = qMin(sequence.length(), Sequence::BoardCapacity);
     m_stopping = false;
     for (const QString& device : devices) {
         auto link = std::make_unique<Link>();

@@ -41,8 +41,6 @@ public:
     void stop();
     bool running() const;
     const QList<Board>& boards() const { return m_boards; }
-    // The records a programmed board holds.
-    int recordsWritten() const { return m_records; }
 
 signals:
     void progress(int board, int blocksSent, int blocks);
@@ -61,6 +59,5 @@ private:
     QList<Board> m_boards;
     std::unique_ptr<Sequence> m_sequence; // as it was when the upload started
     int m_basePeriodIndex = 0;
-    int m_records = 0;
     bool m_stopping = false;
 };
