@@ -140,6 +140,8 @@ private slots:
             {"-", "generate fill -o ailleurs/out.dat", 2, "^$",
              "impossible d'écrire le fichier\n$"},
             {"-", "generate repeat --source bad.dat -o out.dat", 2, "^$", "pas une séquence"},
+            {"-", "generate repeat --source seq%2.DAT --from 3 --to 2 -o out.dat", 1, "^$",
+             ": --from et --to : des enregistrements de 0 à \\d+, dans l'ordre\n$"},
             {"-", "check seq%2.DAT --times 2", 1, "^$", "--times ne s'applique qu'à generate"}};
         for (const Run& r : rows)
             QTest::addRow("%s %s", r.board, r.arguments) << r;
