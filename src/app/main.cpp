@@ -57,25 +57,6 @@ std::jthread startFontconfig() {
     return {};
 }
 
-// Ends the event loop with the window's first paint: the start-up benchmark times the editor up
-// to its first frame, and not what that frame left for later (the tasks of afterFirstPaint(),
-// which would run in the same pass of the loop).
-class QuitAfterFirstFrame : public QObject {
-public:
-    explicit QuitAfterFirstFrame(QWidget* window) : QObject(window) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QCoreApplication::exit(0);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -112,6 +93,6 @@ int main(int argc, char* argv[]) {
     if (!file.isEmpty())
         QTimer::singleShot(0, &window, [&window, file] { window.openFile(file); });
     if (qEnvironmentVariableIntValue("LT840_QUIT_WHEN_SHOWN") == 1)
-        new QuitAfterFirstFrame(&window);
+        atFirstPaint(&window, [] { QCoreApplication::exit(0); });
     return app.exec();
 }
